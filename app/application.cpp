@@ -1,0 +1,39 @@
+#include "app/application.h"
+
+#include "app/mainwindow.h"
+
+#include <QFont>
+#include <QIcon>
+
+static void initPadmoraResources()
+{
+    Q_INIT_RESOURCE(padmora);
+}
+
+namespace padmora {
+
+PadmoraApplication::PadmoraApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool PadmoraApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        // A failing handler is skipped; nothing is reported.
+        return false;
+    }
+}
+
+void initPadmora()
+{
+    initPadmoraResources();
+    QCoreApplication::setApplicationName(QStringLiteral("Padmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Padmora"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/icon.svg")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    QApplication::setFont(font);
+}
+
+} // namespace padmora

@@ -1,0 +1,68 @@
+#pragma once
+// The one seam through which Padmora reaches anything outside itself: the
+// browser, message boxes, the clipboard, the settings store, the calendar,
+// chance and the other copies of the program. Production code talks to
+// desktop(); tests install a RecordingDesktop and read back what happened.
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+class QDialog;
+
+namespace padmora {
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// The application title every message box carries unless told otherwise.
+inline const QString kAppTitle = QStringLiteral("Padmora");
+
+// Result of reading one value from the settings store.
+struct StoredValue {
+    bool readable = true;          // false: the store itself could not be read
+    std::optional<QString> value;  // empty when the key is absent
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Hands an address to the desktop's default handler; fire and forget.
+    virtual void openUrl(const QUrl &url) = 0;
+
+    // Shows a message box and waits for the answer.
+    virtual MessageAnswer message(const QString &text, MessageIcon icon,
+                                  MessageButtons buttons = MessageButtons::Ok,
+                                  const QString &title = kAppTitle) = 0;
+
+    // Runs one of Padmora's own dialogs modally.
+    virtual int execModal(QDialog &dialog) = 0;
+
+    // Empties the clipboard and the X11 selection, each only while what it
+    // holds was put there by Padmora itself.
+    virtual void clearOwnClipboard() = 0;
+
+    // Per-user settings store: application "Padmora", one section, text values.
+    virtual StoredValue readSetting(const QString &section, const QString &key) = 0;
+    virtual bool writeSetting(const QString &section, const QString &key, const QString &value) = 0;
+
+    virtual QDate today() = 0;
+
+    // Chance: reseed from the clock, then draw uniform numbers in [0, 1).
+    virtual void seedFromClock() = 0;
+    virtual double uniform() = 0;
+
+    // True when this copy may run; false when another copy already runs.
+    // The first successful claim holds until the process ends.
+    virtual bool claimSingleInstance() = 0;
+};
+
+// The desktop in force. Defaults to the real one; tests swap in a fake.
+Desktop &desktop();
+// Installs a desktop (not owned); nullptr goes back to the real one.
+void setDesktop(Desktop *d);
+
+} // namespace padmora

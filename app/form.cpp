@@ -1,0 +1,84 @@
+#include "app/form.h"
+
+#include "app/resume.h"
+#include "app/twips.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
+namespace padmora {
+
+Form::Form(const QString &name, const QString &caption, double widthTwips, double heightTwips,
+           QWidget *parent)
+    : QMainWindow(parent), m_client(new QWidget(this)), m_widthTwips(widthTwips),
+      m_heightTwips(heightTwips)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    resize(twipsToPxX(widthTwips), twipsToPxY(heightTwips));
+}
+
+QMdiSubWindow *Form::subWindow() const
+{
+    return qobject_cast<QMdiSubWindow *>(parentWidget());
+}
+
+QWidget *Form::frameWidget() const
+{
+    if (QMdiSubWindow *sub = subWindow())
+        return sub;
+    return const_cast<Form *>(this);
+}
+
+QRect Form::windowGeometryTwips() const
+{
+    return rectToTwips(frameWidget()->geometry());
+}
+
+void Form::setWindowWidthTwips(double width)
+{
+    QWidget *frame = frameWidget();
+    frame->resize(twipsToPxX(width), frame->height());
+}
+
+void Form::moveWindowTwips(double left, double top)
+{
+    frameWidget()->move(twipsToPxX(left), twipsToPxY(top));
+}
+
+void Form::placeCentredAtTop()
+{
+    moveWindowTwips(centredLeftTwips(windowGeometryTwips().width()), 0);
+}
+
+void Form::Form_Load()
+{
+    placeCentredAtTop();
+}
+
+void Form::unload()
+{
+    if (m_unloaded)
+        return;
+    if (QMdiSubWindow *sub = subWindow())
+        sub->close();
+    else
+        close();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    step([this] { Form_Unload(); });
+    // Closing the screen closes its window frame too (a no-op when the frame
+    // itself started the close).
+    if (QMdiSubWindow *sub = subWindow())
+        sub->close();
+}
+
+} // namespace padmora

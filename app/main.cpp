@@ -1,0 +1,21 @@
+#include "app/application.h"
+
+#include <QByteArray>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // Without any display Qt would abort with a long message; say it plainly.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("padmora: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
+                   "start Padmora from a graphical desktop session.\n",
+                   stderr);
+        return 1;
+    }
+    padmora::PadmoraApplication app(argc, argv);
+    padmora::initPadmora();
+    if (!padmora::startPadmora())
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,62 @@
+#pragma once
+// frmMDI, the frame of the whole program: banner, program bar, welcome panel,
+// the area in which the program screens open, and the co-branding bar.
+
+#include "app/programhost.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QMdiArea;
+class QPushButton;
+
+namespace padmora {
+
+class LinkLabel;
+class PicturePanel;
+
+inline const QString kProductCaption = QStringLiteral("Padmora v1.15");
+
+class MainWindow : public QMainWindow, public ProgramHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // ProgramHost
+    void setWelcomeVisible(bool visible) override;
+    bool isWelcomeVisible() const override;
+    Form *openScreen(const QString &name, bool show = true) override;
+    Form *screen(const QString &name) const override;
+    void closeScreen(const QString &name) override;
+    double programBarHeightTwips() const override;
+
+    QMdiArea *mdiArea() const { return m_mdi; }
+
+    void MDIForm_Load();
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void cmdMdiExit_Click();
+    void mnuExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    // Shows the farewell screen once every program screen is closed.
+    void MDIForm_Unload();
+
+private:
+    void closeScreens(const QStringList &names);
+    void openProgram(const QString &name);
+
+    QMdiArea *m_mdi = nullptr;
+    PicturePanel *m_picMain = nullptr;
+    LinkLabel *m_lblVendrelBanner = nullptr;
+    QWidget *m_picButtonContainer = nullptr;
+    std::array<LinkLabel *, 6> m_lblCaption{};
+    QPushButton *m_cmdMdiExit = nullptr;
+    bool m_unloaded = false;
+};
+
+} // namespace padmora

@@ -1,0 +1,34 @@
+#pragma once
+#include "app/desktop.h"
+
+#include <QLockFile>
+#include <memory>
+
+namespace padmora {
+
+// The real desktop: QDesktopServices, QMessageBox, QClipboard, QSettings,
+// the system clock, QRandomGenerator and a per-user lock file.
+class QtDesktop final : public Desktop {
+public:
+    void openUrl(const QUrl &url) override;
+    MessageAnswer message(const QString &text, MessageIcon icon, MessageButtons buttons,
+                          const QString &title) override;
+    int execModal(QDialog &dialog) override;
+    void clearOwnClipboard() override;
+    StoredValue readSetting(const QString &section, const QString &key) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
+    QDate today() override;
+    void seedFromClock() override;
+    double uniform() override;
+    bool claimSingleInstance() override;
+
+    // Where the single-instance lock lives: one per user, in the runtime folder.
+    static QString lockFilePath();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+    quint64 m_seed = 0;
+    bool m_seeded = false;
+};
+
+} // namespace padmora

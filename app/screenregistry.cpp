@@ -1,0 +1,25 @@
+#include "app/screenregistry.h"
+
+#include "app/screennames.h"
+#include "chakras/program.h"
+#include "chakras/questionsscreen.h"
+#include "chakras/startscreen.h"
+
+#include <QHash>
+#include <functional>
+
+namespace padmora {
+
+Form *createScreen(const QString &name)
+{
+    static const QHash<QString, std::function<Form *()>> factories{
+        {screens::kTestMain, [] { return new StartScreen(chakraTestProgram()); }},
+        {screens::kTestQuestions, [] { return new QuestionsScreen(chakraTestProgram()); }},
+        {screens::kTarotMain, [] { return new StartScreen(chakrasTarotProgram()); }},
+        {screens::kTarotQuestions, [] { return new QuestionsScreen(chakrasTarotProgram()); }},
+    };
+    const auto it = factories.constFind(name);
+    return it == factories.constEnd() ? nullptr : it.value()();
+}
+
+} // namespace padmora

@@ -1,0 +1,29 @@
+#include "chakras/answersheet.h"
+
+namespace padmora {
+
+AnswerSheet &chakraTestSheet()
+{
+    static AnswerSheet sheet;
+    return sheet;
+}
+
+TarotAnswerSheet &tarotSheet()
+{
+    static TarotAnswerSheet sheet;
+    return sheet;
+}
+
+ChakraScores &chakraTestScores()
+{
+    static ChakraScores scores{};
+    return scores;
+}
+
+ChakraScores &tarotScores()
+{
+    static ChakraScores scores{};
+    return scores;
+}
+
+} // namespace padmora

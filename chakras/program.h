@@ -1,0 +1,47 @@
+#pragma once
+// What sets the chakra test and the chakras tarot apart. Their start screens
+// and questionnaires are written once and take one of these.
+
+#include "app/desktop.h"
+#include "chakras/answersheet.h"
+
+#include <QRectF>
+#include <array>
+
+namespace padmora {
+
+struct ProgramTraits {
+    QString startScreen;      // frmChakrasMain / frmChakrasTarotMain
+    QString questionsScreen;  // frmChakrasQuestions / frmChakrasTarotQuestions
+    QString caption;          // caption of both screens
+
+    // START TEST with nothing ticked.
+    QString noSelectionMessage;
+    MessageIcon noSelectionIcon;
+    // After START TEST has closed the start screen, hide the welcome panel again.
+    bool rehideWelcomeAfterStart;
+
+    // Start screen layout, in twips.
+    double startWidth;
+    double startHeight;
+    QString introduction;        // Label1's text; empty when the screen has none
+    QRectF introductionRect;     // Label1
+    QRectF label3Rect;           // Label3
+    std::array<QRectF, kChakraCount> checkBoxes;
+    double picturesTop;          // the row of chakra pictures
+    double buttonsTop;           // START TEST and Exit
+    double promoTop;             // the promotional labels
+
+    // The answer sheet the program fills.
+    AnswerSheet &(*sheet)();
+    // What the last Next does once the last answer is recorded.
+    void (*finish)();
+};
+
+const ProgramTraits &chakraTestProgram();
+const ProgramTraits &chakrasTarotProgram();
+
+// Label3's introduction, the same on both start screens.
+QString startIntroduction();
+
+} // namespace padmora

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace padmora {
+
+// The chakra test's last Next: opens the result screen and computes the result.
+void finishChakraTest();
+
+} // namespace padmora

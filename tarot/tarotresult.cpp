@@ -1,0 +1,9 @@
+#include "tarot/tarotresult.h"
+
+namespace padmora {
+
+void finishTarot()
+{
+}
+
+} // namespace padmora

@@ -1,0 +1,92 @@
+#include "support/recordingdesktop.h"
+
+#include <QDialog>
+
+namespace padmora::testing {
+
+RecordingDesktop::RecordingDesktop() : m_previous(nullptr)
+{
+    setDesktop(this);
+}
+
+RecordingDesktop::~RecordingDesktop()
+{
+    setDesktop(nullptr);
+}
+
+void RecordingDesktop::openUrl(const QUrl &url)
+{
+    opened.append(url);
+    log.append(QStringLiteral("open ") + url.toString());
+}
+
+MessageAnswer RecordingDesktop::message(const QString &text, MessageIcon icon, MessageButtons buttons,
+                                        const QString &title)
+{
+    const ShownMessage shown{text, icon, buttons, title};
+    messages.append(shown);
+    log.append(QStringLiteral("message ") + text);
+    if (onMessage)
+        onMessage(shown);
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
+}
+
+int RecordingDesktop::execModal(QDialog &dialog)
+{
+    modals.append({dialog.objectName(), dialog.windowTitle(), dialog.isModal()});
+    log.append(QStringLiteral("modal ") + dialog.objectName());
+    return onModal ? onModal(dialog) : int(QDialog::Accepted);
+}
+
+void RecordingDesktop::clearOwnClipboard()
+{
+    ++clipboardClears;
+}
+
+StoredValue RecordingDesktop::readSetting(const QString &section, const QString &key)
+{
+    StoredValue v;
+    v.readable = storeReadable;
+    log.append(QStringLiteral("read ") + section + QLatin1Char('/') + key);
+    if (!storeReadable)
+        return v;
+    const auto it = store.constFind(section + QLatin1Char('/') + key);
+    if (it != store.constEnd())
+        v.value = it.value();
+    return v;
+}
+
+bool RecordingDesktop::writeSetting(const QString &section, const QString &key, const QString &value)
+{
+    if (!storeWritable)
+        return false;
+    store.insert(section + QLatin1Char('/') + key, value);
+    log.append(QStringLiteral("write ") + section + QLatin1Char('/') + key);
+    return true;
+}
+
+QDate RecordingDesktop::today()
+{
+    return todayValue;
+}
+
+void RecordingDesktop::seedFromClock()
+{
+    ++seeds;
+}
+
+double RecordingDesktop::uniform()
+{
+    if (!scriptedUniform.isEmpty())
+        return scriptedUniform.takeFirst();
+    return std::uniform_real_distribution<double>(0.0, 1.0)(random);
+}
+
+bool RecordingDesktop::claimSingleInstance()
+{
+    return !anotherCopyRunning;
+}
+
+} // namespace padmora::testing

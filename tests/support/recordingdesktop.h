@@ -1,0 +1,81 @@
+#pragma once
+// A desktop that records every effect Padmora asks of it and answers from a
+// script, so tests can see which message was shown, which address opened and
+// what the settings store holds.
+
+#include "app/desktop.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <functional>
+#include <random>
+
+class QDialog;
+
+namespace padmora::testing {
+
+struct ShownMessage {
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+    QString title;
+};
+
+struct ShownModal {
+    QString objectName;
+    QString title;
+    bool modal;
+};
+
+class RecordingDesktop : public Desktop {
+public:
+    RecordingDesktop();
+    ~RecordingDesktop() override;
+
+    void openUrl(const QUrl &url) override;
+    MessageAnswer message(const QString &text, MessageIcon icon, MessageButtons buttons,
+                          const QString &title) override;
+    int execModal(QDialog &dialog) override;
+    void clearOwnClipboard() override;
+    StoredValue readSetting(const QString &section, const QString &key) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
+    QDate today() override;
+    void seedFromClock() override;
+    double uniform() override;
+    bool claimSingleInstance() override;
+
+    // What happened, in order ("open <url>", "message <text>", "write <section>/<key>", ...).
+    QStringList log;
+    QList<QUrl> opened;
+    QList<ShownMessage> messages;
+    QList<ShownModal> modals;
+    int clipboardClears = 0;
+    int seeds = 0;
+
+    // Answers for Yes/No messages, taken in order; No when none is left.
+    QList<MessageAnswer> answers;
+    // Runs on a modal dialog instead of exec (it may look at it or click in it).
+    std::function<int(QDialog &)> onModal;
+    // Runs when a message is shown (after it is recorded).
+    std::function<void(const ShownMessage &)> onMessage;
+
+    // The settings store: "section/key" -> value.
+    QMap<QString, QString> store;
+    bool storeReadable = true;
+    bool storeWritable = true;
+
+    QDate todayValue = QDate(2026, 12, 8);
+    // Chance: a fixed-seed generator, or a script of numbers taken first.
+    std::mt19937 random{20261208u};
+    QList<double> scriptedUniform;
+    bool anotherCopyRunning = false;
+
+    QUrl lastOpened() const { return opened.isEmpty() ? QUrl() : opened.last(); }
+    ShownMessage lastMessage() const { return messages.isEmpty() ? ShownMessage{} : messages.last(); }
+
+private:
+    Desktop *m_previous;
+};
+
+} // namespace padmora::testing
