@@ -23,21 +23,35 @@ void LinkLabel::setUnderlined(bool underlined)
     setFont(f);
 }
 
+void LinkLabel::setLinkColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
 bool LinkLabel::isUnderlined() const
 {
     return font().underline();
 }
 
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    // The press and the release belong to the link, not to the panel behind it.
+    event->accept();
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    QLabel::mouseReleaseEvent(event);
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void LinkLabel::mouseMoveEvent(QMouseEvent *event)
 {
-    QLabel::mouseMoveEvent(event);
+    // The panel behind the label must not take the move for its own.
+    event->accept();
     emit hovered();
 }
 

@@ -12,6 +12,7 @@ public:
     explicit LinkLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
 
     void setUnderlined(bool underlined);
+    void setLinkColour(const QColor &colour);
     bool isUnderlined() const;
 
 signals:
@@ -19,6 +20,7 @@ signals:
     void hovered();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 };

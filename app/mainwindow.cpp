@@ -17,7 +17,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
@@ -31,7 +33,7 @@ constexpr double kProgramBarHeight = 900;
 constexpr double kWelcomeHeight = 8640;
 constexpr double kCoBrandHeight = 735;
 
-constexpr double kBannerLabelWidth = 9000;
+constexpr double kBannerLabelWidth = 12000;
 constexpr double kButtonContainerWidth = 9900;
 constexpr double kExitWidth = 1215;
 
@@ -165,7 +167,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         if (i < 3)
             label->setCursor(Qt::ArrowCursor);
         else
-            label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+            label->setLinkColour(QColor(0, 0, 160));
         placeTwips(label, 0, d.top, d.width, d.height);
         connect(label, &LinkLabel::clicked, this, [this, i] { lblCaption_Click(i); });
         connect(label, &LinkLabel::hovered, this, [this, i] { lblCaption_MouseMove(i); });
@@ -189,6 +191,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     placeTwips(m_cmdMdiExit, 0, 120, kExitWidth, 495);
     connect(m_cmdMdiExit, &QPushButton::clicked, this, &MainWindow::cmdMdiExit_Click);
 
+    // The frame fills the screen, as the layout below measures against it.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     MDIForm_Load();
 }
 
@@ -209,6 +214,9 @@ void MainWindow::MDIForm_Load()
 void MainWindow::setWelcomeVisible(bool visible)
 {
     m_picMain->setVisible(visible);
+    // The screens' area takes or gives back the panel's room at once.
+    if (QLayout *column = centralWidget()->layout())
+        column->activate();
 }
 
 bool MainWindow::isWelcomeVisible() const

@@ -7,8 +7,10 @@
 namespace padmora {
 
 PicturePanel::PicturePanel(const QString &name, const QString &picture, QWidget *parent)
-    : QWidget(parent), m_picture(picture), m_renderer(new QSvgRenderer(picture, this))
+    : QWidget(parent), m_picture(picture), m_renderer(new QSvgRenderer(this))
 {
+    if (!picture.isEmpty())
+        m_renderer->load(picture);
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_StyledBackground, true);

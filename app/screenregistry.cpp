@@ -4,6 +4,7 @@
 #include "chakras/program.h"
 #include "chakras/questionsscreen.h"
 #include "chakras/startscreen.h"
+#include "chakras/testresultscreen.h"
 
 #include <QHash>
 #include <functional>
@@ -15,6 +16,7 @@ Form *createScreen(const QString &name)
     static const QHash<QString, std::function<Form *()>> factories{
         {screens::kTestMain, [] { return new StartScreen(chakraTestProgram()); }},
         {screens::kTestQuestions, [] { return new QuestionsScreen(chakraTestProgram()); }},
+        {screens::kTestResult, [] { return new TestResultScreen; }},
         {screens::kTarotMain, [] { return new StartScreen(chakrasTarotProgram()); }},
         {screens::kTarotQuestions, [] { return new QuestionsScreen(chakrasTarotProgram()); }},
     };

@@ -69,7 +69,7 @@ SharedMenus addSharedMenus(QMenuBar *bar, MenuCaptions captions, const QString &
 
 QString forumBannerText()
 {
-    return QStringLiteral("Chakras, tarot and astrology explained by people who live them: join the "
+    return QStringLiteral("Chakras, tarot and astrology explained by people who live them: visit the "
                           "Padmora forum at %1")
         .arg(forumUrl().host());
 }
@@ -80,7 +80,7 @@ PromoLabels addPromoLabels(QWidget *parent, const QString &forumLabelName, doubl
     PromoLabels p;
     p.forum = new LinkLabel(forumLabelName, forumBannerText(), parent);
     p.forum->setAlignment(Qt::AlignCenter);
-    p.forum->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+    p.forum->setLinkColour(QColor(0, 0, 160));
     placeTwips(p.forum, left, top, width, 300);
     QObject::connect(p.forum, &LinkLabel::clicked, p.forum, [] { OpenForum(); });
 

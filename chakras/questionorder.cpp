@@ -68,24 +68,15 @@ bool fillQuestionOrder(AnswerSheet &sheet, const StartTestHooks &hooks)
         order[p] = r;
     }
 
-    // N becomes 0, so the order holds 0 to N - 1 once each ...
-    for (int p = 0; p < n; ++p) {
-        if (order[p] == n) {
+    // N becomes 0, so the order holds the ranks 0 to N - 1 once each, and
+    // each rank is replaced by that question of the sorted list. The ranks
+    // alone decide, so a question number that equals a rank still to come is
+    // never mistaken for it: every order is equally likely.
+    for (int p = 0; p < n; ++p)
+        if (order[p] == n)
             order[p] = 0;
-            break;
-        }
-    }
-    // ... and each rank i is replaced by the i-th question number. A search
-    // may meet an entry already replaced; the outcome is still every question
-    // exactly once.
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
-            if (order[j] == i) {
-                order[j] = questions[i];
-                break;
-            }
-        }
-    }
+    for (int p = 0; p < n; ++p)
+        order[p] = questions[order[p]];
     sheet.QuestionOrder = order;
     return true;
 }

@@ -19,6 +19,20 @@ namespace padmora {
 
 namespace {
 
+// A check box's value: 0 unticked, 1 ticked, 2 greyed.
+int checkValue(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Unchecked:
+        break;
+    }
+    return 0;
+}
+
 void placeRect(QWidget *w, const QRectF &r)
 {
     placeTwips(w, r.x(), r.y(), r.width(), r.height());
@@ -93,7 +107,7 @@ void StartScreen::cmdTest_Click()
 
     CheckValues checks{};
     for (int k = 0; k < kChakraCount; ++k)
-        step([&] { checks[std::size_t(k)] = int(m_chkChakras[std::size_t(k)]->checkState()); });
+        step([&] { checks[std::size_t(k)] = checkValue(m_chkChakras[std::size_t(k)]->checkState()); });
 
     const int n = recordSelection(sheet, checks);
     if (n == 0) {

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -63,6 +64,16 @@ inline bool trigger(const QObject *root, const QString &actionName)
         return false;
     a->trigger();
     return true;
+}
+
+// Moves the mouse over a widget (no button held).
+inline void hover(QWidget *w, QPoint at = QPoint(2, 2))
+{
+    if (!w)
+        return;
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
 }
 
 inline void click(QWidget *w)

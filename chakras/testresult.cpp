@@ -1,9 +1,0 @@
-#include "chakras/testresult.h"
-
-namespace padmora {
-
-void finishChakraTest()
-{
-}
-
-} // namespace padmora

@@ -1,0 +1,122 @@
+#include "chakras/testresultscreen.h"
+
+#include "app/programhost.h"
+#include "app/resume.h"
+#include "app/screennames.h"
+#include "app/sharedmenus.h"
+#include "app/twips.h"
+#include "chakras/scoring.h"
+#include "chakras/testresult.h"
+#include "reports/chakrareport.h"
+#include "reports/linkhandling.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+
+namespace padmora {
+
+namespace {
+
+constexpr double kDesignWidth = 6900;
+constexpr double kWidenedWidth = 11500;
+constexpr double kHeight = 10200;
+constexpr double kBarsBottom = 750 + kBarFullHeight;
+
+} // namespace
+
+QString chakraIntroductionFirst()
+{
+    return QStringLiteral(
+        "Chakras are energy centers aligned in a vertical line through the center of the body and responsible "
+        "for the state of our mind, body and spirit. These are seven nerve centers along the spine, which "
+        "balances our endocrine and central nervous system and are called 'chakras' (Sanskrit term). Whoever "
+        "can control and maintain stability of these inner energies is the one who is blessed with a holy life, "
+        "they are said to be mahatmas (Sanskrit) or holy souls with high power of practicing meditation.");
+}
+
+QString chakraIntroductionSecond()
+{
+    return QStringLiteral(
+        "It's very important that all Chakras are active and balanced for them to work at the maximum level "
+        "and for general well being. Chakra balancing is needed to overcome deficient functioning of the mind, "
+        "body and spirit. Chakras are over-active, open or under-active.");
+}
+
+TestResultScreen::TestResultScreen(QWidget *parent)
+    : Form(screens::kTestResult, QStringLiteral("VQ Zazeder Izorudav"), kDesignWidth, kHeight, parent),
+      m_chart(client(), ChartDesign{750, 2850, 2910})
+{
+    QWidget *area = client();
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuBack"));
+    connect(back, &QAction::triggered, this, &TestResultScreen::cmdChakrasBack_Click);
+    addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
+
+    auto *title = new QLabel(QStringLiteral("Results From The Chakra Test"), area);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setBold(true);
+    title->setFont(verdana);
+    placeTwips(title, 120, 90, 3225, 240);
+
+    auto *intro = new QLabel(chakraIntroductionFirst() + QStringLiteral("\n\n") + chakraIntroductionSecond(), area);
+    intro->setObjectName(QStringLiteral("lblChakra"));
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    intro->setMargin(4);
+    intro->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128); background: rgb(255, 192, 255);"));
+    placeTwips(intro, 6690, 60, 4620, 3195);
+
+    m_rtb = new QTextBrowser(area);
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    placeTwips(m_rtb, 120, 3360, kWidenedWidth - 420, 4380);
+
+    auto *cmdBack = new QPushButton(QStringLiteral("&Back"), area);
+    cmdBack->setObjectName(QStringLiteral("cmdChakrasBack"));
+    placeTwips(cmdBack, 120, 7860, 1200, 420);
+    connect(cmdBack, &QPushButton::clicked, this, &TestResultScreen::cmdChakrasBack_Click);
+
+    addPromoLabels(area, QStringLiteral("Label61"), 120, 8400, kWidenedWidth - 420);
+}
+
+void TestResultScreen::Form_Load()
+{
+    // Centred, with its top just below the main window's program bar.
+    const ProgramHost *host = ProgramHost::current();
+    moveWindowTwips(centredLeftTwips(windowGeometryTwips().width()), host ? host->programBarHeightTwips() : 0);
+    InstallLinkHandling(m_rtb, this);
+}
+
+void TestResultScreen::cmdChakrasBack_Click()
+{
+    unload();
+}
+
+void TestResultScreen::Form_Unload()
+{
+    step([] { RemoveLinkHandling(); });
+    showWelcomePanel(true);
+}
+
+void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestResultScreen *screen)
+{
+    scores = scoreAnswers(sheet);
+    if (!screen)
+        return;
+    step([&] { screen->chart().showScores(scores, kBarsBottom); });
+    step([&] { AppendChakraReport(screen->RTB()->document(), sheet, scores); });
+    step([&] { screen->setWindowWidthTwips(kWidenedWidth); });
+}
+
+void finishChakraTest()
+{
+    auto *screen = qobject_cast<TestResultScreen *>(openProgramScreen(screens::kTestResult));
+    ComputeChakraResult(chakraTestSheet(), chakraTestScores(), screen);
+}
+
+} // namespace padmora

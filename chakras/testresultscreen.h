@@ -1,0 +1,37 @@
+#pragma once
+// frmChakrasResult: the bar chart and the report of a finished chakra test.
+
+#include "app/form.h"
+#include "chakras/resultchart.h"
+
+class QTextBrowser;
+
+namespace padmora {
+
+class TestResultScreen : public Form {
+    Q_OBJECT
+public:
+    explicit TestResultScreen(QWidget *parent = nullptr);
+
+    QTextBrowser *RTB() const { return m_rtb; }
+    ResultChart &chart() { return m_chart; }
+
+    void Form_Load() override;
+    void cmdChakrasBack_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QTextBrowser *m_rtb = nullptr;
+    ResultChart m_chart;
+};
+
+// Scores the test's answer sheet and writes the outcome into the open result screen.
+void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestResultScreen *screen);
+
+// The introduction of both result screens (two paragraphs).
+QString chakraIntroductionFirst();
+QString chakraIntroductionSecond();
+
+} // namespace padmora

@@ -1,0 +1,16 @@
+#pragma once
+// The exercise that opens each chakra: a hand position, a point of
+// concentration and a sound, under a heading. Shown in both reports for
+// every chakra that is not open.
+
+#include <QString>
+
+namespace padmora {
+
+// "This Chakra needs to be opened", two line breaks, the heading line, two line breaks.
+QString ChakraOpeningHeader(int index);
+// Hand position, concentration and sound, each followed by two line breaks
+// (the root's hand position already holds its concentration).
+QString ChakraOpeningSteps(int index);
+
+} // namespace padmora
