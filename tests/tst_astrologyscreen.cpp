@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSvgRenderer>
+#include <QScreen>
 #include <QSvgWidget>
 #include <memory>
 
@@ -200,6 +201,8 @@ private:
     void type(const QString &text);
     void enter(const QString &name, const QString &month, const QString &day, const QString &year);
     void getReading() { click(w(QStringLiteral("cmdNext"))); }
+    // Focus moves only inside the active window.
+    void activate();
 
     std::unique_ptr<RecordingDesktop> m_desk;
     std::unique_ptr<MainWindow> m_main;
@@ -210,6 +213,8 @@ void AstrologyScreenTest::init()
 {
     m_desk = std::make_unique<RecordingDesktop>();
     m_main = std::make_unique<MainWindow>();
+    // Maximised on the 1280 x 1024 screen, as Padmora starts.
+    m_main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     m_main->showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     m_form = nullptr;
@@ -227,6 +232,13 @@ Form *AstrologyScreenTest::openByButton()
     click(child<QPushButton>(m_main.get(), QStringLiteral("cmdSelectOption"), 0));
     m_form = m_main->screen(screens::kAstrologyMain);
     return m_form;
+}
+
+void AstrologyScreenTest::activate()
+{
+    m_main->activateWindow();
+    QApplication::setActiveWindow(m_main.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
 }
 
 QStringList AstrologyScreenTest::shownReading() const
@@ -518,8 +530,7 @@ void AstrologyScreenTest::detailsChecks()
 void AstrologyScreenTest::missingNameFocusesTheNameBox()
 {
     QVERIFY(openByButton());
-    QApplication::setActiveWindow(m_main.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    activate();
     QPushButton *next = child<QPushButton>(m_form, QStringLiteral("cmdNext"));
     next->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), next);
@@ -542,8 +553,7 @@ void AstrologyScreenTest::missingNameFocusesTheNameBox()
 void AstrologyScreenTest::backResetsTheDetails()
 {
     QVERIFY(openByButton());
-    QApplication::setActiveWindow(m_main.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    activate();
     const Expected &e = readingOfChakra(4);
     enter(QStringLiteral("Mira"), e.month, e.day, e.year);
     getReading();
