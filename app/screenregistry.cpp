@@ -1,6 +1,7 @@
 #include "app/screenregistry.h"
 
 #include "app/screennames.h"
+#include "astrology/astrologyscreen.h"
 #include "chakras/program.h"
 #include "chakras/questionsscreen.h"
 #include "chakras/startscreen.h"
@@ -14,6 +15,7 @@ namespace padmora {
 Form *createScreen(const QString &name)
 {
     static const QHash<QString, std::function<Form *()>> factories{
+        {screens::kAstrologyMain, [] { return new AstrologyScreen; }},
         {screens::kTestMain, [] { return new StartScreen(chakraTestProgram()); }},
         {screens::kTestQuestions, [] { return new QuestionsScreen(chakraTestProgram()); }},
         {screens::kTestResult, [] { return new TestResultScreen; }},

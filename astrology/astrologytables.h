@@ -1,0 +1,66 @@
+#pragma once
+// The astrology screen's own constant tables: the seven chakras in this
+// screen's crown-first order (0 Crown ... 6 Root), the twelve signs with the
+// chakra and ruling planets each reaches, and the first day of the later sun
+// sign in every month. The wording is this screen's own and differs in places
+// from the chakra catalogue shared by the test and the tarot.
+
+#include <QString>
+#include <array>
+
+namespace padmora::astrology {
+
+inline constexpr int kChakraCount = 7;
+inline constexpr int kSignCount = 12;
+inline constexpr int kMonthCount = 12;
+inline constexpr int kDayCount = 31;
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2050;
+
+// One chakra as this screen reads it out.
+struct AstroChakra {
+    QString name;             // "Crown Chakra"
+    QString sanskritName;     // "Sahasrara"
+    QString sanskritMeaning;  // "Sahasrara (thousand-fold)"
+    QString keyword;
+    QString colour;
+    QString description;
+    QString symbol;
+    QString openText;
+    QString overActiveText;
+    QString underActiveText;
+};
+
+// Crown first: index 0 Crown, 1 Third Eye, 2 Throat, 3 Heart, 4 Navel,
+// 5 Sacral, 6 Root. The index is also the chakra's picture position.
+const std::array<AstroChakra, kChakraCount> &astroChakras();
+// Entry by this screen's index; nullptr outside 0 to 6.
+const AstroChakra *astroChakra(int index);
+
+// A sign, the chakra it reaches (by name, as in the chakra table) and the
+// text of its ruling planet or planets.
+struct SignEntry {
+    QString sign;
+    QString chakraName;
+    QString rulingPlanet;
+};
+
+// Aries to Pisces, in the order the lookup tries them.
+const std::array<SignEntry, kSignCount> &signTable();
+
+// In each month a birth day on or after firstDayOfLaterSign gives laterSign,
+// an earlier day gives earlierSign.
+struct SunSignBoundary {
+    QString month;
+    int firstDayOfLaterSign;
+    QString earlierSign;
+    QString laterSign;
+};
+
+// January to December.
+const std::array<SunSignBoundary, kMonthCount> &sunSignBoundaries();
+
+// "January" to "December", the entries of the month list.
+const std::array<QString, kMonthCount> &monthNames();
+
+} // namespace padmora::astrology
