@@ -99,7 +99,7 @@ int markWebAddresses(QTextDocument *document)
 class LinkHandler : public QObject {
     Q_OBJECT
 public:
-    explicit LinkHandler(QTextBrowser *view) : QObject(view), m_view(view)
+    explicit LinkHandler(QTextBrowser *view) : QObject(view), m_view(view), m_viewport(view->viewport())
     {
         m_view->setOpenLinks(false);
         m_view->setOpenExternalLinks(false);
@@ -115,8 +115,9 @@ public:
     ~LinkHandler() override
     {
         QObject::disconnect(m_connection);
-        if (m_view)
-            m_view->viewport()->removeEventFilter(this);
+        // The view may be half gone (its viewport first) when it takes us along.
+        if (m_viewport)
+            m_viewport->removeEventFilter(this);
     }
 
 protected:
@@ -148,6 +149,7 @@ private:
     }
 
     QPointer<QTextBrowser> m_view;
+    QPointer<QWidget> m_viewport;
     QMetaObject::Connection m_connection;
     bool m_detecting = false;
 };
