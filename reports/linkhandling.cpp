@@ -16,9 +16,10 @@ namespace {
 
 LinkHook g_hook;
 
-bool balancedWithout(const QString &candidate, QChar open, QChar close)
+// A closing bracket that nothing in the address opened.
+bool unmatchedClose(const QString &candidate, QChar open, QChar close)
 {
-    return candidate.count(open) >= candidate.count(close);
+    return candidate.endsWith(close) && candidate.count(close) > candidate.count(open);
 }
 
 } // namespace
@@ -39,8 +40,7 @@ QList<DetectedAddress> findWebAddresses(const QString &text)
             const QChar last = candidate.back();
             if (QStringLiteral(".,;:!?'\u2019").contains(last)) {
                 candidate.chop(1);
-            } else if ((last == QLatin1Char(')') && !balancedWithout(candidate.chopped(1), u'(', u')'))
-                       || (last == QLatin1Char(']') && !balancedWithout(candidate.chopped(1), u'[', u']'))) {
+            } else if (unmatchedClose(candidate, u'(', u')') || unmatchedClose(candidate, u'[', u']')) {
                 candidate.chop(1);
             } else {
                 break;

@@ -1,0 +1,399 @@
+// The chakra test's outcome: scores, the bar chart, the report with its bold
+// and colour runs, and the links in the report view.
+
+#include "app/screennames.h"
+#include "chakras/answersheet.h"
+#include "chakras/scoring.h"
+#include "chakras/testresultscreen.h"
+#include "guidance/opening.h"
+#include "reports/linkhandling.h"
+#include "support/chakratestdriver.h"
+#include "support/recordingdesktop.h"
+#include "support/reportruns.h"
+
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <memory>
+
+using namespace padmora;
+using namespace padmora::testing;
+
+namespace {
+
+// A sheet for the given chakras, asked in a fixed order, answered by a rule.
+AnswerSheet sheetFor(const QList<int> &chakras, const std::function<QString(int)> &answer)
+{
+    AnswerSheet sheet;
+    sheet.ChakraSelection.fill(-1);
+    sheet.ChakraSelection[7] = 0;
+    for (int k : chakras) {
+        sheet.ChakraSelection[std::size_t(k)] = qint16(k);
+        for (int j = 7; j >= 0; --j)  // reversed, so asked order differs from number order
+            sheet.QuestionOrder.append(qint16(8 * k + j));
+    }
+    sheet.QuestionOrder.append(0);
+    for (qsizetype k = 0; k + 1 < sheet.QuestionOrder.size(); ++k) {
+        const int q = sheet.QuestionOrder[k];
+        sheet.AskedQuestions.append(questionText(q));
+        sheet.AskedKeys.append(answerKey(q));
+        sheet.Answers.append(answer(q));
+    }
+    sheet.AskedQuestions.append(QString());
+    sheet.AskedKeys.append(QString());
+    sheet.Answers.append(QString());
+    return sheet;
+}
+
+const QString kTwo = QStringLiteral("\r\n\r\n");
+
+void expectSection(ExpectedRuns &e, int i, int score)
+{
+    const ChakraState state = classifyScore(score);
+    e.add(chakraTitle(i) + QStringLiteral("\r\n"), true, PaletteColour::Teal);
+    e.add(chakraDescription(i) + kTwo, false, PaletteColour::Black);
+    e.add(QStringLiteral("Your ") + chakraTitle(i) + statePhrase(state) + QStringLiteral("\r\n"), true,
+          PaletteColour::Teal);
+    e.add(chakraStateText(i, state) + kTwo, false, PaletteColour::Black);
+    if (state == ChakraState::UnderActive) {
+        e.add(ChakraOpeningHeader(i), true, PaletteColour::DarkRed);
+        e.add(ChakraOpeningSteps(i), false, PaletteColour::DarkRed);
+    } else if (state == ChakraState::OverActive) {
+        e.add(ChakraOpeningHeader(i), true, PaletteColour::Black);
+        e.add(ChakraOpeningSteps(i), false, PaletteColour::Black);
+    }
+}
+
+} // namespace
+
+class TestResultTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingDesktop> fake;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<ChakraRunDriver> run;
+
+    TestResultScreen *result() { return qobject_cast<TestResultScreen *>(main->screen(screens::kTestResult)); }
+
+    // Runs the test through the screens; the first `matching` asked questions
+    // of each chakra are answered as the key wants.
+    TestResultScreen *runTest(const QList<int> &chakras, const QList<int> &scores)
+    {
+        run->start(chakras);
+        const AnswerSheet &sheet = chakraTestSheet();
+        QHash<int, int> matched;
+        QSet<int> matching;
+        for (int k = 0; k < sheet.askedCount(); ++k) {
+            const int q = sheet.QuestionOrder[k];
+            const int c = chakraOfQuestion(q);
+            if (matched[c] < scores[chakras.indexOf(c)]) {
+                ++matched[c];
+                matching.insert(q);
+            }
+        }
+        run->answerAll([&](int, int q) {
+            return matching.contains(q) ? ChakraRunDriver::keyed(q) : ChakraRunDriver::unkeyed(q);
+        });
+        return result();
+    }
+
+    // Where a character of the report sits in the view.
+    QPoint pointOf(QTextBrowser *view, int position)
+    {
+        QTextCursor c(view->document());
+        c.setPosition(position);
+        return view->cursorRect(c).center() + QPoint(3, 0);
+    }
+
+private slots:
+    void init()
+    {
+        fake = std::make_unique<RecordingDesktop>();
+        main = std::make_unique<MainWindow>();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        run = std::make_unique<ChakraRunDriver>(main.get(), chakraTestProgram());
+    }
+
+    void cleanup()
+    {
+        run.reset();
+        main.reset();
+        settle();
+        fake.reset();
+    }
+
+    void scoringCountsExactKeyMatchesOnly()
+    {
+        // "Not Sure", empty and a differently spelt answer never count.
+        AnswerSheet sheet = sheetFor({0}, [](int q) { return answerKey(q); });
+        QCOMPARE(scoreAnswers(sheet)[0], qint16(8));
+        sheet.Answers[0] = kNotSure;
+        sheet.Answers[1] = QString();
+        sheet.Answers[2] = sheet.AskedKeys[2].toLower();
+        sheet.Answers[3] = sheet.AskedKeys[3] + QLatin1Char(' ');
+        QCOMPARE(scoreAnswers(sheet)[0], qint16(4));
+        // Every chakra's key: all "Yes" counts its Yes keys (Navel has five).
+        const qint16 yesKeys[7] = {4, 4, 5, 4, 4, 4, 4};
+        const AnswerSheet allYes = sheetFor({0, 1, 2, 3, 4, 5, 6}, [](int) { return kYes; });
+        const AnswerSheet allNo = sheetFor({0, 1, 2, 3, 4, 5, 6}, [](int) { return kNo; });
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(scoreAnswers(allYes)[std::size_t(i)], yesKeys[i]);
+            QCOMPARE(scoreAnswers(allNo)[std::size_t(i)], qint16(8 - yesKeys[i]));
+        }
+        // Unticked chakras score nothing.
+        const AnswerSheet sacral = sheetFor({1}, [](int) { return kYes; });
+        QCOMPARE(scoreAnswers(sacral), (ChakraScores{0, 4, 0, 0, 0, 0, 0}));
+    }
+
+    void bandsAndPercentages()
+    {
+        const ChakraState expected[9] = {ChakraState::UnderActive, ChakraState::UnderActive, ChakraState::UnderActive,
+                                         ChakraState::Open,        ChakraState::Open,        ChakraState::Open,
+                                         ChakraState::OverActive,  ChakraState::OverActive,  ChakraState::OverActive};
+        for (int s = 0; s <= 8; ++s)
+            QCOMPARE(classifyScore(s), expected[s]);
+        const int percent[9] = {0, 12, 25, 38, 50, 62, 75, 88, 100};
+        for (int s = 0; s <= 8; ++s)
+            QCOMPARE(scorePercent(s), percent[s]);
+    }
+
+    void barsGrowFromTheBottom_data()
+    {
+        QTest::addColumn<int>("score");
+        for (int s = 0; s <= 8; ++s)
+            QTest::addRow("score %d", s) << s;
+    }
+
+    void barsGrowFromTheBottom()
+    {
+        QFETCH(int, score);
+        TestResultScreen *screen = runTest({3}, {score});
+        QVERIFY(screen);
+        QCOMPARE(chakraTestScores()[3], qint16(score));
+        for (int i = 0; i < 7; ++i) {
+            auto *bar = child<QLabel>(screen, QStringLiteral("lblCurve"), i);
+            QCOMPARE(bar->palette().color(QPalette::Window), barColour(i));
+            if (i != 3 || score == 0) {
+                QVERIFY(bar->isHidden());
+                continue;
+            }
+            QVERIFY(bar->isVisible());
+            const double height = 1995.0 * scorePercent(score) / 100.0;
+            const QRect r = twipsOf(bar);
+            QVERIFY2(std::abs(r.height() - height) <= 15, qPrintable(QString::number(r.height())));
+            QVERIFY2(std::abs(r.y() - (750 + 1995 - height)) <= 15, qPrintable(QString::number(r.y())));
+            QVERIFY(std::abs(r.y() + r.height() - 2745) <= 15);
+            QCOMPARE(r.x(), 480 + 870 * 3);
+            QCOMPARE(r.width(), 345);
+        }
+        QCOMPARE(barColour(5), QColor(68, 51, 164));
+        QCOMPARE(barColour(6), QColor(154, 100, 236));
+    }
+
+    void resultScreenAsDesigned()
+    {
+        TestResultScreen *screen = runTest({0, 3}, {1, 4});
+        QVERIFY(screen);
+        QVERIFY(screen->isVisible());
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->text(), QStringLiteral("Results From The Chakra Test"));
+        QVERIFY(child<QLabel>(screen, QStringLiteral("Label1"))->font().bold());
+        const QString intro = child<QLabel>(screen, QStringLiteral("lblChakra"))->text();
+        QVERIFY(intro.startsWith(QStringLiteral("Chakras are energy centers aligned in a vertical line")));
+        QVERIFY(intro.endsWith(QStringLiteral("Chakras are over-active, open or under-active.")));
+        QCOMPARE(twipsOf(child<QLabel>(screen, QStringLiteral("lblChakra"))), QRect(6690, 60, 4620, 3195));
+        QCOMPARE(twipsOf(child<QLabel>(screen, QStringLiteral("Label1"))), QRect(120, 90, 3225, 240));
+        const char *axis[7] = {"Root", "Sacral", "Navel", "Heart", "Throat", "Third Eye", "Crown"};
+        for (int i = 0; i < 7; ++i) {
+            auto *label = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 2));
+            QCOMPARE(label->text(), QString::fromLatin1(axis[i]));
+            QCOMPARE(twipsOf(label).y(), 2910);
+        }
+        const QRect line = twipsOf(child<QWidget>(screen, QStringLiteral("Line1")));
+        QCOMPARE(line.x(), 180);
+        QCOMPARE(line.x() + line.width(), 6480);
+        QCOMPARE(line.y(), 2850);
+        // Widened at the end of the computation; the top below the program bar.
+        const QRect frame = screen->windowGeometryTwips();
+        QCOMPARE(frame.width(), 11505);  // 11500 twips to the nearest pixel
+        QCOMPARE(frame.y(), 900);
+        QCOMPARE(child<QPushButton>(screen, QStringLiteral("cmdChakrasBack"))->text(), QStringLiteral("&Back"));
+        click(child<QPushButton>(screen, QStringLiteral("cmdChakrasBack")));
+        settle();
+        QVERIFY(!result());
+        QVERIFY(main->isWelcomeVisible());
+    }
+
+    void reportOfAnUnderActiveRoot()
+    {
+        TestResultScreen *screen = runTest({0}, {1});
+        ExpectedRuns e;
+        expectSection(e, 0, 1);
+        e.add(QStringLiteral("Questions-Answers") + kTwo, true, PaletteColour::Teal);
+        const AnswerSheet &sheet = chakraTestSheet();
+        for (int k = 0; k < 8; ++k) {
+            e.add(sheet.AskedQuestions[k] + QStringLiteral("\r\n"), true, PaletteColour::Black);
+            e.add(sheet.Answers[k] + kTwo, false, PaletteColour::Black);
+        }
+        const QList<Run> actual = runsOf(screen->RTB()->document());
+        QVERIFY2(actual == e.runs(), qPrintable(firstDifference(actual, e.runs())));
+        // As a reader sees it.
+        const QString text = screen->RTB()->toPlainText();
+        QVERIFY(text.startsWith(QStringLiteral("Root Chakra (Muladhara)\nThis chakra is the root center")));
+        QVERIFY(text.contains(QStringLiteral("\n\nYour Root Chakra (Muladhara) is UnderActive\nFear, nervousness")));
+        QVERIFY(text.contains(QStringLiteral("This Chakra needs to be opened\n\nTo open Root Chakra: \n\nTouch the tips")));
+        QVERIFY(text.contains(QStringLiteral("Chant the sound LAM.\n\nQuestions-Answers\n\n")));
+    }
+
+    void reportOfOpenAndOverActiveInIndexOrder()
+    {
+        // Heart over-active (7), Root open (4): Root comes first whatever was asked first.
+        TestResultScreen *screen = runTest({3, 0}, {7, 4});
+        QCOMPARE(chakraTestScores()[0], qint16(4));
+        QCOMPARE(chakraTestScores()[3], qint16(7));
+        ExpectedRuns e;
+        expectSection(e, 0, 4);
+        expectSection(e, 3, 7);
+        e.add(QStringLiteral("Questions-Answers") + kTwo, true, PaletteColour::Teal);
+        const AnswerSheet &sheet = chakraTestSheet();
+        for (int k = 0; k < 16; ++k) {
+            e.add(sheet.AskedQuestions[k] + QStringLiteral("\r\n"), true, PaletteColour::Black);
+            e.add(sheet.Answers[k] + kTwo, false, PaletteColour::Black);
+        }
+        const QList<Run> actual = runsOf(screen->RTB()->document());
+        QVERIFY2(actual == e.runs(), qPrintable(firstDifference(actual, e.runs())));
+        const QString text = screen->RTB()->toPlainText();
+        QVERIFY(!text.contains(QStringLiteral("Root Chakra needs")));
+        QVERIFY(text.indexOf(QStringLiteral("Root Chakra (Muladhara)")) < text.indexOf(QStringLiteral("Heart Chakra (Anahata)")));
+        QCOMPARE(text.count(QStringLiteral("This Chakra needs to be opened")), 1);
+        for (int i : {1, 2, 4, 5, 6})
+            QVERIFY(!text.contains(chakraTitle(i)));
+    }
+
+    void questionsAndAnswersFollowTheAskedOrder()
+    {
+        TestResultScreen *screen = runTest({0, 1, 2, 3, 4, 5, 6}, {0, 1, 2, 3, 4, 5, 6});
+        const QString text = screen->RTB()->toPlainText();
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(text.count(QStringLiteral("Your ") + chakraTitle(i) + QStringLiteral(" is ")), 1);
+        const QString block = text.mid(text.indexOf(QStringLiteral("Questions-Answers")));
+        const AnswerSheet &sheet = chakraTestSheet();
+        qsizetype at = 0;
+        for (int k = 0; k < 56; ++k) {
+            const QString pair = sheet.AskedQuestions[k] + QStringLiteral("\n") + sheet.Answers[k] + QStringLiteral("\n");
+            const qsizetype found = block.indexOf(pair, at);
+            QVERIFY2(found >= at, qPrintable(QString::number(k)));
+            at = found + pair.size();
+        }
+    }
+
+    void notSureAnswersAreListedAndNeverCount()
+    {
+        run->start({5});
+        run->answerAll([](int, int) { return 2; });
+        TestResultScreen *screen = result();
+        QCOMPARE(chakraTestScores()[5], qint16(0));
+        QVERIFY(child<QLabel>(screen, QStringLiteral("lblCurve"), 5)->isHidden());
+        const QString text = screen->RTB()->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("Your Third Eye Chakra (Ajna) is UnderActive")));
+        QCOMPARE(text.count(QStringLiteral("\nNot Sure\n")), 8);
+    }
+
+    void twoRunsInOneSession()
+    {
+        runTest({2}, {8});
+        QCOMPARE(chakraTestScores()[2], qint16(8));
+        click(child<QPushButton>(result(), QStringLiteral("cmdChakrasBack")));
+        settle();
+        TestResultScreen *second = runTest({2}, {2});
+        QCOMPARE(chakraTestScores()[2], qint16(2));
+        QVERIFY(second->RTB()->toPlainText().contains(QStringLiteral("Your Navel Chakra (Manipura) is UnderActive")));
+        QVERIFY(!second->RTB()->toPlainText().contains(QStringLiteral("is OverActive")));
+    }
+
+    void addressesAreFoundAndTidied()
+    {
+        const auto found = findWebAddresses(QStringLiteral(
+            "See www.padmora.example/help. Or (https://forum.padmora.example/a_(b)) and ftp://files.example/x, "
+            "mail mailto:team@padmora.example! Not file:///etc/passwd nor javascript:alert(1) nor padmora.example"));
+        QStringList urls;
+        for (const DetectedAddress &a : found)
+            urls << a.url.toString();
+        QCOMPARE(urls, (QStringList{QStringLiteral("https://www.padmora.example/help"),
+                                    QStringLiteral("https://forum.padmora.example/a_(b)"),
+                                    QStringLiteral("ftp://files.example/x"),
+                                    QStringLiteral("mailto:team@padmora.example")}));
+        QVERIFY(!isOpenableAddress(QUrl(QStringLiteral("file:///etc/passwd"))));
+        QVERIFY(!isOpenableAddress(QUrl(QStringLiteral("/usr/bin/xterm"))));
+        QVERIFY(!isOpenableAddress(QUrl(QStringLiteral("javascript:alert(1)"))));
+        QVERIFY(!isOpenableAddress(QUrl(QStringLiteral("http://"))));
+    }
+
+    void aPressOnAnAddressOpensItOnce()
+    {
+        TestResultScreen *screen = runTest({0}, {3});
+        QTextBrowser *view = screen->RTB();
+        QTextCursor end(view->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral("More at www.padmora.example/chakras. Or padmora.example."));
+        const int at = int(view->toPlainText().indexOf(QStringLiteral("www.padmora"))) + 2;
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        const QPoint p = pointOf(view, at);
+        QWidget *viewport = view->viewport();
+
+        QCOMPARE(view->anchorAt(p), QStringLiteral("https://www.padmora.example/chakras"));
+        QTest::mouseMove(viewport, p);
+        QVERIFY(fake->opened.isEmpty());
+        QTest::mousePress(viewport, Qt::LeftButton, {}, p);
+        QCOMPARE(fake->opened, QList<QUrl>{QUrl(QStringLiteral("https://www.padmora.example/chakras"))});
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, p);
+        QCOMPARE(fake->opened.size(), 1);
+        QTest::mousePress(viewport, Qt::RightButton, {}, p);
+        QTest::mouseRelease(viewport, Qt::RightButton, {}, p);
+        QCOMPARE(fake->opened.size(), 1);
+
+        // Text the view does not take for an address is not clickable.
+        const int plain = int(view->toPlainText().indexOf(QStringLiteral("Or padmora"))) + 5;
+        QVERIFY(view->anchorAt(pointOf(view, plain)).isEmpty());
+        QTest::mousePress(viewport, Qt::LeftButton, {}, pointOf(view, plain));
+        QCOMPARE(fake->opened.size(), 1);
+    }
+
+    void aLinkToALocalFileIsNeverOpened()
+    {
+        TestResultScreen *screen = runTest({0}, {3});
+        QTextBrowser *view = screen->RTB();
+        QTextCursor end(view->document());
+        end.movePosition(QTextCursor::End);
+        end.insertHtml(QStringLiteral("<a href=\"file:///usr/bin/xterm\">run me</a>"));
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        const int at = int(view->toPlainText().indexOf(QStringLiteral("run me"))) + 2;
+        QCOMPARE(view->anchorAt(pointOf(view, at)), QStringLiteral("file:///usr/bin/xterm"));
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, pointOf(view, at));
+        QVERIFY(fake->opened.isEmpty());
+    }
+
+    void linksWorkAfterClosingAndReopening()
+    {
+        for (int round = 0; round < 2; ++round) {
+            TestResultScreen *screen = runTest({0}, {3});
+            QVERIFY(hasLinkHandling(screen->RTB()));
+            QTextCursor end(screen->RTB()->document());
+            end.movePosition(QTextCursor::End);
+            end.insertText(QStringLiteral("https://forum.padmora.example/round"));
+            screen->RTB()->verticalScrollBar()->setValue(screen->RTB()->verticalScrollBar()->maximum());
+            const int at = int(screen->RTB()->toPlainText().indexOf(QStringLiteral("https://forum"))) + 4;
+            QTest::mousePress(screen->RTB()->viewport(), Qt::LeftButton, {}, pointOf(screen->RTB(), at));
+            QCOMPARE(fake->opened.size(), round + 1);
+            QPointer<QTextBrowser> view(screen->RTB());
+            click(child<QPushButton>(screen, QStringLiteral("cmdChakrasBack")));
+            // Nothing of the handling stays behind once the screen is closed.
+            QVERIFY(linkHook().handler.isNull());
+            QVERIFY(!view || !hasLinkHandling(view));
+            settle();
+        }
+    }
+};
+
+PADMORA_TEST_MAIN(TestResultTest)
+#include "tst_testresult.moc"
