@@ -69,8 +69,7 @@ SharedMenus addSharedMenus(QMenuBar *bar, MenuCaptions captions, const QString &
 
 QString forumBannerText()
 {
-    return QStringLiteral("Chakras, tarot and astrology explained by people who live them: visit the "
-                          "Padmora forum at %1")
+    return QStringLiteral("Chakras, tarot and astrology explained: visit the Padmora forum at %1")
         .arg(forumUrl().host());
 }
 
@@ -81,23 +80,30 @@ PromoLabels addPromoLabels(QWidget *parent, const QString &forumLabelName, doubl
     p.forum = new LinkLabel(forumLabelName, forumBannerText(), parent);
     p.forum->setAlignment(Qt::AlignCenter);
     p.forum->setLinkColour(QColor(0, 0, 160));
-    placeTwips(p.forum, left, top, width, 300);
+    placeTwips(p.forum, left, top, width, 360);
     QObject::connect(p.forum, &LinkLabel::clicked, p.forum, [] { OpenForum(); });
 
     p.fraFullBrand = new QFrame(parent);
     p.fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     p.fraFullBrand->setFrameShape(QFrame::StyledPanel);
-    placeTwips(p.fraFullBrand, left, top + 360, width, 900);
+    placeTwips(p.fraFullBrand, left, top + 420, width, 1080);
 
     // The label shows the doubled ampersand as one.
     QString coBrand = kCoBrandText;
     coBrand.replace(QStringLiteral("&&"), QStringLiteral("&"));
     p.lblCobrand = new LinkLabel(QStringLiteral("lblCobrand"), coBrand, p.fraFullBrand);
-    placeTwips(p.lblCobrand, 60, 45, width / 2 - 90, 810);
+    placeTwips(p.lblCobrand, 60, 45, width / 2 - 90, 990);
     QObject::connect(p.lblCobrand, &LinkLabel::clicked, p.lblCobrand, [] { OpenCoBrandPage(); });
 
     p.lblFullBrand = new LinkLabel(QStringLiteral("lblFullBrand"), kFullBrandText, p.fraFullBrand);
-    placeTwips(p.lblFullBrand, width / 2 + 30, 45, width / 2 - 90, 810);
+    placeTwips(p.lblFullBrand, width / 2 + 30, 45, width / 2 - 90, 990);
+    // The offers are small print.
+    for (LinkLabel *label : {p.lblCobrand, p.lblFullBrand}) {
+        QFont small = label->font();
+        small.setPointSizeF(7);
+        label->setFont(small);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     QObject::connect(p.lblFullBrand, &LinkLabel::clicked, p.lblFullBrand, [] { OpenFullBrandPage(); });
     return p;
 }

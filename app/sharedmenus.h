@@ -57,6 +57,6 @@ PromoLabels addPromoLabels(QWidget *parent, const QString &forumLabelName, doubl
                            double width);
 
 // Height in twips that addPromoLabels takes.
-inline constexpr double kPromoLabelsHeight = 1260;
+inline constexpr double kPromoLabelsHeight = 1500;
 
 } // namespace padmora

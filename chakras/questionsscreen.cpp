@@ -18,7 +18,7 @@ namespace padmora {
 
 namespace {
 constexpr double kWidth = 7800;
-constexpr double kHeight = 5400;
+constexpr double kHeight = 5700;
 } // namespace
 
 QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)

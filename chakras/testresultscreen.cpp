@@ -21,7 +21,7 @@ namespace {
 
 constexpr double kDesignWidth = 6900;
 constexpr double kWidenedWidth = 11500;
-constexpr double kHeight = 10200;
+constexpr double kHeight = 10800;
 constexpr double kBarsBottom = 750 + kBarFullHeight;
 
 } // namespace
@@ -69,6 +69,9 @@ TestResultScreen::TestResultScreen(QWidget *parent)
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     intro->setMargin(4);
+    QFont introFont = intro->font();
+    introFont.setPointSizeF(7.5);
+    intro->setFont(introFont);
     intro->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128); background: rgb(255, 192, 255);"));
     placeTwips(intro, 6690, 60, 4620, 3195);
 

@@ -14,7 +14,7 @@ const ProgramTraits &chakrasTarotProgram()
         MessageIcon::Critical,
         true,
         7700,
-        9400,
+        9800,
         QStringLiteral("VQ Dovazov Urera is a simple software that attempts to correlate your under-active or "
                        "overactive chakras with the corresponding tarot card and its significance. Take the "
                        "chakra test now and get a reading instantly!"),
