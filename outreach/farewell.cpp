@@ -303,6 +303,9 @@ void FarewellScreen::Form_Unload()
 
 void showFarewellScreen()
 {
+    // The quit routine closing the main window ends the program without one.
+    if (isQuitting())
+        return;
     step([] {
         if (g_screen)
             return;

@@ -71,8 +71,9 @@ private:
     bool m_unloaded = false;
 };
 
-// Creates and shows the farewell screen (once); should that fail, the
-// program ends at once instead of running on without any window.
+// Creates and shows the farewell screen (once, and not while the quit
+// routine is ending the program); should that fail, the program ends at once
+// instead of running on without any window.
 void showFarewellScreen();
 
 // The farewell screen while it is open.

@@ -528,6 +528,24 @@ private slots:
         QCOMPARE(m_ends, QStringList{QStringLiteral("end")});
     }
 
+    void theQuitRoutineEndsWithoutAFarewellScreen()
+    {
+        m_screen->close();
+        settle();
+        m_ends.clear();
+        QPointer<MainWindow> main = startPadmora();
+        QVERIFY(main);
+        click(child<QPushButton>(main.data(), QStringLiteral("cmdSelectOption"), 2));
+        QPointer<Form> start = main->screen(QStringLiteral("frmChakrasTarotMain"));
+        QVERIFY(start);
+        quitPadmora();
+        settle();
+        QVERIFY(!main);
+        QVERIFY(!start || start->isUnloaded());
+        QVERIFY(!farewellScreen());
+        QCOMPARE(m_ends, QStringList{QStringLiteral("end")});
+    }
+
     void theFarewellScreenShowsOnce()
     {
         showFarewellScreen();

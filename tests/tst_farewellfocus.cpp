@@ -211,6 +211,7 @@ private slots:
         QTRY_VERIFY(screen->isActiveWindow());
         QTRY_VERIFY(email->hasFocus());
         QCOMPARE(email->text(), QString());
+        QCOMPARE(child<QLineEdit>(screen.data(), QStringLiteral("txtName"))->text(), QStringLiteral("Your Name"));
         QTRY_COMPARE(x.inputFocus(), id);
 
         // Keys typed on the keyboard land in the box; a blank is refused.
