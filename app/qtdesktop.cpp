@@ -6,10 +6,13 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <cstdlib>
 
 namespace padmora {
 
@@ -20,6 +23,21 @@ QSettings openStore()
     // The platform's per-user store for application "Padmora".
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle, kAppTitle);
 }
+
+// Padmora keeps one short value in its store. A store file far larger than
+// that is not Padmora's own; reading (and rewriting) it would hold up every
+// start for seconds, so it is left alone as unreadable.
+constexpr qint64 kLargestStore = 1 << 20;
+
+bool storeTooLarge()
+{
+    const QFileInfo file(QtDesktop::storeFilePath());
+    return file.exists() && file.size() > kLargestStore;
+}
+
+// A lock older than this whose owner cannot be read was left by a copy that
+// died while creating it (a live creator writes its owner at once).
+constexpr qint64 kUnreadableLockAge = 2000;
 
 QRandomGenerator &generator()
 {
@@ -38,8 +56,13 @@ void QtDesktop::openUrl(const QUrl &url)
 MessageAnswer QtDesktop::message(const QString &text, MessageIcon icon, MessageButtons buttons,
                                  const QString &title)
 {
+    // A bare carriage return separates lines in Padmora's texts; the message
+    // box breaks lines only at line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    title, text,
+                    title, shown,
                     buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
                                                      : QMessageBox::Ok,
                     QApplication::activeWindow());
@@ -65,23 +88,41 @@ void QtDesktop::clearOwnClipboard()
         clipboard->clear(QClipboard::Selection);
 }
 
+QString QtDesktop::storeFilePath()
+{
+    // Where QSettings keeps the per-user native store of "Padmora" on Unix.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/")
+           + kAppTitle + QStringLiteral("/") + kAppTitle + QStringLiteral(".conf");
+}
+
 StoredValue QtDesktop::readSetting(const QString &section, const QString &key)
 {
-    QSettings store = openStore();
     StoredValue result;
+    if (storeTooLarge()) {
+        result.readable = false;
+        return result;
+    }
+    QSettings store = openStore();
     if (store.status() != QSettings::NoError) {
         result.readable = false;
         return result;
     }
     store.beginGroup(section);
     const QVariant v = store.value(key);
-    if (v.isValid())
+    if (!v.isValid())
+        return result;
+    // A text with an unquoted comma reads back as a list; it is still one text.
+    if (v.typeId() == QMetaType::QStringList)
+        result.value = v.toStringList().join(QStringLiteral(", "));
+    else
         result.value = v.toString();
     return result;
 }
 
 bool QtDesktop::writeSetting(const QString &section, const QString &key, const QString &value)
 {
+    if (storeTooLarge())
+        return false;
     QSettings store = openStore();
     if (store.status() != QSettings::NoError || !store.isWritable())
         return false;
@@ -124,11 +165,26 @@ bool QtDesktop::claimSingleInstance()
 {
     if (m_lock && m_lock->isLocked())
         return true;
-    auto lock = std::make_unique<QLockFile>(lockFilePath());
+    const QString path = lockFilePath();
+    auto lock = std::make_unique<QLockFile>(path);
     // A lock whose owner died is stale at once; Qt checks the owner's pid.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return false;
+    if (!lock->tryLock(0)) {
+        if (lock->error() != QLockFile::LockFailedError)
+            return false;
+        // Qt cannot judge a lock file that names no owner, and with no
+        // stale time it would keep it for ever. When it is not brand new
+        // and no process holds it, its creator is gone: remove it.
+        qint64 pid = 0;
+        QString host, application;
+        if (lock->getLockInfo(&pid, &host, &application))
+            return false;
+        const QDateTime modified = QFileInfo(path).lastModified();
+        if (modified.isValid() && std::abs(modified.msecsTo(QDateTime::currentDateTime())) < kUnreadableLockAge)
+            return false;
+        if (!lock->removeStaleLockFile() || !lock->tryLock(0))
+            return false;
+    }
     m_lock = std::move(lock);
     return true;
 }

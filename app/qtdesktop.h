@@ -24,6 +24,8 @@ public:
 
     // Where the single-instance lock lives: one per user, in the runtime folder.
     static QString lockFilePath();
+    // The file of the per-user settings store.
+    static QString storeFilePath();
 
 private:
     std::unique_ptr<QLockFile> m_lock;

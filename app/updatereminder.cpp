@@ -1,0 +1,45 @@
+#include "app/updatereminder.h"
+
+#include "app/desktop.h"
+#include "app/links.h"
+#include "app/settingsstore.h"
+
+#include <cstdlib>
+
+namespace padmora {
+
+namespace {
+bool storeToday()
+{
+    return saveSetting(kDurationKey, durationText(desktop().today()));
+}
+} // namespace
+
+void runUpdateReminder()
+{
+    try {
+        const SettingRead stored = getSetting(kDurationKey);
+        if (!stored.ok)
+            return;
+        const QDate last = parseDurationText(stored.text);
+        // Nothing stored yet, or something that is no date: start afresh, so
+        // the reminder is never lost for good.
+        if (!last.isValid()) {
+            storeToday();
+            return;
+        }
+        const qint64 days = desktop().today().daysTo(last);
+        if (std::llabs(days) <= kReminderQuietDays)
+            return;
+        const MessageAnswer answer =
+            desktop().message(kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo);
+        if (!storeToday())
+            return;
+        if (answer == MessageAnswer::Yes)
+            OpenDownloadPage();
+    } catch (...) {
+        // A failing reminder ends quietly; the start goes on.
+    }
+}
+
+} // namespace padmora

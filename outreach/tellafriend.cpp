@@ -1,0 +1,75 @@
+#include "outreach/tellafriend.h"
+
+#include "app/desktop.h"
+#include "app/links.h"
+
+namespace padmora::modTellAFriend {
+
+namespace {
+
+bool missing(const QString &value, const QString &placeholder)
+{
+    return value.isEmpty() || value == placeholder;
+}
+
+QByteArray parameter(int number, const QString &value)
+{
+    return "taf" + QByteArray::number(number) + '=' + QUrl::toPercentEncoding(value);
+}
+
+} // namespace
+
+std::optional<QString> emailProblem(const Referral &r)
+{
+    if (r.senderEmail == r.friendEmail)
+        return kDistinctEmails;
+    if (!r.senderEmail.contains(QLatin1Char('@')) || !r.friendEmail.contains(QLatin1Char('@')))
+        return kProperEmail;
+    if (!r.senderEmail.contains(QLatin1Char('.')) || !r.friendEmail.contains(QLatin1Char('.')))
+        return kProperEmail;
+    return std::nullopt;
+}
+
+std::optional<QString> finalCheckProblem(const Referral &r)
+{
+    if (missing(r.senderName, kNamePlaceholder))
+        return kEnterName;
+    if (missing(r.senderEmail, kEmailPlaceholder))
+        return kEnterEmail;
+    if (missing(r.message, kMessagePlaceholder))
+        return kEnterMessage;
+    if (missing(r.friendName, kFriendNamePlaceholder))
+        return kEnterFriendName;
+    if (missing(r.friendEmail, kFriendEmailPlaceholder))
+        return kEnterFriendEmail;
+    return std::nullopt;
+}
+
+QUrl composeAddress(const Referral &r)
+{
+    QUrl page = tellAFriendPageUrl();
+    // The request carries names and e-mail addresses: never in the clear.
+    page.setScheme(QStringLiteral("https"));
+    const QByteArray query = parameter(1, r.senderName) + '&' + parameter(2, r.senderEmail) + '&'
+                             + parameter(3, r.message) + '&' + parameter(4, r.friendName) + '&'
+                             + parameter(5, r.friendEmail) + '&'
+                             + parameter(6, productHomePageUrl().toString(QUrl::FullyEncoded));
+    return QUrl::fromEncoded(page.toEncoded(QUrl::RemoveQuery | QUrl::RemoveFragment) + '?' + query,
+                             QUrl::StrictMode);
+}
+
+void sendReferral(const Referral &r)
+{
+    if (const std::optional<QString> problem = finalCheckProblem(r)) {
+        showProblem(*problem);
+        return;
+    }
+    desktop().openUrl(composeAddress(r));
+}
+
+void showProblem(const QString &text)
+{
+    desktop().message(text, MessageIcon::Critical, MessageButtons::Ok, kAppTitle);
+}
+
+} // namespace padmora::modTellAFriend
