@@ -24,7 +24,7 @@ namespace {
 
 // Window and page design, in twips.
 constexpr double kWidth = 13500;
-constexpr double kHeight = 11400;
+constexpr double kHeight = 11700;
 constexpr double kPageLeft = 120;
 constexpr double kPageTop = 90;
 constexpr double kPageWidth = kWidth - 480;

@@ -3,6 +3,8 @@
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 
+Q_DECLARE_METATYPE(padmora::modTellAFriend::Referral)
+
 using namespace padmora;
 using namespace padmora::modTellAFriend;
 using padmora::testing::RecordingDesktop;
@@ -195,7 +197,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(padmora::modTellAFriend::Referral)
 
 PADMORA_TEST_MAIN(TellAFriendTest)
 #include "tst_tellafriend.moc"
