@@ -2,8 +2,8 @@
 // The astrology screen's own constant tables: the seven chakras in this
 // screen's crown-first order (0 Crown ... 6 Root), the twelve signs with the
 // chakra and ruling planets each reaches, and the first day of the later sun
-// sign in every month. The wording is this screen's own and differs in places
-// from the chakra catalogue shared by the test and the tarot.
+// sign in every month. Names and readings come from the chakra catalogue;
+// the Sanskrit meanings, keywords, colours and symbols are this screen's own.
 
 #include <QString>
 #include <array>
