@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "app/screennames.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/testing.h"
 
 #include <QCheckBox>
@@ -30,8 +31,9 @@ static QStringList sorted(QStringList list)
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingDesktop> fake;
-    std::unique_ptr<MainWindow> main;
+    Session session;
+    std::unique_ptr<RecordingDesktop> &fake = session.fake;
+    std::unique_ptr<MainWindow> &main = session.main;
 
     QPushButton *selector(int i) { return child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), i); }
     LinkLabel *caption(int i) { return child<LinkLabel>(main.get(), QStringLiteral("lblCaption"), i); }
@@ -60,17 +62,12 @@ class MainWindowTest : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<RecordingDesktop>();
-        main = std::make_unique<MainWindow>();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(session.start());
     }
 
     void cleanup()
     {
-        main.reset();
-        settle();
-        fake.reset();
+        session.end();
     }
 
     void captionsAndPanels()

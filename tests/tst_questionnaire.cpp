@@ -6,6 +6,7 @@
 #include "chakras/questionbank.h"
 #include "support/chakratestdriver.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 
 #include <memory>
 
@@ -15,8 +16,9 @@ using namespace padmora::testing;
 class QuestionnaireTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingDesktop> fake;
-    std::unique_ptr<MainWindow> main;
+    Session session;
+    std::unique_ptr<RecordingDesktop> &fake = session.fake;
+    std::unique_ptr<MainWindow> &main = session.main;
     std::unique_ptr<ChakraRunDriver> run;
 
     const AnswerSheet &sheet() const { return chakraTestSheet(); }
@@ -25,19 +27,14 @@ class QuestionnaireTest : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<RecordingDesktop>();
-        main = std::make_unique<MainWindow>();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(session.start());
         run = std::make_unique<ChakraRunDriver>(main.get(), chakraTestProgram());
     }
 
     void cleanup()
     {
         run.reset();
-        main.reset();
-        settle();
-        fake.reset();
+        session.end();
     }
 
     void firstPage_data()

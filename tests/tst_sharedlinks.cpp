@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/screennames.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/testing.h"
 
 #include <QLabel>
@@ -17,23 +18,19 @@ using namespace padmora::testing;
 class SharedLinksTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingDesktop> fake;
-    std::unique_ptr<MainWindow> main;
+    Session session;
+    std::unique_ptr<RecordingDesktop> &fake = session.fake;
+    std::unique_ptr<MainWindow> &main = session.main;
 
 private slots:
     void init()
     {
-        fake = std::make_unique<RecordingDesktop>();
-        main = std::make_unique<MainWindow>();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(session.start());
     }
 
     void cleanup()
     {
-        main.reset();
-        settle();
-        fake.reset();
+        session.end();
     }
 
     void everyScreenLinksOut_data()

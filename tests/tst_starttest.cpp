@@ -9,6 +9,7 @@
 #include "chakras/answersheet.h"
 #include "chakras/questionorder.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/testing.h"
 
 #include <QCheckBox>
@@ -27,8 +28,9 @@ using namespace padmora::testing;
 class StartTestTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingDesktop> fake;
-    std::unique_ptr<MainWindow> main;
+    Session session;
+    std::unique_ptr<RecordingDesktop> &fake = session.fake;
+    std::unique_ptr<MainWindow> &main = session.main;
     Form *start = nullptr;
 
     QCheckBox *box(int k) { return child<QCheckBox>(start, QStringLiteral("chkChakras"), k); }
@@ -50,10 +52,7 @@ class StartTestTest : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<RecordingDesktop>();
-        main = std::make_unique<MainWindow>();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(session.start());
         click(child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), 1));
         start = main->screen(screens::kTestMain);
         QVERIFY(start);
@@ -61,9 +60,7 @@ private slots:
 
     void cleanup()
     {
-        main.reset();
-        settle();
-        fake.reset();
+        session.end();
         chakraTestSheet() = AnswerSheet();
     }
 

@@ -9,6 +9,7 @@
 #include "reports/linkhandling.h"
 #include "support/chakratestdriver.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/reportruns.h"
 
 #include <QScrollBar>
@@ -69,8 +70,9 @@ void expectSection(ExpectedRuns &e, int i, int score)
 class TestResultTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingDesktop> fake;
-    std::unique_ptr<MainWindow> main;
+    Session session;
+    std::unique_ptr<RecordingDesktop> &fake = session.fake;
+    std::unique_ptr<MainWindow> &main = session.main;
     std::unique_ptr<ChakraRunDriver> run;
 
     TestResultScreen *result() { return qobject_cast<TestResultScreen *>(main->screen(screens::kTestResult)); }
@@ -108,19 +110,14 @@ class TestResultTest : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<RecordingDesktop>();
-        main = std::make_unique<MainWindow>();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(session.start());
         run = std::make_unique<ChakraRunDriver>(main.get(), chakraTestProgram());
     }
 
     void cleanup()
     {
         run.reset();
-        main.reset();
-        settle();
-        fake.reset();
+        session.end();
     }
 
     void scoringCountsExactKeyMatchesOnly()

@@ -1,0 +1,33 @@
+#pragma once
+// One Padmora session for a test: a recording desktop and a shown main window.
+
+#include "app/mainwindow.h"
+#include "support/recordingdesktop.h"
+#include "support/testing.h"
+
+#include <memory>
+
+namespace padmora::testing {
+
+struct Session {
+    std::unique_ptr<RecordingDesktop> fake;
+    std::unique_ptr<MainWindow> main;
+
+    // Starts afresh; false when the main window did not come up.
+    bool start()
+    {
+        fake = std::make_unique<RecordingDesktop>();
+        main = std::make_unique<MainWindow>();
+        main->show();
+        return QTest::qWaitForWindowExposed(main.get());
+    }
+
+    void end()
+    {
+        main.reset();
+        settle();
+        fake.reset();
+    }
+};
+
+} // namespace padmora::testing
