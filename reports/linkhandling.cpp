@@ -99,11 +99,11 @@ int markWebAddresses(QTextDocument *document)
 class LinkHandler : public QObject {
     Q_OBJECT
 public:
-    explicit LinkHandler(QTextBrowser *view) : QObject(view), m_view(view)
+    explicit LinkHandler(QTextBrowser *view) : QObject(view), m_view(view), m_viewport(view->viewport())
     {
         m_view->setOpenLinks(false);
         m_view->setOpenExternalLinks(false);
-        m_view->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
         m_connection = QObject::connect(m_view->document(), &QTextDocument::contentsChange, this,
                                         [this](int, int, int added) {
                                             if (added > 0)
@@ -114,15 +114,17 @@ public:
 
     ~LinkHandler() override
     {
+        // A handler that goes with its view must not reach into the half
+        // destroyed view: only the viewport's own guard is consulted.
         QObject::disconnect(m_connection);
-        if (m_view)
-            m_view->viewport()->removeEventFilter(this);
+        if (m_viewport)
+            m_viewport->removeEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::MouseButtonPress && m_view && watched == m_view->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress && m_viewport && watched == m_viewport && m_view) {
             auto *press = static_cast<QMouseEvent *>(event);
             if (press->button() == Qt::LeftButton) {
                 const QString href = m_view->anchorAt(press->position().toPoint());
@@ -148,6 +150,7 @@ private:
     }
 
     QPointer<QTextBrowser> m_view;
+    QPointer<QWidget> m_viewport;
     QMetaObject::Connection m_connection;
     bool m_detecting = false;
 };
