@@ -28,6 +28,9 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
         return nullptr;
     step([&] { screen->chart().showScores(scores, kBarsBottom); });
     step([&] { AppendTarotReport(screen->RTB()->document(), sheet, scores, needed); });
+    // The view's own cursor was carried along to the end of the report;
+    // the reader starts at its top.
+    step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });
     step([&] {
         if (QMdiSubWindow *sub = screen->subWindow())
             sub->show();

@@ -22,6 +22,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -220,6 +221,15 @@ private slots:
         QVERIFY(main->mdiArea()->viewport()->rect().contains(screen->subWindow()->geometry()));
 
         QVERIFY(hasLinkHandling(screen->RTB()));
+        // The report opens at its top, with the first chakra's title in
+        // view, and stays there when the view takes the focus.
+        QVERIFY(screen->RTB()->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(screen->RTB()->verticalScrollBar()->value(), 0);
+        QCOMPARE(screen->RTB()->textCursor().position(), 0);
+        screen->activateWindow();
+        screen->RTB()->setFocus(Qt::ActiveWindowFocusReason);
+        QApplication::processEvents();
+        QCOMPARE(screen->RTB()->verticalScrollBar()->value(), 0);
         QCOMPARE(child<QLabel>(screen, QStringLiteral("lblChakra"))->text(),
                  QString(10, QLatin1Char(' ')) + chakraIntroductionFirst() + QString(150, QLatin1Char(' '))
                      + chakraIntroductionSecond());
