@@ -230,9 +230,18 @@ private slots:
         screen->RTB()->setFocus(Qt::ActiveWindowFocusReason);
         QApplication::processEvents();
         QCOMPARE(screen->RTB()->verticalScrollBar()->value(), 0);
-        QCOMPARE(child<QLabel>(screen, QStringLiteral("lblChakra"))->text(),
-                 QString(10, QLatin1Char(' ')) + chakraIntroductionFirst() + QString(150, QLatin1Char(' '))
-                     + chakraIntroductionSecond());
+        // The introduction: ten blanks, the first paragraph, a run of blanks, the second.
+        auto *lblChakra = child<QLabel>(screen, QStringLiteral("lblChakra"));
+        const QString intro = lblChakra->text();
+        const QString lead = QString(10, QLatin1Char(' ')) + chakraIntroductionFirst();
+        QVERIFY(intro.startsWith(lead));
+        QVERIFY(!intro.startsWith(QString(11, QLatin1Char(' '))));
+        QVERIFY(intro.endsWith(chakraIntroductionSecond()));
+        const QString gap = intro.mid(lead.size(), intro.size() - lead.size() - chakraIntroductionSecond().size());
+        QVERIFY(gap.size() > 1);
+        QCOMPARE(gap, QString(gap.size(), QLatin1Char(' ')));
+        // The run is wider than the label, so the second paragraph starts a line of its own.
+        QVERIFY(lblChakra->fontMetrics().horizontalAdvance(gap) > lblChakra->contentsRect().width());
         QCOMPARE(child<QPushButton>(screen, QStringLiteral("cmdYogaChakra"))->text(),
                  QStringLiteral("&VQ Dovazov Urera Interpretation "));
         QCOMPARE(child<QPushButton>(screen, QStringLiteral("cmdBack"))->text(), QStringLiteral("&Back"));
