@@ -6,6 +6,8 @@
 #include "chakras/questionsscreen.h"
 #include "chakras/startscreen.h"
 #include "chakras/testresultscreen.h"
+#include "guidance/tarotpages.h"
+#include "tarot/tarotresultscreen.h"
 
 #include <QHash>
 #include <functional>
@@ -21,6 +23,8 @@ Form *createScreen(const QString &name)
         {screens::kTestResult, [] { return new TestResultScreen; }},
         {screens::kTarotMain, [] { return new StartScreen(chakrasTarotProgram()); }},
         {screens::kTarotQuestions, [] { return new QuestionsScreen(chakrasTarotProgram()); }},
+        {screens::kTarotResult, [] { return new TarotResultScreen; }},
+        {screens::kTarotPages, [] { return new TarotPagesScreen; }},
     };
     const auto it = factories.constFind(name);
     return it == factories.constEnd() ? nullptr : it.value()();

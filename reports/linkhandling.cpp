@@ -103,7 +103,7 @@ public:
     {
         m_view->setOpenLinks(false);
         m_view->setOpenExternalLinks(false);
-        m_view->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
         m_connection = QObject::connect(m_view->document(), &QTextDocument::contentsChange, this,
                                         [this](int, int, int added) {
                                             if (added > 0)
@@ -114,8 +114,9 @@ public:
 
     ~LinkHandler() override
     {
+        // A handler that goes with its view must not reach into the half
+        // destroyed view: only the viewport's own guard is consulted.
         QObject::disconnect(m_connection);
-        // The view may be half gone (its viewport first) when it takes us along.
         if (m_viewport)
             m_viewport->removeEventFilter(this);
     }
@@ -123,7 +124,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::MouseButtonPress && m_view && watched == m_view->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress && m_viewport && watched == m_viewport && m_view) {
             auto *press = static_cast<QMouseEvent *>(event);
             if (press->button() == Qt::LeftButton) {
                 const QString href = m_view->anchorAt(press->position().toPoint());

@@ -13,13 +13,13 @@ const ProgramTraits &chakrasTarotProgram()
         QStringLiteral("Please select at least one chakra"),
         MessageIcon::Critical,
         true,
-        7700,
+        8700,
         9800,
         QStringLiteral("VQ Dovazov Urera is a simple software that attempts to correlate your under-active or "
                        "overactive chakras with the corresponding tarot card and its significance. Take the "
                        "chakra test now and get a reading instantly!"),
-        QRectF(240, 90, 7200, 1500),
-        QRectF(240, 3450, 7200, 2220),
+        QRectF(240, 90, 8160, 1500),
+        QRectF(240, 3450, 8160, 2220),
         {{QRectF(485, 1680, 3200, 300), QRectF(485, 2100, 3200, 300), QRectF(485, 2520, 3200, 300),
           QRectF(2270, 2970, 3200, 350), QRectF(4055, 1680, 3200, 300), QRectF(4055, 2100, 3200, 300),
           QRectF(4055, 2520, 3200, 300)}},

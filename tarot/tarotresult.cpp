@@ -1,9 +1,48 @@
 #include "tarot/tarotresult.h"
 
+#include "app/programhost.h"
+#include "app/resume.h"
+#include "app/screennames.h"
+#include "chakras/scoring.h"
+#include "reports/tarotreport.h"
+#include "tarot/tarotresultscreen.h"
+
+#include <QMdiSubWindow>
+#include <QTextBrowser>
+
 namespace padmora {
+
+namespace {
+// On the tarot result screen every bar ends at the full bar height.
+constexpr double kBarsBottom = kBarFullHeight;
+} // namespace
+
+TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScores &scores, TarotFlags &needed)
+{
+    scores.fill(0);
+    step([&] { scores = scoreAnswers(sheet); });
+
+    TarotResultScreen *screen = nullptr;
+    step([&] { screen = qobject_cast<TarotResultScreen *>(openProgramScreen(screens::kTarotResult, false)); });
+    if (!screen)
+        return nullptr;
+    step([&] { screen->chart().showScores(scores, kBarsBottom); });
+    step([&] { AppendTarotReport(screen->RTB()->document(), sheet, scores, needed); });
+    // The view's own cursor was carried along to the end of the report;
+    // the reader starts at its top.
+    step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });
+    step([&] {
+        if (QMdiSubWindow *sub = screen->subWindow())
+            sub->show();
+        else
+            screen->show();
+    });
+    return screen;
+}
 
 void finishTarot()
 {
+    ComputeTarotResult(tarotSheet(), tarotScores(), TarotCardNeeded());
 }
 
 } // namespace padmora

@@ -1,0 +1,51 @@
+#pragma once
+// The nine tarot cards of the chakras tarot and which of them a reading
+// draws: every chakra that does not come out open gets its card or cards,
+// always the same ones, in slot order.
+
+#include "chakras/catalogue.h"
+
+#include <QString>
+#include <array>
+
+namespace padmora {
+
+inline constexpr int kTarotSlotCount = 9;
+
+struct TarotCard {
+    ChakraIndex chakra;  // the chakra that owns the slot
+    QString name;
+    QString reading;
+    QString reverseReading;
+};
+
+// Rows 0 to 8; row k is shown on slot k's page.
+const std::array<TarotCard, kTarotSlotCount> &TarotCardTable();
+
+// Per chakra index: -1 when the chakra needs its card(s) in the current
+// reading, 0 when not. Set by the tarot report, cleared when the tarot
+// result screen closes.
+using TarotFlags = std::array<qint16, kChakraCount>;
+TarotFlags &TarotCardNeeded();
+void ClearTarotCardNeeded();
+
+// Slots 0 to 9, of which 0 to 8 are used: the row shown on that slot's
+// page, or -1 when the slot is empty in this reading.
+using TarotSlots = std::array<qint16, kTarotSlotCount + 1>;
+TarotSlots &TarotSlotCard();
+// The chakra title shown on each slot's page.
+std::array<QString, kTarotSlotCount> &TarotSlotChakra();
+
+// The chakra that owns a slot (-1 outside 0 to 8).
+int tarotSlotChakra(int slot);
+// The picture of card row r: ":/tarot/01wheeloffortune.svg" for row 0 and
+// so on; empty outside 0 to 8.
+QString tarotCardPicture(int row);
+
+// Fills the slots from TarotCardNeeded; true when any chakra needs a card.
+bool AssignTarotCards();
+
+// The first filled slot from `from` up to 8, or -1 when there is none.
+int firstFilledSlotFrom(int from);
+
+} // namespace padmora

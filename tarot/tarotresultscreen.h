@@ -1,0 +1,39 @@
+#pragma once
+// frmChakrasTarotResult: the bar chart and the report of a finished tarot
+// reading, and the way on to the card pages.
+
+#include "app/form.h"
+#include "chakras/resultchart.h"
+
+class QTextBrowser;
+
+namespace padmora {
+
+class TarotResultScreen : public Form {
+    Q_OBJECT
+public:
+    explicit TarotResultScreen(QWidget *parent = nullptr);
+
+    QTextBrowser *RTB() const { return m_rtb; }
+    ResultChart &chart() { return m_chart; }
+
+    void Form_Load() override;
+    void cmdYogaChakra_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QTextBrowser *m_rtb = nullptr;
+    ResultChart m_chart;
+};
+
+// lblChakra's text: the result introduction, led by ten blanks, its two
+// paragraphs parted by a run of blanks.
+QString tarotIntroduction();
+
+inline const QString kTarotNotApplicable = QStringLiteral("Dovazov Urera not applicable for Open Chakras");
+
+} // namespace padmora
