@@ -19,7 +19,7 @@ namespace padmora {
 namespace {
 
 constexpr double kWidth = 11400;
-constexpr double kHeight = 8700;
+constexpr double kHeight = 8940;
 
 constexpr double kTextLeft = 360;
 constexpr double kCaptionWidth = 2040;
