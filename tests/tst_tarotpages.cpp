@@ -10,6 +10,7 @@
 #include "guidance/tarotpages.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/testing.h"
 #include "tarot/tarotcards.h"
 #include "tarot/tarotresultscreen.h"
@@ -49,8 +50,9 @@ const char *const kCardNames[9] = {"Wheel of Fortune", "The Sun",     "The Moon"
 class TarotPagesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingDesktop> fake;
-    std::unique_ptr<MainWindow> main;
+    Session session;
+    std::unique_ptr<RecordingDesktop> &fake = session.fake;
+    std::unique_ptr<MainWindow> &main = session.main;
 
     TarotPagesScreen *pages() const { return qobject_cast<TarotPagesScreen *>(main->screen(screens::kTarotPages)); }
     Form *result() const { return main->screen(screens::kTarotResult); }
@@ -95,17 +97,12 @@ class TarotPagesTest : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<RecordingDesktop>();
-        main = std::make_unique<MainWindow>();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(session.start());
     }
 
     void cleanup()
     {
-        main.reset();
-        settle();
-        fake.reset();
+        session.end();
         ClearTarotCardNeeded();
     }
 

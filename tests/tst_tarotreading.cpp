@@ -13,6 +13,7 @@
 #include "reports/linkhandling.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/testing.h"
 #include "tarot/tarotcards.h"
 #include "tarot/tarotresultscreen.h"
@@ -82,8 +83,9 @@ QString describe(const QList<Run> &runs)
 class TarotReadingTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingDesktop> fake;
-    std::unique_ptr<MainWindow> main;
+    Session session;
+    std::unique_ptr<RecordingDesktop> &fake = session.fake;
+    std::unique_ptr<MainWindow> &main = session.main;
 
     ReadingDriver tarot() { return ReadingDriver(main.get(), chakrasTarotProgram()); }
     ReadingDriver chakraTest() { return ReadingDriver(main.get(), chakraTestProgram()); }
@@ -113,17 +115,12 @@ class TarotReadingTest : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<RecordingDesktop>();
-        main = std::make_unique<MainWindow>();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        QVERIFY(session.start());
     }
 
     void cleanup()
     {
-        main.reset();
-        settle();
-        fake.reset();
+        session.end();
         tarotSheet() = TarotAnswerSheet();
         chakraTestSheet() = AnswerSheet();
         tarotScores().fill(0);
