@@ -4,9 +4,12 @@
 #include "app/screennames.h"
 #include "chakras/answersheet.h"
 #include "chakras/questionbank.h"
-#include "support/chakratestdriver.h"
+#include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include <memory>
 
@@ -19,7 +22,7 @@ class QuestionnaireTest : public QObject {
     Session session;
     std::unique_ptr<RecordingDesktop> &fake = session.fake;
     std::unique_ptr<MainWindow> &main = session.main;
-    std::unique_ptr<ChakraRunDriver> run;
+    std::unique_ptr<ReadingDriver> run;
 
     const AnswerSheet &sheet() const { return chakraTestSheet(); }
     QString asked(int position) const { return questionText(sheet().QuestionOrder[position]); }
@@ -28,7 +31,7 @@ private slots:
     void init()
     {
         QVERIFY(session.start());
-        run = std::make_unique<ChakraRunDriver>(main.get(), chakraTestProgram());
+        run = std::make_unique<ReadingDriver>(main.get(), chakraTestProgram());
     }
 
     void cleanup()
@@ -50,7 +53,7 @@ private slots:
     {
         QFETCH(QList<int>, chakras);
         QFETCH(QString, caption);
-        Form *questions = run->start(chakras);
+        Form *questions = run->openAndStart(chakras);
         QVERIFY(questions);
         QCOMPARE(questions->windowTitle(), QStringLiteral("VQ Zazeder Izorudav"));
         QCOMPARE(run->caption(), caption);
@@ -76,7 +79,7 @@ private slots:
 
     void menus()
     {
-        Form *questions = run->start({0});
+        Form *questions = run->openAndStart({0});
         QCOMPARE(captionsOf(questions->menuBar()->actions()),
                  (QStringList{QStringLiteral("&File"), QStringLiteral("&Help"), QStringLiteral("Make Money &Online")}));
         QCOMPARE(captionsOf(child<QMenu>(questions, QStringLiteral("mnuFile"))->actions()),
@@ -103,7 +106,7 @@ private slots:
 
     void nextRecordsTheSelectionWhichCarriesOver()
     {
-        run->start({4});
+        run->openAndStart({4});
         run->next();  // Yes
         run->next();  // Yes
         run->choose(1);
@@ -119,7 +122,7 @@ private slots:
 
     void backOnTheFirstPage()
     {
-        run->start({0});
+        run->openAndStart({0});
         // Before any Next there is no recorded answer: Not Sure, caption unchanged.
         run->back();
         QCOMPARE(run->selected(), 2);
@@ -140,7 +143,7 @@ private slots:
 
     void backFromALaterPageKeepsTheSelection()
     {
-        run->start({1});
+        run->openAndStart({1});
         for (int i = 0; i < 4; ++i)
             run->next();
         QCOMPARE(run->caption(), QStringLiteral("Question No. 5 of 8"));
@@ -157,7 +160,7 @@ private slots:
 
     void eightNextsRecordYesAndFinishOnce()
     {
-        run->start({6});
+        run->openAndStart({6});
         for (int i = 0; i < 8; ++i)
             run->next();
         settle();
@@ -171,7 +174,7 @@ private slots:
 
     void fastClicksFinishOnlyOnce()
     {
-        Form *questions = run->start({6});
+        Form *questions = run->openAndStart({6});
         auto *next = child<QPushButton>(questions, QStringLiteral("cmdNext"));
         // Clicks queued faster than the screen can go away.
         for (int i = 0; i < 12; ++i)
@@ -184,7 +187,7 @@ private slots:
 
     void closingEarlyGivesNoResult()
     {
-        Form *questions = run->start({0, 3});
+        Form *questions = run->openAndStart({0, 3});
         run->next();
         run->choose(1);
         run->next();
@@ -199,8 +202,8 @@ private slots:
 
     void aSecondRunReplacesTheFirst()
     {
-        run->start({0});
-        run->answerAll([](int, int q) { return ChakraRunDriver::keyed(q); });
+        run->openAndStart({0});
+        run->answerAll([](int, int q) { return ReadingDriver::keyed(q); });
         QVERIFY(main->screen(screens::kTestResult));
         // A second test from the program bar while the first result is open.
         click(child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), 1));
@@ -221,7 +224,7 @@ private slots:
         // A welcome link opens a second start while the questionnaire stays:
         // the new questionnaire replaces the old one, and paging never reads
         // past the sheet.
-        run->start({0, 1});
+        run->openAndStart({0, 1});
         for (int i = 0; i < 10; ++i)
             run->next();
         QCOMPARE(run->caption(), QStringLiteral("Question No. 11 of 16"));

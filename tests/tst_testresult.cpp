@@ -7,7 +7,7 @@
 #include "chakras/testresultscreen.h"
 #include "guidance/opening.h"
 #include "reports/linkhandling.h"
-#include "support/chakratestdriver.h"
+#include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
 #include "support/reportruns.h"
@@ -73,30 +73,18 @@ class TestResultTest : public QObject {
     Session session;
     std::unique_ptr<RecordingDesktop> &fake = session.fake;
     std::unique_ptr<MainWindow> &main = session.main;
-    std::unique_ptr<ChakraRunDriver> run;
+    std::unique_ptr<ReadingDriver> run;
 
     TestResultScreen *result() { return qobject_cast<TestResultScreen *>(main->screen(screens::kTestResult)); }
 
-    // Runs the test through the screens; the first `matching` asked questions
-    // of each chakra are answered as the key wants.
+    // Runs the test through the screens, each chakra ending on its score.
     TestResultScreen *runTest(const QList<int> &chakras, const QList<int> &scores)
     {
-        run->start(chakras);
-        const AnswerSheet &sheet = chakraTestSheet();
-        QHash<int, int> matched;
-        QSet<int> matching;
-        for (int k = 0; k < sheet.askedCount(); ++k) {
-            const int q = sheet.QuestionOrder[k];
-            const int c = chakraOfQuestion(q);
-            if (matched[c] < scores[chakras.indexOf(c)]) {
-                ++matched[c];
-                matching.insert(q);
-            }
-        }
-        run->answerAll([&](int, int q) {
-            return matching.contains(q) ? ChakraRunDriver::keyed(q) : ChakraRunDriver::unkeyed(q);
-        });
-        return result();
+        TargetScores targets;
+        for (qsizetype i = 0; i < chakras.size(); ++i)
+            targets[chakras[i]] = scores[i];
+        main->openScreen(chakraTestProgram().startScreen);
+        return run->run(targets) ? result() : nullptr;
     }
 
     // Where a character of the report sits in the view.
@@ -111,7 +99,7 @@ private slots:
     void init()
     {
         QVERIFY(session.start());
-        run = std::make_unique<ChakraRunDriver>(main.get(), chakraTestProgram());
+        run = std::make_unique<ReadingDriver>(main.get(), chakraTestProgram());
     }
 
     void cleanup()
@@ -286,7 +274,7 @@ private slots:
 
     void notSureAnswersAreListedAndNeverCount()
     {
-        run->start({5});
+        run->openAndStart({5});
         run->answerAll([](int, int) { return 2; });
         TestResultScreen *screen = result();
         QCOMPARE(chakraTestScores()[5], qint16(0));

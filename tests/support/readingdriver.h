@@ -11,9 +11,11 @@
 #include "support/testing.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 #include <map>
 
 namespace padmora::testing {
@@ -64,23 +66,66 @@ public:
             const int chakra = q / kQuestionsPerChakra;
             const auto wanted = targets.find(chakra);
             const int target = wanted == targets.end() ? 0 : wanted->second;
-            int option;
+            int answer;
             if (counted[chakra] < target) {
                 ++counted[chakra];
-                option = answerKey(q) == kYes ? 0 : 1;
+                answer = keyed(q);
             } else {
-                option = (missed[chakra]++ % 2 == 0) ? (answerKey(q) == kYes ? 1 : 0) : 2;
+                answer = (missed[chakra]++ % 2 == 0) ? unkeyed(q) : 2;
             }
-            // On the button's round mark, as a user aims.
-            auto *choice = child<QRadioButton>(screen, QStringLiteral("optAnswer"), option);
-            QTest::mouseClick(choice, Qt::LeftButton, Qt::NoModifier, QPoint(8, choice->height() / 2));
-            if (!choice->isChecked())
+            choose(answer);
+            if (!option(answer)->isChecked())
                 return false;
             click(next);
         }
         settle();
         return questions() == nullptr;
     }
+
+    // Opens the start screen as the program bar does, ticks and starts;
+    // the questionnaire, or nullptr.
+    Form *openAndStart(const QList<int> &ticked)
+    {
+        m_main->openScreen(m_program.startScreen);
+        m_main->setWelcomeVisible(false);
+        start(ticked);
+        return questions();
+    }
+
+    // The page on show.
+    QString caption() const { return child<QLabel>(questions(), QStringLiteral("lblQNo"))->text(); }
+    QString questionOnScreen() const
+    {
+        return child<QPlainTextEdit>(questions(), QStringLiteral("txtQuestions"))->toPlainText();
+    }
+    QRadioButton *option(int i) const { return child<QRadioButton>(questions(), QStringLiteral("optAnswer"), i); }
+    int selected() const
+    {
+        for (int i = 0; i < 3; ++i)
+            if (option(i)->isChecked())
+                return i;
+        return -1;
+    }
+    // On the button's round mark, as a user aims.
+    void choose(int i) { QTest::mouseClick(option(i), Qt::LeftButton, {}, QPoint(8, option(i)->height() / 2)); }
+    void next() { click(child<QPushButton>(questions(), QStringLiteral("cmdNext"))); }
+    void back() { click(child<QPushButton>(questions(), QStringLiteral("cmdBack"))); }
+
+    // Answers every page: answerFor(position, question number) gives 0 Yes, 1 No, 2 Not Sure.
+    void answerAll(const std::function<int(int, int)> &answerFor)
+    {
+        const AnswerSheet &sheet = m_program.sheet();
+        const int n = sheet.askedCount();
+        for (int k = 0; k < n && questions(); ++k) {
+            choose(answerFor(k, sheet.QuestionOrder[k]));
+            next();
+        }
+        settle();
+    }
+
+    // The option that gives (or withholds) the counted answer of a question.
+    static int keyed(int question) { return answerKey(question) == kYes ? 0 : 1; }
+    static int unkeyed(int question) { return answerKey(question) == kYes ? 1 : 0; }
 
     // A whole reading from an open start screen.
     bool run(const TargetScores &targets)
