@@ -30,6 +30,12 @@ void LinkLabel::setLinkColour(const QColor &colour)
     setPalette(p);
 }
 
+void LinkLabel::showAsLink()
+{
+    setLinkColour(kLinkColour);
+    setUnderlined(true);
+}
+
 bool LinkLabel::isUnderlined() const
 {
     return font().underline();

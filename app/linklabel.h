@@ -2,9 +2,13 @@
 // A label that acts as a web link: hand pointer, a click signal, and on
 // request an underline while the mouse is over it.
 
+#include <QColor>
 #include <QLabel>
 
 namespace padmora {
+
+// The colour of Padmora's link labels.
+inline const QColor kLinkColour(0, 0, 160);
 
 class LinkLabel : public QLabel {
     Q_OBJECT
@@ -13,6 +17,8 @@ public:
 
     void setUnderlined(bool underlined);
     void setLinkColour(const QColor &colour);
+    // Blue and underlined, as a web link looks.
+    void showAsLink();
     bool isUnderlined() const;
 
 signals:

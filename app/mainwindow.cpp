@@ -107,12 +107,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCurrent(this);
 
     // Menu bar: File, Help, and the business offer.
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &MainWindow::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mkmoney"));
 
     auto *central = new QWidget(this);
@@ -144,8 +141,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         picture->setObjectName(QStringLiteral("Picture%1").arg(i + 2));
         placeTwips(picture, 120 + i * 3300, 120, 600, 600);
         auto *button = new QPushButton(kProgramCaptions[i], m_picButtonContainer);
-        button->setObjectName(arrayName(QStringLiteral("cmdSelectOption"), i));
-        button->setProperty("index", i);
+        setArrayName(button, QStringLiteral("cmdSelectOption"), i);
         placeTwips(button, 780 + i * 3300, 180, 2400, 480);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
     }
@@ -157,8 +153,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(m_picMain, &PicturePanel::mouseMoved, this, &MainWindow::picMain_MouseMove);
     for (int i = 0; i < 6; ++i) {
         const CaptionDesign &d = captionDesigns()[std::size_t(i)];
-        auto *label = new LinkLabel(arrayName(QStringLiteral("lblCaption"), i), d.text, m_picMain);
-        label->setProperty("index", i);
+        auto *label = new LinkLabel(QString(), d.text, m_picMain);
+        setArrayName(label, QStringLiteral("lblCaption"), i);
         label->setAlignment(Qt::AlignCenter);
         QFont f = label->font();
         f.setPointSize(d.pointSize);
@@ -167,7 +163,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         if (i < 3)
             label->setCursor(Qt::ArrowCursor);
         else
-            label->setLinkColour(QColor(0, 0, 160));
+            label->setLinkColour(kLinkColour);
         placeTwips(label, 0, d.top, d.width, d.height);
         connect(label, &LinkLabel::clicked, this, [this, i] { lblCaption_Click(i); });
         connect(label, &LinkLabel::hovered, this, [this, i] { lblCaption_MouseMove(i); });

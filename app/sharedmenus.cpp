@@ -24,8 +24,7 @@ namespace {
 
 QAction *addItem(QMenu *menu, const QString &name, const QString &caption, void (*action)())
 {
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(name);
+    QAction *a = addMenuItem(menu, name, caption);
     QObject::connect(a, &QAction::triggered, menu, [action] { action(); });
     return a;
 }
@@ -36,6 +35,21 @@ void addSeparator(QMenu *menu, const QString &name)
 }
 
 } // namespace
+
+QMenu *addFileMenu(QMenuBar *bar)
+{
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    return file;
+}
+
+QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
 
 SharedMenus addSharedMenus(QMenuBar *bar, MenuCaptions captions, const QString &makeMoneyName)
 {
@@ -79,7 +93,7 @@ PromoLabels addPromoLabels(QWidget *parent, const QString &forumLabelName, doubl
     PromoLabels p;
     p.forum = new LinkLabel(forumLabelName, forumBannerText(), parent);
     p.forum->setAlignment(Qt::AlignCenter);
-    p.forum->setLinkColour(QColor(0, 0, 160));
+    p.forum->setLinkColour(kLinkColour);
     placeTwips(p.forum, left, top, width, 360);
     QObject::connect(p.forum, &LinkLabel::clicked, p.forum, [] { OpenForum(); });
 

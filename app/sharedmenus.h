@@ -30,6 +30,11 @@ struct SharedMenus {
     QAction *makeMoney = nullptr;
 };
 
+// Appends a screen's own "&File" menu (mnuFile).
+QMenu *addFileMenu(QMenuBar *bar);
+// Appends a named item to a menu; connect its triggered signal.
+QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption);
+
 // Appends "&Help" and the top-level business item to a menu bar. The item is
 // named mkmoney on the main window, mnuMakeMoney or mnuMakeMoneyOnline on the
 // program screens; it starts switched off (greyed).

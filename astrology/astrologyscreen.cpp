@@ -67,8 +67,7 @@ const std::array<QString, kResultCount> kResultCaptions{
 QLabel *addLabel(QWidget *parent, int index, const QString &text)
 {
     auto *label = new QLabel(text, parent);
-    label->setObjectName(arrayName(QStringLiteral("lblLabel"), index));
-    label->setProperty("index", index);
+    setArrayName(label, QStringLiteral("lblLabel"), index);
     return label;
 }
 
@@ -95,19 +94,15 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
 {
     QWidget *area = client();
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &AstrologyScreen::mnuExit_Click);
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &AstrologyScreen::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
     const QString pageTitles[2] = {QStringLiteral("Personal Details"), QStringLiteral("Astro Chakra Details")};
     for (int i = 0; i < 2; ++i) {
         auto *page = new QGroupBox(pageTitles[i], area);
-        page->setObjectName(arrayName(QStringLiteral("fraStep"), i));
-        page->setProperty("index", i);
+        setArrayName(page, QStringLiteral("fraStep"), i);
         placeTwips(page, kPageLeft, kPageTop, kPageWidth, kPageHeight);
         m_fraStep[std::size_t(i)] = page;
     }
@@ -149,8 +144,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     const double gap = (kPageWidth - astrology::kChakraCount * kPictureSize) / (astrology::kChakraCount + 1);
     for (int p = 0; p < astrology::kChakraCount; ++p) {
         auto *picture = new QSvgWidget(astroPicturePath(p), details);
-        picture->setObjectName(arrayName(QStringLiteral("picDisp"), p));
-        picture->setProperty("index", p);
+        setArrayName(picture, QStringLiteral("picDisp"), p);
         picture->setProperty("picture", astroPicturePath(p));
         if (const AstroChakra *chakra = astroChakra(p))
             picture->setToolTip(chakra->name);
@@ -173,8 +167,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
         placeTwips(caption, kCaptionLeft, top, kCaptionWidth, kRowHeight);
 
         auto *result = new QLabel(reading);
-        result->setObjectName(arrayName(QStringLiteral("lblResult"), i));
-        result->setProperty("index", i);
+        setArrayName(result, QStringLiteral("lblResult"), i);
         result->setWordWrap(true);
         result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         result->setTextFormat(Qt::PlainText);

@@ -26,14 +26,11 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
 {
     QWidget *area = client();
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *next = file->addAction(QStringLiteral("&Next"));
-    next->setObjectName(QStringLiteral("mnuNext"));
-    connect(next, &QAction::triggered, this, &QuestionsScreen::cmdNext_Click);
-    QAction *back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, &QuestionsScreen::cmdBack_Click);
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuNext"), QStringLiteral("&Next")),
+            &QAction::triggered, this, &QuestionsScreen::cmdNext_Click);
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+            &QAction::triggered, this, &QuestionsScreen::cmdBack_Click);
     addSharedMenus(menuBar(), MenuCaptions::Questionnaire, QStringLiteral("mnuMakeMoney"));
 
     m_lblQNo = new QLabel(area);
@@ -53,8 +50,7 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     const QString captions[3] = {kYes, kNo, kNotSure};
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(captions[i], area);
-        option->setObjectName(arrayName(QStringLiteral("optAnswer"), i));
-        option->setProperty("index", i);
+        setArrayName(option, QStringLiteral("optAnswer"), i);
         placeTwips(option, 600 + i * 1800, 1620, 1500, 300);
         group->addButton(option, i);
         m_optAnswer[std::size_t(i)] = option;

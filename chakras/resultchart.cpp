@@ -36,8 +36,7 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
 {
     for (int i = 0; i < kChakraCount; ++i) {
         auto *bar = new QLabel(parent);
-        bar->setObjectName(arrayName(QStringLiteral("lblCurve"), i));
-        bar->setProperty("index", i);
+        setArrayName(bar, QStringLiteral("lblCurve"), i);
         bar->setAutoFillBackground(true);
         QPalette palette = bar->palette();
         palette.setColor(QPalette::Window, barColour(i));

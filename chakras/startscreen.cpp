@@ -46,11 +46,9 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
 {
     QWidget *area = client();
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("&Exit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &StartScreen::mnuExit_Click);
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit")),
+            &QAction::triggered, this, &StartScreen::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
     if (!program.introduction.isEmpty()) {
@@ -67,8 +65,7 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
 
     for (int k = 0; k < kChakraCount; ++k) {
         auto *box = new QCheckBox(chakraTitle(k), area);
-        box->setObjectName(arrayName(QStringLiteral("chkChakras"), k));
-        box->setProperty("index", k);
+        setArrayName(box, QStringLiteral("chkChakras"), k);
         placeRect(box, program.checkBoxes[std::size_t(k)]);
         m_chkChakras[std::size_t(k)] = box;
     }
@@ -89,8 +86,7 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
     connect(m_cmdTest, &QPushButton::clicked, this, &StartScreen::cmdTest_Click);
 
     auto *cmdNav = new QPushButton(QStringLiteral("Exit"), area);
-    cmdNav->setObjectName(arrayName(QStringLiteral("cmdNav"), 1));
-    cmdNav->setProperty("index", 1);
+    setArrayName(cmdNav, QStringLiteral("cmdNav"), 1);
     placeTwips(cmdNav, program.startWidth / 2 + 300, program.buttonsTop, 1500, 420);
     connect(cmdNav, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
 

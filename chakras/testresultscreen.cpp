@@ -50,11 +50,9 @@ TestResultScreen::TestResultScreen(QWidget *parent)
 {
     QWidget *area = client();
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, &TestResultScreen::cmdChakrasBack_Click);
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+            &QAction::triggered, this, &TestResultScreen::cmdChakrasBack_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
     auto *title = new QLabel(QStringLiteral("Results From The Chakra Test"), area);

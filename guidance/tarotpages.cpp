@@ -81,14 +81,11 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
 {
     QWidget *area = client();
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuBack"));
-    connect(back, &QAction::triggered, this, &TarotPagesScreen::cmdBack_Click);
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &TarotPagesScreen::cmdExit_Click);
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+            &QAction::triggered, this, &TarotPagesScreen::cmdBack_Click);
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &TarotPagesScreen::cmdExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::TarotPages, QStringLiteral("mnuMakeMoneyOnline"));
 
     m_lblChakraName = textLabel(area, QStringLiteral("lblChakraName"), 240, kTextLeft, kTextWidth, 480, 14, true);
@@ -111,7 +108,7 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
     m_lblCaption[2] = textLabel(area, arrayName(QStringLiteral("lblCaption"), 2), reverseTop, kReadingLeft,
                                 kReadingWidth, kReadingHeight, 9, false);
     for (int i = 0; i < 3; ++i)
-        m_lblCaption[std::size_t(i)]->setProperty("index", i);
+        setArrayName(m_lblCaption[std::size_t(i)], QStringLiteral("lblCaption"), i);
 
     m_picYoga = new QSvgWidget(area);
     m_picYoga->setObjectName(QStringLiteral("picYoga"));

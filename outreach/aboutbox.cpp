@@ -64,13 +64,13 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     placeTwips(label3, 240, 2850, kWidth - 480, 600);
 
     auto *coBrand = new LinkLabel(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details."), this);
-    coBrand->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); text-decoration: underline;"));
+    coBrand->showAsLink();
     placeTwips(coBrand, 240, 3480, kWidth - 480, 300);
     connect(coBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
 
     auto *homePage = new LinkLabel(QStringLiteral("lblHomePage"),
                                    QStringLiteral("Visit the Padmora forum: %1").arg(forumUrl().toString()), this);
-    homePage->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); text-decoration: underline;"));
+    homePage->showAsLink();
     placeTwips(homePage, 240, 3900, kWidth - 480, 300);
     connect(homePage, &LinkLabel::clicked, this, [] { OpenForum(); });
 

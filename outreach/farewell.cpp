@@ -110,7 +110,7 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
     placeTwips(label3, 150, 330, kFrameWidth - 300, 480);
     auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
                                    QStringLiteral("Click here to see our other programs"), promotion);
-    goToHome->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160); text-decoration: underline;"));
+    goToHome->showAsLink();
     placeTwips(goToHome, 150, 870, kFrameWidth - 300, 270);
     connect(goToHome, &LinkLabel::clicked, this, &FarewellScreen::lblGoToHome_Click);
 
