@@ -4,6 +4,7 @@
 #include "app/twips.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace padmora {
@@ -56,6 +57,17 @@ void Form::placeCentredAtTop()
 void Form::Form_Load()
 {
     placeCentredAtTop();
+}
+
+void Form::showWindow()
+{
+    if (m_unloaded)
+        return;
+    QWidget *frame = frameWidget();
+    frame->show();
+    if (QMdiSubWindow *sub = subWindow())
+        if (QMdiArea *area = sub->mdiArea())
+            area->setActiveSubWindow(sub);
 }
 
 void Form::unload()

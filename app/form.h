@@ -30,6 +30,9 @@ public:
     // Runs once, after the screen has joined the main window.
     virtual void Form_Load();
 
+    // Shows the screen's window and makes it the active one.
+    void showWindow();
+
     // Closes (unloads) the screen, running its unload handler once.
     void unload();
     bool isUnloaded() const { return m_unloaded; }

@@ -10,7 +10,11 @@ QUrl site(const char *root, const QString &path)
     QString address = QString::fromUtf8(root);
     while (address.endsWith(QLatin1Char('/')))
         address.chop(1);
-    return QUrl(address + (path.isEmpty() ? QStringLiteral("/") : path));
+    QUrl url(address + (path.isEmpty() ? QStringLiteral("/") : path));
+    // The tell-a-friend request carries names and e-mail addresses: every
+    // address Padmora opens is encrypted, whatever the build names as its site.
+    url.setScheme(QStringLiteral("https"));
+    return url;
 }
 } // namespace
 

@@ -238,10 +238,8 @@ Form *MainWindow::openScreen(const QString &name, bool show)
     sub->setWindowIcon(windowIcon());
     sub->resize(twipsToPxX(form->designWidthTwips()), twipsToPxY(form->designHeightTwips()));
     step([form] { form->Form_Load(); });
-    if (show && !form->isUnloaded()) {
-        sub->show();
-        m_mdi->setActiveSubWindow(sub);
-    }
+    if (show)
+        form->showWindow();
     return form;
 }
 

@@ -1,5 +1,7 @@
 #include "app/qtdesktop.h"
 
+#include "app/linebreak.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -59,7 +61,7 @@ MessageAnswer QtDesktop::message(const QString &text, MessageIcon icon, MessageB
     // A bare carriage return separates lines in Padmora's texts; the message
     // box breaks lines only at line feeds.
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(kCrLf, QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     title, shown,

@@ -107,10 +107,4 @@ ResultTexts resultTexts(const QString &sign, const QString &rulingPlanet, const 
             chakra.underActiveText};
 }
 
-QString astroPicturePath(int index)
-{
-    // This screen's crown-first index is the pictures' own position.
-    return picturePath(index);
-}
-
 } // namespace padmora::astrology

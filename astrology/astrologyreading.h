@@ -63,7 +63,4 @@ inline constexpr int kResultCount = 11;
 using ResultTexts = std::array<QString, kResultCount>;
 ResultTexts resultTexts(const QString &sign, const QString &rulingPlanet, const AstroChakra &chakra);
 
-// The resource path of the picture of the chakra at this screen's index.
-QString astroPicturePath(int index);
-
 } // namespace padmora::astrology

@@ -1,11 +1,13 @@
 #include "astrology/astrologyscreen.h"
 
 #include "app/controlnames.h"
+#include "app/pictures.h"
 #include "app/programhost.h"
 #include "app/resume.h"
 #include "app/screennames.h"
 #include "app/sharedmenus.h"
 #include "app/twips.h"
+#include "chakras/catalogue.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -143,9 +145,9 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     // The seven chakras, crown first, as decoration.
     const double gap = (kPageWidth - astrology::kChakraCount * kPictureSize) / (astrology::kChakraCount + 1);
     for (int p = 0; p < astrology::kChakraCount; ++p) {
-        auto *picture = new QSvgWidget(astroPicturePath(p), details);
+        auto *picture = new QSvgWidget(details);
         setArrayName(picture, QStringLiteral("picDisp"), p);
-        picture->setProperty("picture", astroPicturePath(p));
+        showPicture(picture, picturePath(p));
         if (const AstroChakra *chakra = astroChakra(p))
             picture->setToolTip(chakra->name);
         placeTwips(picture, gap + p * (kPictureSize + gap), kPicturesTop, kPictureSize, kPictureSize);
@@ -271,12 +273,14 @@ void AstrologyScreen::showStep(int page)
     back->hide();
 }
 
+QString AstrologyScreen::shownChakraPicture() const
+{
+    return shownPicture(m_picChakra);
+}
+
 void AstrologyScreen::showChakraPicture(int index)
 {
-    const QString path = astroPicturePath(index);
-    m_picChakra->load(path);
-    m_picChakraPath = path;
-    m_picChakra->setProperty("picture", path);
+    showPicture(m_picChakra, picturePath(index));
     if (const AstroChakra *chakra = astroChakra(index))
         m_picChakra->setToolTip(chakra->name);
 }

@@ -36,7 +36,7 @@ public:
 
     // The resource path of the picture picChakra shows; empty before the
     // first reading. Also kept in picChakra's "picture" property.
-    QString shownChakraPicture() const { return m_picChakraPath; }
+    QString shownChakraPicture() const;
 
 protected:
     void Form_Unload() override;
@@ -56,7 +56,6 @@ private:
     QPushButton *m_cmdBack = nullptr;
     std::array<QLabel *, astrology::kResultCount> m_lblResult{};
     QSvgWidget *m_picChakra = nullptr;
-    QString m_picChakraPath;
 };
 
 } // namespace padmora

@@ -3,6 +3,8 @@
 // chakras tarot and their reports. Index 0 is the root chakra at the base of
 // the spine, 6 the crown; the pictures run the other way, crown first.
 
+#include "app/linebreak.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -56,7 +58,5 @@ QString picturePath(int position);
 QString statePhrase(ChakraState state);
 // "Your " + title + phrase + CR LF.
 QString stateSentence(int index, ChakraState state);
-
-inline const QString kCrLf = QStringLiteral("\r\n");
 
 } // namespace padmora

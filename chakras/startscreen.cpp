@@ -1,6 +1,7 @@
 #include "chakras/startscreen.h"
 
 #include "app/controlnames.h"
+#include "app/pictures.h"
 #include "app/programhost.h"
 #include "app/resume.h"
 #include "app/sharedmenus.h"
@@ -74,7 +75,8 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
     const double pictureSize = 900;
     const double gap = (program.startWidth - 240 - kChakraCount * pictureSize) / (kChakraCount + 1);
     for (int p = 0; p < kChakraCount; ++p) {
-        auto *picture = new QSvgWidget(picturePath(p), area);
+        auto *picture = new QSvgWidget(area);
+        showPicture(picture, picturePath(p));
         picture->setObjectName(arrayName(QStringLiteral("picChakra"), p));
         picture->setToolTip(chakraTitle(6 - p));
         placeTwips(picture, 60 + gap + p * (pictureSize + gap), program.picturesTop, pictureSize, pictureSize);

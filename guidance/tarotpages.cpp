@@ -1,6 +1,7 @@
 #include "guidance/tarotpages.h"
 
 #include "app/controlnames.h"
+#include "app/pictures.h"
 #include "app/programhost.h"
 #include "app/resume.h"
 #include "app/screennames.h"
@@ -130,7 +131,7 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
 
 QString TarotPagesScreen::shownPicture() const
 {
-    return m_picYoga->property("picture").toString();
+    return padmora::shownPicture(m_picYoga);
 }
 
 void TarotPagesScreen::Form_Load()
@@ -150,11 +151,7 @@ void TarotPagesScreen::Display_Yoga_Chakra()
     step([&] { m_lblCaption[0]->setText(card.name); });
     step([&] { m_lblCaption[1]->setText(card.reading); });
     step([&] { m_lblCaption[2]->setText(card.reverseReading); });
-    step([&] {
-        const QString picture = tarotCardPicture(row);
-        m_picYoga->load(picture);
-        m_picYoga->setProperty("picture", picture);
-    });
+    step([&] { showPicture(m_picYoga, tarotCardPicture(row)); });
     step([&] { m_lblChakraName->setText(TarotSlotChakra()[std::size_t(slot)]); });
     m_tarotPageIndex = qint16(slot);
 }

@@ -2,6 +2,7 @@
 
 #include "app/desktop.h"
 #include "app/linklabel.h"
+#include "app/linebreak.h"
 #include "app/links.h"
 #include "app/mainwindow.h"
 #include "app/quitroutine.h"
@@ -34,8 +35,6 @@ constexpr double kHeight = 7740;
 
 constexpr double kFrameLeft = 240;
 constexpr double kFrameWidth = kWidth - 2 * kFrameLeft;
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 QPointer<FarewellScreen> g_screen;
 

@@ -47,9 +47,7 @@ std::optional<QString> finalCheckProblem(const Referral &r)
 
 QUrl composeAddress(const Referral &r)
 {
-    QUrl page = tellAFriendPageUrl();
-    // The request carries names and e-mail addresses: never in the clear.
-    page.setScheme(QStringLiteral("https"));
+    const QUrl page = tellAFriendPageUrl();
     const QByteArray query = parameter(1, r.senderName) + '&' + parameter(2, r.senderEmail) + '&'
                              + parameter(3, r.message) + '&' + parameter(4, r.friendName) + '&'
                              + parameter(5, r.friendEmail) + '&'

@@ -7,7 +7,6 @@
 #include "reports/tarotreport.h"
 #include "tarot/tarotresultscreen.h"
 
-#include <QMdiSubWindow>
 #include <QTextBrowser>
 
 namespace padmora {
@@ -31,12 +30,7 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
     // The view's own cursor was carried along to the end of the report;
     // the reader starts at its top.
     step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });
-    step([&] {
-        if (QMdiSubWindow *sub = screen->subWindow())
-            sub->show();
-        else
-            screen->show();
-    });
+    step([&] { screen->showWindow(); });
     return screen;
 }
 

@@ -202,7 +202,7 @@ void AstrologyReadingTest::crownFirstTables()
         QCOMPARE(c->description, chakraDescription(6 - i));
         QCOMPARE(c->openText, chakraOpenText(6 - i));
         QCOMPARE(c->underActiveText, chakraUnderActiveText(6 - i));
-        QCOMPARE(astroPicturePath(i), QStringLiteral(":/chakras/%1 %2.svg").arg(i).arg(c->name));
+        QCOMPARE(picturePath(i), QStringLiteral(":/chakras/%1 %2.svg").arg(i).arg(c->name));
         if (i != 6)
             QCOMPARE(c->overActiveText, chakraOverActiveText(6 - i));
     }

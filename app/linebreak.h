@@ -1,0 +1,10 @@
+#pragma once
+// Every composed text of Padmora breaks its lines with CR LF.
+
+#include <QString>
+
+namespace padmora {
+
+inline const QString kCrLf = QStringLiteral("\r\n");
+
+} // namespace padmora
