@@ -24,6 +24,41 @@ const QString kAxisLabels[kChakraCount] = {
 
 } // namespace
 
+QString chakraIntroductionFirst()
+{
+    return QStringLiteral(
+        "Chakras are energy centers aligned in a vertical line through the center of the body and responsible "
+        "for the state of our mind, body and spirit. These are seven nerve centers along the spine, which "
+        "balances our endocrine and central nervous system and are called 'chakras' (Sanskrit term). Whoever "
+        "can control and maintain stability of these inner energies is the one who is blessed with a holy life, "
+        "they are said to be mahatmas (Sanskrit) or holy souls with high power of practicing meditation.");
+}
+
+QString chakraIntroductionSecond()
+{
+    return QStringLiteral(
+        "It's very important that all Chakras are active and balanced for them to work at the maximum level "
+        "and for general well being. Chakra balancing is needed to overcome deficient functioning of the mind, "
+        "body and spirit. Chakras are over-active, open or under-active.");
+}
+
+QLabel *addChakraIntroduction(QWidget *parent, const QString &text, const QRectF &twips)
+{
+    auto *intro = new QLabel(text, parent);
+    intro->setObjectName(QStringLiteral("lblChakra"));
+    intro->setTextFormat(Qt::PlainText);
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    intro->setMargin(4);
+    QFont small = intro->font();
+    small.setPointSizeF(7.5);
+    intro->setFont(small);
+    // Purple on light pink.
+    intro->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128); background: rgb(255, 192, 255);"));
+    placeTwips(intro, twips.x(), twips.y(), twips.width(), twips.height());
+    return intro;
+}
+
 QColor barColour(int chakra)
 {
     static const QColor colours[kChakraCount] = {QColor(255, 0, 0),   QColor(255, 128, 0), QColor(255, 255, 0),

@@ -1,10 +1,12 @@
 #pragma once
-// The bar chart of the two result screens: seven bars lblCurve(0..6) over a
-// base line Line1, each with its axis label (Label2 to Label8).
+// What the two result screens share: the chakra introduction lblChakra, and
+// the bar chart of seven bars lblCurve(0..6) over a base line Line1, each
+// with its axis label (Label2 to Label8).
 
 #include "chakras/answersheet.h"
 
 #include <QColor>
+#include <QRectF>
 #include <array>
 
 class QFrame;
@@ -12,6 +14,13 @@ class QLabel;
 class QWidget;
 
 namespace padmora {
+
+// The introduction's two paragraphs.
+QString chakraIntroductionFirst();
+QString chakraIntroductionSecond();
+
+// The introduction label at a twip rectangle.
+QLabel *addChakraIntroduction(QWidget *parent, const QString &text, const QRectF &twips);
 
 QColor barColour(int chakra);
 

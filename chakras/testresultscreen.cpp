@@ -26,24 +26,6 @@ constexpr double kBarsBottom = 750 + kBarFullHeight;
 
 } // namespace
 
-QString chakraIntroductionFirst()
-{
-    return QStringLiteral(
-        "Chakras are energy centers aligned in a vertical line through the center of the body and responsible "
-        "for the state of our mind, body and spirit. These are seven nerve centers along the spine, which "
-        "balances our endocrine and central nervous system and are called 'chakras' (Sanskrit term). Whoever "
-        "can control and maintain stability of these inner energies is the one who is blessed with a holy life, "
-        "they are said to be mahatmas (Sanskrit) or holy souls with high power of practicing meditation.");
-}
-
-QString chakraIntroductionSecond()
-{
-    return QStringLiteral(
-        "It's very important that all Chakras are active and balanced for them to work at the maximum level "
-        "and for general well being. Chakra balancing is needed to overcome deficient functioning of the mind, "
-        "body and spirit. Chakras are over-active, open or under-active.");
-}
-
 TestResultScreen::TestResultScreen(QWidget *parent)
     : Form(screens::kTestResult, QStringLiteral("VQ Zazeder Izorudav"), kDesignWidth, kHeight, parent),
       m_chart(client(), ChartDesign{750, 2850, 2910})
@@ -62,16 +44,8 @@ TestResultScreen::TestResultScreen(QWidget *parent)
     title->setFont(verdana);
     placeTwips(title, 120, 90, 3225, 240);
 
-    auto *intro = new QLabel(chakraIntroductionFirst() + QStringLiteral("\n\n") + chakraIntroductionSecond(), area);
-    intro->setObjectName(QStringLiteral("lblChakra"));
-    intro->setWordWrap(true);
-    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    intro->setMargin(4);
-    QFont introFont = intro->font();
-    introFont.setPointSizeF(7.5);
-    intro->setFont(introFont);
-    intro->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128); background: rgb(255, 192, 255);"));
-    placeTwips(intro, 6690, 60, 4620, 3195);
+    addChakraIntroduction(area, chakraIntroductionFirst() + QStringLiteral("\n\n") + chakraIntroductionSecond(),
+                          QRectF(6690, 60, 4620, 3195));
 
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));

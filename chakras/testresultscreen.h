@@ -30,8 +30,4 @@ private:
 // Scores the test's answer sheet and writes the outcome into the open result screen.
 void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestResultScreen *screen);
 
-// The introduction of both result screens (two paragraphs).
-QString chakraIntroductionFirst();
-QString chakraIntroductionSecond();
-
 } // namespace padmora

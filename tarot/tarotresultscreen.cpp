@@ -6,7 +6,7 @@
 #include "app/screennames.h"
 #include "app/sharedmenus.h"
 #include "app/twips.h"
-#include "chakras/testresultscreen.h"
+#include "chakras/resultchart.h"
 #include "reports/clipboardguard.h"
 #include "reports/linkhandling.h"
 #include "tarot/tarotcards.h"
@@ -57,14 +57,7 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
             &QAction::triggered, this, &TarotResultScreen::cmdExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::TarotPages, QStringLiteral("mnuMakeMoneyOnline"));
 
-    auto *intro = new QLabel(tarotIntroduction(), area);
-    intro->setObjectName(QStringLiteral("lblChakra"));
-    intro->setTextFormat(Qt::PlainText);
-    intro->setWordWrap(true);
-    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    intro->setMargin(4);
-    intro->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128); background: rgb(255, 192, 255);"));
-    placeTwips(intro, kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight);
+    addChakraIntroduction(area, tarotIntroduction(), QRectF(kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight));
 
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));
