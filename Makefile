@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run    installs what is missing, builds and starts Padmora
 # make check  installs what is missing, builds and runs every test headless,
 #             then again under AddressSanitizer and UBSan

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam through which Padmora reaches anything outside itself: the
 // browser, message boxes, the clipboard, the settings store, the calendar,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program screen: a child window of the main window with its own menu bar
 // and a client area in which controls sit at designed twip positions.

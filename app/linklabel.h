@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that acts as a web link: hand pointer, a click signal, and on
 // request an underline while the mouse is over it.

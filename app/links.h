@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Padmora's outward links. Each opens one fixed address in the default
 // browser and returns at once; nothing is checked or reported.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmMDI, the frame of the whole program: banner, program bar, welcome panel,
 // the area in which the program screens open, and the co-branding bar.

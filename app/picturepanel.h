@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A panel that paints one of Padmora's pictures stretched over its area and
 // reports clicks; the banner, the program bar and the co-branding strip.

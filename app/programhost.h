@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window offers the program screens: its welcome panel and the
 // opening, finding and closing of screens by name.

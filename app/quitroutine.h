@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way Padmora ends: every open window closes through its own close
 // (unload) handler, then the program stops at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Handlers run in resume-on-failure mode: a step that fails is skipped and the
 // handler goes on with the next one. Nothing is reported to the user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Padmora's one persisted value lives in the per-user settings store
 // (application "Padmora", section "Settings"). Key and value are both kept

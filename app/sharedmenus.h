@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Help menu, the business-offer item and the promotional labels that
 // every program screen repeats, built in one place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screen positions and sizes are designed in twips (1/1440 inch). These
 // helpers turn them into pixels on the primary screen's logical DPI, and back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "astrology/astrologyreading.h"
 
 #include "chakras/catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The astrology reading as plain logic: the check of the personal details,
 // the sun sign of a birth day, the chakra and planets of a sign, and the

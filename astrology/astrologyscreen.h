@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmChakrasAstrologyMain: name and birth date on the "Personal Details"
 // page, the sun sign's chakra reading on the "Astro Chakra Details" page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The astrology screen's own constant tables: the seven chakras in this
 // screen's crown-first order (0 Crown ... 6 Root), the twelve signs with the

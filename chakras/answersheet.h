@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record of one questionnaire run, from START TEST through the questions
 // to scoring and the report. The chakra test and the chakras tarot each keep

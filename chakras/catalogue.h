@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed facts about the seven chakras shared by the chakra test, the
 // chakras tarot and their reports. Index 0 is the root chakra at the base of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What sets the chakra test and the chakras tarot apart. Their start screens
 // and questionnaires are written once and take one of these.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 56 questions of the chakra test with the answer that counts for each.
 // Question q belongs to chakra q / 8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Filling an answer sheet for START TEST: which chakras were ticked, and the
 // questions of those chakras in random order.

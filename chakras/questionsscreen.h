@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questionnaire: one question per page, answered Yes, No or Not Sure,
 // with Next and Back. Serves the chakra test and the chakras tarot alike.

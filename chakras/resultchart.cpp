@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chakras/resultchart.h"
 
 #include "app/controlnames.h"

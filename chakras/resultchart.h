@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two result screens share: the chakra introduction lblChakra, and
 // the bar chart of seven bars lblCurve(0..6) over a base line Line1, each

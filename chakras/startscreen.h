@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start screen of the chakra test and of the chakras tarot: tick the
 // chakras, press START TEST.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmChakrasResult: the bar chart and the report of a finished chakra test.
 

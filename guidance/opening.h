@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise that opens each chakra: a hand position, a point of
 // concentration and a sound, under a heading. Shown in both reports for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "guidance/tarotpages.h"
 
 #include "app/controlnames.h"

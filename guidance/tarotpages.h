@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmYogaChakra: the tarot interpretation pages, one per card slot that the
 // reading filled, with the chakra, the card, its reading, its reverse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmNagScreen2, shown when the main window has closed: a word of thanks, the
 // maker's other programs and the tell-a-friend form. Leaving it ends Padmora.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // modTellAFriend: the checks of the tell-a-friend form and the web address
 // that sends it. Plain code; the farewell screen calls it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chakra report: per ticked chakra its title, description, state and
 // reading, and for a chakra that is not open the exercise that opens it;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tarot result view keeps what is copied out of it from lingering on the
 // clipboard: every text change, click, mouse press, mouse move and mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Web addresses in a result view are recognised and shown as links; a
 // left-button press on one opens it in the browser. Every other event keeps

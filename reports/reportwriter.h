@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a report as runs of text, each bold or not and in one colour of the
 // classic palette, at the end of a rich-text document. CR LF in a run starts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tarot report: the chakra sections of the chakra test report for every
 // ticked chakra, and nothing after them. The same pass marks which chakras

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Padmora on a virtual X display and saves a picture of the screen.
 # Usage: scripts/screenshot.sh path/to/padmora out.png [seconds]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Padmora needs to build, run and be tested,
 # and only those that are missing. Uses sudo when not run as root.
 set -euo pipefail

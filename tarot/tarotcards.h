@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine tarot cards of the chakras tarot and which of them a reading
 // draws: every chakra that does not come out open gets its card or cards,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screennames.h"
 #include "chakras/program.h"
 #include "tarot/tarotresult.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmChakrasTarotResult: the bar chart and the report of a finished tarot
 // reading, and the way on to the card pages.

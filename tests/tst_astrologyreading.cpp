@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The astrology reading's logic without a window: sun-sign boundaries, the
 // sign-to-chakra road, the details check against the real calendar and the
 // screen's own crown-first tables.

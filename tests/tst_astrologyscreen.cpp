@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The astrology screen driven through its real widgets inside the main
 // window: opening and closing, the two pages, the checks and their messages,
 // the reading of every chakra, Back, odd names and the layout.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constant knowledge Padmora ships: the chakra catalogue, the question
 // bank and the exercises that open the chakras.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tarot result view's clipboard guard on a real X server, with the real
 // desktop's clipboard clearing and a second program (xclip) that owns the
 // clipboard or the X11 selection: what another program put there survives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The farewell screen on a real X server: it appears above everything
 // without taking the focus, and takes the keyboard once the user clicks into
 // it. Clicks and keys are real X input (the XTEST extension).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it: captions, menus, the program selector
 // and the welcome links, which screens they close and where screens open.
 

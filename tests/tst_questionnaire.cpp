@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paging through the chakra test's questions with Next and Back, and what
 // the answer sheet records.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every program screen carries the same Help menu, business item and
 // promotional labels, and each of them opens its own page.
 

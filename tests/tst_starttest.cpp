@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // START TEST on the chakra test's start screen: the message when nothing is
 // ticked, and the answer sheet it fills for the ticked chakras.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Padmora started as real processes (the probe runs the real start-up, lock,
 // store, main window, farewell screen and quit routine; only message boxes
 // and the browser are written to its output instead).

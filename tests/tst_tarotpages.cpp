@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tarot cards a reading draws and the interpretation pages that show
 // them: which cards come for which chakras, how Next and Back page through
 // them, how the pages are left, and what hammering at them does.

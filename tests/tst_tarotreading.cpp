@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chakras tarot reading as a user runs it: the tarot start screen, the
 // questionnaire on the tarot's own sheet, the result screen with its bars and
 // report, the card flags, and how the tarot and the chakra test keep apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chakra test's outcome: scores, the bar chart, the report with its bold
 // and colour runs, and the links in the report view.
 

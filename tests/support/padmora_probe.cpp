@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Padmora run that a test starts as a separate process: the real start-up
 // sequence, single-instance lock, settings store, main window, farewell screen
 // and quit routine. Only what would wait for a person is replaced: message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives a chakra test or a chakras tarot reading through the real screens:
 // ticks the chakras on the start screen, presses START TEST and answers

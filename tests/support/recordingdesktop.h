@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A desktop that records every effect Padmora asks of it and answers from a
 // script, so tests can see which message was shown, which address opened and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a rich-text report back as runs (text, bold, colour), and builds the
 // runs a report should hold, so both can be compared piece by piece.

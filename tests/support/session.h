@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One Padmora session for a test: a recording desktop and a shown main window.
 
