@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/accessibility.h"
+#include "app/keyboard.h"
 #include "app/mainwindow.h"
 
 #include <QFont>
@@ -30,11 +32,13 @@ void initPadmora()
     initPadmoraResources();
     QCoreApplication::setApplicationName(QStringLiteral("Padmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.15"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Padmora"));
+    // No display name: the desktop would append it to every window title.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/icon.svg")));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(8);
     QApplication::setFont(font);
+    installKeyboardSupport();
+    installAccessibility();
 }
 
 } // namespace padmora

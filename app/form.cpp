@@ -69,6 +69,26 @@ void Form::showWindow()
     if (QMdiSubWindow *sub = subWindow())
         if (QMdiArea *area = sub->mdiArea())
             area->setActiveSubWindow(sub);
+    focusFirstControl();
+}
+
+QWidget *Form::firstControl() const
+{
+    // The focus chain runs through the whole window; this screen's part of
+    // it starts after its client area.
+    for (QWidget *w = m_client->nextInFocusChain(); w && w != m_client; w = w->nextInFocusChain()) {
+        if (!m_client->isAncestorOf(w))
+            continue;
+        if (w->isEnabled() && w->isVisibleTo(m_client) && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    }
+    return nullptr;
+}
+
+void Form::focusFirstControl()
+{
+    if (QWidget *first = firstControl())
+        first->setFocus(Qt::TabFocusReason);
 }
 
 void Form::unload()

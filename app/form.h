@@ -31,8 +31,14 @@ public:
     // Runs once, after the screen has joined the main window.
     virtual void Form_Load();
 
-    // Shows the screen's window and makes it the active one.
+    // Shows the screen's window, makes it the active one and gives the
+    // keyboard focus to its first control.
     void showWindow();
+
+    // The control that takes the focus when the screen comes up: by default
+    // the first one Tab reaches.
+    virtual QWidget *firstControl() const;
+    void focusFirstControl();
 
     // Closes (unloads) the screen, running its unload handler once.
     void unload();

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/linklabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace padmora {
 
@@ -11,8 +14,16 @@ LinkLabel::LinkLabel(const QString &name, const QString &text, QWidget *parent)
     setObjectName(name);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
-    setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
+    setActsAsLink(true);
+}
+
+void LinkLabel::setActsAsLink(bool link)
+{
+    m_link = link;
+    setCursor(link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Tab reaches a link; a click opens it without leaving a focus mark.
+    setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void LinkLabel::setUnderlined(bool underlined)
@@ -24,10 +35,15 @@ void LinkLabel::setUnderlined(bool underlined)
     setFont(f);
 }
 
-void LinkLabel::setLinkColour(const QColor &colour)
+void LinkLabel::setLinkColour(const QColor &colour, const QColor &background)
 {
+    if (background.isValid()) {
+        fixColours(this, colour, background);
+        return;
+    }
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::WindowText, colour);
     setPalette(p);
 }
 
@@ -40,6 +56,11 @@ void LinkLabel::showAsLink()
 bool LinkLabel::isUnderlined() const
 {
     return font().underline();
+}
+
+void LinkLabel::activate()
+{
+    emit clicked();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
@@ -60,6 +81,36 @@ void LinkLabel::mouseMoveEvent(QMouseEvent *event)
     // The panel behind the label must not take the move for its own.
     event->accept();
     emit hovered();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (m_link && !event->isAutoRepeat()) {
+            event->accept();
+            activate();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 } // namespace padmora

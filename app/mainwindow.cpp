@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "app/colours.h"
 #include "app/controlnames.h"
 #include "app/form.h"
 #include "app/linklabel.h"
@@ -13,14 +14,16 @@
 #include "app/twips.h"
 #include "outreach/farewell.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
@@ -33,6 +36,9 @@ constexpr double kBannerHeight = 560;
 constexpr double kProgramBarHeight = 900;
 constexpr double kWelcomeHeight = 8640;
 constexpr double kCoBrandHeight = 735;
+
+// The welcome panel's own background.
+const QColor kWelcomeBackground(255, 248, 238);
 
 constexpr double kBannerLabelWidth = 12000;
 constexpr double kButtonContainerWidth = 9900;
@@ -98,6 +104,31 @@ QWidget *fixedPanel(QWidget *panel, double heightTwips)
     return panel;
 }
 
+// Holds the welcome panel: at its designed height where the screen has the
+// room, shorter and scrolling on a small screen, so the bars below it stay
+// in view.
+class WelcomeScroller : public QScrollArea {
+public:
+    explicit WelcomeScroller(QWidget *panel, QWidget *parent) : QScrollArea(parent)
+    {
+        setObjectName(QStringLiteral("picMainScroller"));
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidgetResizable(true);
+        setWidget(panel);
+        setMaximumHeight(panel->height());
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    QSize sizeHint() const override
+    {
+        return QSize(QScrollArea::sizeHint().width(), widget() ? widget()->height() : 0);
+    }
+};
+
+// Margin kept round a control that the work area scrolls into view.
+constexpr int kRevealMargin = 8;
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -122,6 +153,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Banner, with the forum's one-line invitation.
     auto *banner = new PicturePanel(QStringLiteral("Picture6"), QStringLiteral(":/brand/banner.svg"), central);
+    banner->setAccessibleName(QStringLiteral("Padmora banner"));
     column->addWidget(fixedPanel(banner, kBannerHeight));
     connect(banner, &PicturePanel::clicked, this, [] { OpenForum(); });
     m_lblVendrelBanner = new LinkLabel(QStringLiteral("lblVendrelBanner"), forumBannerText(), banner);
@@ -133,6 +165,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Program bar with the three program buttons.
     auto *programBar = new PicturePanel(QStringLiteral("Picture1"), QStringLiteral(":/brand/programbar.svg"), central);
+    programBar->setAccessibleName(QStringLiteral("Programs"));
     column->addWidget(fixedPanel(programBar, kProgramBarHeight));
     m_picButtonContainer = new QWidget(programBar);
     m_picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
@@ -140,17 +173,22 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     for (int i = 0; i < 3; ++i) {
         auto *picture = new QSvgWidget(kProgramPictures[i], m_picButtonContainer);
         picture->setObjectName(QStringLiteral("Picture%1").arg(i + 2));
+        picture->setAccessibleName(kProgramCaptions[i]);
         placeTwips(picture, 120 + i * 3300, 120, 600, 600);
         auto *button = new QPushButton(kProgramCaptions[i], m_picButtonContainer);
         setArrayName(button, QStringLiteral("cmdSelectOption"), i);
         placeTwips(button, 780 + i * 3300, 180, 2400, 480);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
+        m_cmdSelectOption[std::size_t(i)] = button;
     }
 
     // Welcome panel.
     m_picMain = new PicturePanel(QStringLiteral("picMain"), QString(), central);
-    m_picMain->setStyleSheet(QStringLiteral("#picMain { background: rgb(255, 248, 238); }"));
-    column->addWidget(fixedPanel(m_picMain, kWelcomeHeight));
+    m_picMain->setAccessibleName(QStringLiteral("Welcome"));
+    fixColours(m_picMain, kInk, kWelcomeBackground);
+    fixedPanel(m_picMain, kWelcomeHeight);
+    m_welcomeScroller = new WelcomeScroller(m_picMain, central);
+    column->addWidget(m_welcomeScroller);
     connect(m_picMain, &PicturePanel::mouseMoved, this, &MainWindow::picMain_MouseMove);
     for (int i = 0; i < 6; ++i) {
         const CaptionDesign &d = captionDesigns()[std::size_t(i)];
@@ -162,9 +200,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         f.setBold(d.bold);
         label->setFont(f);
         if (i < 3)
-            label->setCursor(Qt::ArrowCursor);
+            label->setActsAsLink(false);
         else
-            label->setLinkColour(kLinkColour);
+            label->setLinkColour(kLinkColour, QColor());  // over the panel's own background
         placeTwips(label, 0, d.top, d.width, d.height);
         connect(label, &LinkLabel::clicked, this, [this, i] { lblCaption_Click(i); });
         connect(label, &LinkLabel::hovered, this, [this, i] { lblCaption_MouseMove(i); });
@@ -175,26 +213,70 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_mdi = new QMdiArea(central);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     m_mdi->setBackground(QColor(128, 128, 128));
+    // A screen larger than the area scrolls instead of being cut off.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The welcome panel has the first claim on the height; the area takes the rest.
+    m_mdi->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    m_mdi->setMinimumHeight(1);
     column->addWidget(m_mdi, 1);
 
     // Co-branding bar with the exit button and the full-branding offer.
     auto *coBrand = new PicturePanel(QStringLiteral("PicCoBrand"), QStringLiteral(":/brand/cobrand.svg"), central);
+    coBrand->setAccessibleName(QStringLiteral("Co-branding bar"));
     column->addWidget(fixedPanel(coBrand, kCoBrandHeight));
-    auto *label7 = new LinkLabel(QStringLiteral("Label7"), kFullBrandText, coBrand);
-    placeTwips(label7, 120, 60, 12000, 615);
-    connect(label7, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+    m_label7 = new LinkLabel(QStringLiteral("Label7"), kFullBrandText, coBrand);
+    // Dark on the strip's own light picture, whatever the desktop's colours.
+    m_label7->setLinkColour(kInk, QColor());
+    placeTwips(m_label7, 120, 60, 12000, 615);
+    connect(m_label7, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
     m_cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), coBrand);
     m_cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
     placeTwips(m_cmdMdiExit, 0, 120, kExitWidth, 495);
     connect(m_cmdMdiExit, &QPushButton::clicked, this, &MainWindow::cmdMdiExit_Click);
 
-    // The frame fills the screen, as the layout below measures against it.
+    // F6 goes between the open screen and the program bar; Ctrl+Tab and
+    // Ctrl+Shift+Tab go from screen to screen.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &MainWindow::switchFocusArea);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, m_mdi,
+            &QMdiArea::activateNextSubWindow);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated, m_mdi,
+            &QMdiArea::activatePreviousSubWindow);
+    // A control that takes the focus in a screen larger than the area is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        for (QPushButton *b : m_cmdSelectOption)
+            if (b == now)
+                m_lastProgramButton = b;
+        revealInWorkArea(now);
+    });
+
+    // The frame fills the screen's free area, as the layout below measures against it.
     if (QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     MDIForm_Load();
+    m_cmdSelectOption[0]->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (isMaximized() || isFullScreen())
+        return;
+    // The frame, not only the inside, stays within the screen's free area.
+    QScreen *screen = QWidget::screen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (free.contains(frame))
+        return;
+    const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                           frame.right() - geometry().right(), frame.bottom() - geometry().bottom());
+    setGeometry(free.marginsRemoved(margins));
+}
 
 void MainWindow::MDIForm_Load()
 {
@@ -206,19 +288,79 @@ void MainWindow::MDIForm_Load()
     for (LinkLabel *label : m_lblCaption)
         step([&] { moveLeft(label, (sw - widthOf(label)) / 2); });
     step([&] { moveLeft(m_cmdMdiExit, sw - (widthOf(m_cmdMdiExit) + 120)); });
+    // The offer beside the exit button never runs under it on a narrow screen.
+    step([&] { m_label7->setFixedWidth(std::max(0, std::min(m_label7->width(), m_cmdMdiExit->x() - 2 * m_label7->x()))); });
 }
 
 void MainWindow::setWelcomeVisible(bool visible)
 {
-    m_picMain->setVisible(visible);
+    const bool wasVisible = isWelcomeVisible();
+    m_welcomeScroller->setVisible(visible);
     // The screens' area takes or gives back the panel's room at once.
     if (QLayout *column = centralWidget()->layout())
         column->activate();
+    // Back on the welcome panel, the keyboard starts at the first program.
+    if (visible && !wasVisible && !m_unloaded)
+        m_cmdSelectOption[0]->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::isWelcomeVisible() const
 {
-    return !m_picMain->isHidden();
+    return !m_welcomeScroller->isHidden();
+}
+
+void MainWindow::switchFocusArea()
+{
+    QWidget *focus = QApplication::focusWidget();
+    const bool inScreens = focus && m_mdi->isAncestorOf(focus);
+    if (!inScreens) {
+        QMdiSubWindow *sub = m_mdi->activeSubWindow();
+        if (!sub) {
+            const QList<QMdiSubWindow *> open = m_mdi->subWindowList(QMdiArea::StackingOrder);
+            for (QMdiSubWindow *candidate : open)
+                if (candidate->isVisible())
+                    sub = candidate;  // the topmost shown
+        }
+        if (sub) {
+            m_mdi->setActiveSubWindow(sub);
+            auto *form = qobject_cast<Form *>(sub->widget());
+            QWidget *last = sub->focusWidget();
+            if (last && last != sub && form && form->isAncestorOf(last))
+                last->setFocus(Qt::ShortcutFocusReason);
+            else if (form)
+                form->focusFirstControl();
+            return;
+        }
+    }
+    QWidget *button = m_cmdSelectOption[0];
+    for (QPushButton *b : m_cmdSelectOption)
+        if (b == m_lastProgramButton)
+            button = b;
+    button->setFocus(Qt::ShortcutFocusReason);
+}
+
+void MainWindow::revealInWorkArea(QWidget *widget)
+{
+    QWidget *viewport = m_mdi->viewport();
+    if (!widget || !viewport->isAncestorOf(widget))
+        return;
+    const QRect area = viewport->rect().adjusted(kRevealMargin, kRevealMargin, -kRevealMargin, -kRevealMargin);
+    const QRect r(widget->mapTo(viewport, QPoint(0, 0)), widget->size());
+    // Where a control is larger than the area, its top and left edges win.
+    int dx = 0;
+    if (r.right() > area.right())
+        dx = r.right() - area.right();
+    if (r.left() - dx < area.left())
+        dx = r.left() - area.left();
+    int dy = 0;
+    if (r.bottom() > area.bottom())
+        dy = r.bottom() - area.bottom();
+    if (r.top() - dy < area.top())
+        dy = r.top() - area.top();
+    if (dx)
+        m_mdi->horizontalScrollBar()->setValue(m_mdi->horizontalScrollBar()->value() + dx);
+    if (dy)
+        m_mdi->verticalScrollBar()->setValue(m_mdi->verticalScrollBar()->value() + dy);
 }
 
 Form *MainWindow::openScreen(const QString &name, bool show)

@@ -6,6 +6,7 @@
 #include "app/programhost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class QMdiArea;
@@ -42,7 +43,11 @@ public:
     void cmdMdiExit_Click();
     void mnuExit_Click();
 
+    // F6: from a screen to the program bar and back.
+    void switchFocusArea();
+
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Shows the farewell screen once every program screen is closed.
     void MDIForm_Unload();
@@ -50,9 +55,15 @@ protected:
 private:
     void closeScreens(const QStringList &names);
     void openProgram(const QString &name);
+    // Scrolls the screens' area so that a control in it is in view.
+    void revealInWorkArea(QWidget *widget);
 
     QMdiArea *m_mdi = nullptr;
     PicturePanel *m_picMain = nullptr;
+    QWidget *m_welcomeScroller = nullptr;
+    std::array<QPushButton *, 3> m_cmdSelectOption{};
+    QPointer<QPushButton> m_lastProgramButton;
+    LinkLabel *m_label7 = nullptr;
     LinkLabel *m_lblVendrelBanner = nullptr;
     QWidget *m_picButtonContainer = nullptr;
     std::array<LinkLabel *, 6> m_lblCaption{};

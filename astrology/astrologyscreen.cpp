@@ -142,6 +142,14 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     placeTwips(m_cboDate, kFieldLeft + 2220, kDateTop, 1080, kRowHeight + 60);
     m_cboYear = addList(details, QStringLiteral("cboYear"));
     placeTwips(m_cboYear, kFieldLeft + 3420, kDateTop, 1260, kRowHeight + 60);
+    dateCaption->setBuddy(m_cboMonth);
+    const std::pair<QComboBox *, QString> dateParts[] = {{m_cboMonth, QStringLiteral("Month of birth")},
+                                                         {m_cboDate, QStringLiteral("Day of birth")},
+                                                         {m_cboYear, QStringLiteral("Year of birth")}};
+    for (const auto &[list, name] : dateParts) {
+        list->setAccessibleName(name);
+        list->setAccessibleDescription(name);
+    }
 
     // The seven chakras, crown first, as decoration.
     const double gap = (kPageWidth - astrology::kChakraCount * kPictureSize) / (astrology::kChakraCount + 1);
@@ -149,8 +157,10 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
         auto *picture = new QSvgWidget(details);
         setArrayName(picture, QStringLiteral("picDisp"), p);
         showPicture(picture, picturePath(p));
-        if (const AstroChakra *chakra = astroChakra(p))
+        if (const AstroChakra *chakra = astroChakra(p)) {
             picture->setToolTip(chakra->name);
+            picture->setAccessibleName(chakra->name);
+        }
         placeTwips(picture, gap + p * (kPictureSize + gap), kPicturesTop, kPictureSize, kPictureSize);
     }
 
@@ -182,6 +192,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
 
     m_picChakra = new QSvgWidget(reading);
     m_picChakra->setObjectName(QStringLiteral("picChakra"));
+    m_picChakra->setAccessibleName(QStringLiteral("Chakra"));
     placeTwips(m_picChakra, kChakraPictureLeft, kResultsTop, kChakraPictureSize, kChakraPictureSize);
 
     m_cmdBack = new QPushButton(QStringLiteral("&Back"), reading);
@@ -282,8 +293,10 @@ QString AstrologyScreen::shownChakraPicture() const
 void AstrologyScreen::showChakraPicture(int index)
 {
     showPicture(m_picChakra, picturePath(index));
-    if (const AstroChakra *chakra = astroChakra(index))
+    if (const AstroChakra *chakra = astroChakra(index)) {
         m_picChakra->setToolTip(chakra->name);
+        m_picChakra->setAccessibleName(chakra->name);
+    }
 }
 
 } // namespace padmora

@@ -152,17 +152,22 @@ QString picturePath(int position)
     return file.isEmpty() ? QString() : QStringLiteral(":/chakras/") + file;
 }
 
-QString statePhrase(ChakraState state)
+QString stateName(ChakraState state)
 {
     switch (state) {
     case ChakraState::UnderActive:
-        return QStringLiteral(" is UnderActive");
+        return QStringLiteral("UnderActive");
     case ChakraState::Open:
-        return QStringLiteral(" is Open");
+        return QStringLiteral("Open");
     case ChakraState::OverActive:
         break;
     }
-    return QStringLiteral(" is OverActive");
+    return QStringLiteral("OverActive");
+}
+
+QString statePhrase(ChakraState state)
+{
+    return QStringLiteral(" is ") + stateName(state);
 }
 
 QString stateSentence(int index, ChakraState state)

@@ -55,6 +55,8 @@ QString pictureFileName(int position);
 // Resource path of that picture.
 QString picturePath(int position);
 
+// "UnderActive", "Open", "OverActive".
+QString stateName(ChakraState state);
 // " is UnderActive", " is Open", " is OverActive".
 QString statePhrase(ChakraState state);
 // "Your " + title + phrase + CR LF.

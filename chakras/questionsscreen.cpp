@@ -45,6 +45,7 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     m_txtQuestions->setObjectName(QStringLiteral("txtQuestions"));
     m_txtQuestions->setReadOnly(true);
     m_txtQuestions->setTabChangesFocus(true);
+    m_txtQuestions->setAccessibleName(QStringLiteral("Question"));
     placeTwips(m_txtQuestions, 360, 540, kWidth - 900, 900);
 
     auto *group = new QButtonGroup(this);
@@ -92,6 +93,14 @@ void QuestionsScreen::Form_Load()
     m_questionCounter = 1;
 }
 
+QWidget *QuestionsScreen::firstControl() const
+{
+    for (QRadioButton *option : m_optAnswer)
+        if (option->isChecked())
+            return option;
+    return m_optAnswer[0];
+}
+
 QString QuestionsScreen::selection() const
 {
     if (m_optAnswer[0]->isChecked())
@@ -110,8 +119,12 @@ void QuestionsScreen::select(const QString &answer)
 void QuestionsScreen::showQuestion(int position)
 {
     const AnswerSheet &sheet = m_program.sheet();
-    if (position >= 0 && position < sheet.askedCount())
-        m_txtQuestions->setPlainText(questionText(sheet.QuestionOrder[position]));
+    if (position < 0 || position >= sheet.askedCount())
+        return;
+    const QString text = questionText(sheet.QuestionOrder[position]);
+    m_txtQuestions->setPlainText(text);
+    // A screen reader names the view by the question it shows.
+    m_txtQuestions->setAccessibleName(text);
 }
 
 void QuestionsScreen::setCaption(int number)

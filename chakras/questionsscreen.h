@@ -24,6 +24,8 @@ public:
     qint16 QuestionCounter() const { return m_questionCounter; }
 
     void Form_Load() override;
+    // The answer that is selected: the user answers at once.
+    QWidget *firstControl() const override;
     void cmdNext_Click();
     void cmdBack_Click();
 

@@ -86,6 +86,7 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
         axis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         // Centred under its bar.
         placeTwips(axis, barLeft(i) + kBarWidth / 2 - 420, design.labelsTop, 840, 240);
+        m_axis[std::size_t(i)] = axis;
     }
     auto *line = new QFrame(parent);
     line->setObjectName(QStringLiteral("Line1"));
@@ -95,11 +96,29 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
     placeTwips(line, 180, design.baseLineY, 6300, 15);
 }
 
-void ResultChart::showScores(const ChakraScores &scores, double bottom)
+QString chartReading(const AnswerSheet &sheet, const ChakraScores &scores, int chakra)
+{
+    if (!sheet.isTicked(chakra))
+        return chakraTitle(chakra) + QStringLiteral(": not tested");
+    const int score = scores[std::size_t(chakra)];
+    return QStringLiteral("%1: %2 of %3, %4")
+        .arg(chakraTitle(chakra))
+        .arg(score)
+        .arg(kQuestionsPerChakra)
+        .arg(stateName(classifyScore(score)));
+}
+
+void ResultChart::showScores(const AnswerSheet &sheet, const ChakraScores &scores, double bottom)
 {
     for (int i = 0; i < kChakraCount; ++i) {
-        const BarGeometry g = barGeometry(scores[std::size_t(i)], bottom);
+        const QString reading = chartReading(sheet, scores, i);
         QLabel *bar = m_bars[std::size_t(i)];
+        QLabel *axis = m_axis[std::size_t(i)];
+        bar->setAccessibleName(reading);
+        bar->setToolTip(reading);
+        axis->setAccessibleDescription(reading);
+        axis->setToolTip(reading);
+        const BarGeometry g = barGeometry(scores[std::size_t(i)], bottom);
         if (!g.visible)
             continue;  // a score of 0 leaves the bar hidden
         placeTwips(bar, barLeft(i), g.top, kBarWidth, g.height);

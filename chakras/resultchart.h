@@ -31,17 +31,26 @@ struct ChartDesign {
     double labelsTop;   // the axis labels
 };
 
+// What the chart says of one chakra, to a screen reader and in a tooltip:
+// "Root Chakra (Muladhara): 5 of 8, Open", or "...: not tested" for a chakra
+// that was not ticked.
+QString chartReading(const AnswerSheet &sheet, const ChakraScores &scores, int chakra);
+
 class ResultChart {
 public:
     ResultChart(QWidget *parent, const ChartDesign &design);
 
-    // Shows a bar per scored chakra, growing upward from the given bottom edge.
-    void showScores(const ChakraScores &scores, double bottom);
+    // Shows a bar per scored chakra, growing upward from the given bottom
+    // edge, and tells every bar and axis label what it stands for: a hidden
+    // bar's chakra is still read out by its axis label.
+    void showScores(const AnswerSheet &sheet, const ChakraScores &scores, double bottom);
 
     QLabel *bar(int chakra) const { return m_bars[std::size_t(chakra)]; }
+    QLabel *axisLabel(int chakra) const { return m_axis[std::size_t(chakra)]; }
 
 private:
     std::array<QLabel *, kChakraCount> m_bars{};
+    std::array<QLabel *, kChakraCount> m_axis{};
 };
 
 } // namespace padmora

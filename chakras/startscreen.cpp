@@ -80,6 +80,7 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
         showPicture(picture, picturePath(p));
         picture->setObjectName(arrayName(QStringLiteral("picChakra"), p));
         picture->setToolTip(chakraTitle(6 - p));
+        picture->setAccessibleName(chakraTitle(6 - p));
         placeTwips(picture, 60 + gap + p * (pictureSize + gap), program.picturesTop, pictureSize, pictureSize);
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chakras/testresultscreen.h"
 
+#include "app/colours.h"
 #include "app/programhost.h"
 #include "app/resume.h"
 #include "app/screennames.h"
@@ -50,6 +51,9 @@ TestResultScreen::TestResultScreen(QWidget *parent)
 
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Chakra test report"));
+    // The report's own colours are printed on paper, whatever the desktop's colours.
+    fixColours(m_rtb, kInk, kPaper);
     placeTwips(m_rtb, 120, 3360, kWidenedWidth - 420, 4380);
 
     auto *cmdBack = new QPushButton(QStringLiteral("&Back"), area);
@@ -84,7 +88,7 @@ void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestRes
     scores = scoreAnswers(sheet);
     if (!screen)
         return;
-    step([&] { screen->chart().showScores(scores, kBarsBottom); });
+    step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
     step([&] { AppendChakraReport(screen->RTB()->document(), sheet, scores); });
     step([&] { screen->setWindowWidthTwips(kWidenedWidth); });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guidance/tarotpages.h"
 
+#include "app/colours.h"
 #include "app/controlnames.h"
 #include "app/pictures.h"
 #include "app/programhost.h"
@@ -82,6 +83,8 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
     : Form(screens::kTarotPages, QStringLiteral("VQ Dovazov Urera"), kWidth, kHeight, parent)
 {
     QWidget *area = client();
+    // The card texts keep their designed colours on paper, whatever the desktop's colours.
+    fixColours(area, kInk, kPaper);
 
     QMenu *file = addFileMenu(menuBar());
     connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
@@ -114,6 +117,7 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
 
     m_picYoga = new QSvgWidget(area);
     m_picYoga->setObjectName(QStringLiteral("picYoga"));
+    m_picYoga->setAccessibleName(QStringLiteral("Tarot card"));
     placeTwips(m_picYoga, kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight);
 
     auto *cmdBk = button(area, QStringLiteral("cmdBk"), QStringLiteral("<< &Back"), kTextLeft);
@@ -153,6 +157,7 @@ void TarotPagesScreen::Display_Yoga_Chakra()
     step([&] { m_lblCaption[1]->setText(card.reading); });
     step([&] { m_lblCaption[2]->setText(card.reverseReading); });
     step([&] { showPicture(m_picYoga, tarotCardPicture(row)); });
+    step([&] { m_picYoga->setAccessibleName(card.name); });
     step([&] { m_lblChakraName->setText(TarotSlotChakra()[std::size_t(slot)]); });
     m_tarotPageIndex = qint16(slot);
 }

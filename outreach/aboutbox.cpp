@@ -29,6 +29,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 
     auto *logo = new QSvgWidget(QStringLiteral(":/brand/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Picture1"));
+    logo->setAccessibleName(QStringLiteral("Padmora logo"));
     placeTwips(logo, 240, 240, 1200, 1200);
 
     auto *label2 = new QLabel(kProductCaption, this);

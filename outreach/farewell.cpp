@@ -83,6 +83,7 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *logo = new QSvgWidget(QStringLiteral(":/brand/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Picture1"));
+    logo->setAccessibleName(QStringLiteral("Padmora logo"));
     placeTwips(logo, 240, 240, 1200, 1200);
 
     QLabel *label1 = addLabel(this, QStringLiteral("Label1"), kProductCaption);
@@ -146,6 +147,8 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
     }};
     for (const Box &box : m_boxes) {
         setTextOf(box, box.shown);
+        // Named by what belongs in it, even once the placeholder has gone.
+        box.widget->setAccessibleName(box.placeholder);
         box.widget->installEventFilter(this);
     }
 

@@ -26,7 +26,7 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
     step([&] { screen = qobject_cast<TarotResultScreen *>(openProgramScreen(screens::kTarotResult, false)); });
     if (!screen)
         return nullptr;
-    step([&] { screen->chart().showScores(scores, kBarsBottom); });
+    step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
     step([&] { AppendTarotReport(screen->RTB()->document(), sheet, scores, needed); });
     // The view's own cursor was carried along to the end of the report;
     // the reader starts at its top.

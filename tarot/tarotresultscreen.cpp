@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tarot/tarotresultscreen.h"
 
+#include "app/colours.h"
 #include "app/desktop.h"
 #include "app/programhost.h"
 #include "app/resume.h"
@@ -62,6 +63,9 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
 
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Chakras tarot report"));
+    // The report's own colours are printed on paper, whatever the desktop's colours.
+    fixColours(m_rtb, kInk, kPaper);
     placeTwips(m_rtb, 120, kReportTop, kWidth - 420, kReportHeight);
     // What is copied out of the report does not stay on the clipboard.
     InstallClipboardGuard(m_rtb);

@@ -84,6 +84,8 @@ class TestResultTest : public QObject {
         TargetScores targets;
         for (qsizetype i = 0; i < chakras.size(); ++i)
             targets[chakras[i]] = scores[i];
+        // As the program button opens it: the welcome panel makes way.
+        main->setWelcomeVisible(false);
         main->openScreen(chakraTestProgram().startScreen);
         return run->run(targets) ? result() : nullptr;
     }
