@@ -380,6 +380,9 @@ Form *MainWindow::openScreen(const QString &name, bool show)
     sub->setObjectName(name + QStringLiteral("Window"));
     sub->setWindowIcon(windowIcon());
     sub->resize(twipsToPxX(form->designWidthTwips()), twipsToPxY(form->designHeightTwips()));
+    // Screens are placed against the area unscrolled.
+    m_mdi->horizontalScrollBar()->setValue(m_mdi->horizontalScrollBar()->minimum());
+    m_mdi->verticalScrollBar()->setValue(m_mdi->verticalScrollBar()->minimum());
     step([form] { form->Form_Load(); });
     if (show)
         form->showWindow();

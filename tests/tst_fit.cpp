@@ -173,6 +173,19 @@ private slots:
             QVERIFY(area->horizontalScrollBar()->isVisible());
     }
 
+    void aScreenOpensAtTheTopWhereverTheAreaWasScrolled()
+    {
+        Form *astrology = openFresh(screens::kAstrologyMain, false);
+        child<QWidget>(astrology, QStringLiteral("Label14"))->setFocus(Qt::TabFocusReason);  // far down
+        settle();
+        click(child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), 1));
+        settle();
+        Form *start = main->screen(screens::kTestMain);
+        QVERIFY(start);
+        QCOMPARE(start->subWindow()->y(), 0);
+        QVERIFY(inView(main.get(), child<QWidget>(start, QStringLiteral("chkChakras"), 0)));
+    }
+
     void theScreensOfTheirOwnFitToo()
     {
         AboutBox about;
