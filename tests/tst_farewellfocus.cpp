@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The farewell screen on a real X server: it appears above everything
-// without taking the focus, and takes the keyboard once the user clicks into
-// it. Clicks and keys are real X input (the XTEST extension).
+// Padmora's windows on a real X server: every title is exactly the program's
+// own, as a window manager reads it; the farewell screen appears above
+// everything without taking the focus, and takes the keyboard once the user
+// clicks into it. Clicks and keys are real X input (the XTEST extension).
 
+#include "app/mainwindow.h"
 #include "app/quitroutine.h"
+#include "outreach/aboutbox.h"
 #include "outreach/farewell.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
@@ -107,6 +110,19 @@ public:
         return values;
     }
 
+    // A window's title as its window manager reads it (_NET_WM_NAME, UTF-8).
+    QString title(const QWidget *w)
+    {
+        xcb_get_property_reply_t *r = xcb_get_property_reply(
+            m_c, xcb_get_property(m_c, 0, xcb_window_t(w->winId()), atom("_NET_WM_NAME"), atom("UTF8_STRING"), 0, 256),
+            nullptr);
+        const QString text = r ? QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(r)),
+                                                   xcb_get_property_value_length(r))
+                               : QString();
+        free(r);
+        return text;
+    }
+
 private:
     void fake(uint8_t type, uint8_t detail, int16_t x = 0, int16_t y = 0)
     {
@@ -167,6 +183,20 @@ private slots:
         m_previousEnd = setProgramEnd([this] { m_ends << QStringLiteral("end"); });
     }
     void cleanupTestCase() { setProgramEnd(m_previousEnd); }
+
+    void titlesAreTheProgramsOwn()
+    {
+        XInput x;
+        RecordingDesktop desk;
+        MainWindow main;
+        AboutBox about;
+        FarewellScreen farewell;
+        for (QWidget *w : {static_cast<QWidget *>(&main), static_cast<QWidget *>(&about), static_cast<QWidget *>(&farewell)}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QTRY_COMPARE(x.title(w), QStringLiteral("Padmora v1.15"));
+        }
+    }
 
     void itAppearsAboveWithoutTakingTheFocusThenTakesTheKeyboard()
     {
