@@ -244,7 +244,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated, m_mdi,
             &QMdiArea::activatePreviousSubWindow);
     // A control that takes the focus in a screen larger than the area is scrolled into view.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         for (QPushButton *b : m_cmdSelectOption)
             if (b == now)
                 m_lastProgramButton = b;
@@ -258,7 +258,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_cmdSelectOption[0]->setFocus(Qt::OtherFocusReason);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The focus moves while the window's widgets go; this window no longer follows it.
+    disconnect(m_focusWatch);
+}
 
 void MainWindow::showEvent(QShowEvent *event)
 {

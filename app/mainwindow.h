@@ -64,6 +64,7 @@ private:
     std::array<QPushButton *, 3> m_cmdSelectOption{};
     QPointer<QPushButton> m_lastProgramButton;
     LinkLabel *m_label7 = nullptr;
+    QMetaObject::Connection m_focusWatch;
     LinkLabel *m_lblVendrelBanner = nullptr;
     QWidget *m_picButtonContainer = nullptr;
     std::array<LinkLabel *, 6> m_lblCaption{};
