@@ -31,6 +31,9 @@ void initPadmora()
     QCoreApplication::setApplicationName(QStringLiteral("Padmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.15"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Padmora"));
+    // The installed desktop entry is named after the application id; the
+    // desktop finds the running window's name and icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PADMORA_APP_ID));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/icon.svg")));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(8);
