@@ -30,10 +30,14 @@ DESTDIR=$stage cmake --install "$build" --prefix "$prefix" >"$work/install.log" 
   || { cat "$work/install.log" >&2; echo "FAIL: cmake --install" >&2; exit 1; }
 
 # Exactly these files, nothing more.
+icon_sizes=(16 24 32 48 64 128 256)
 {
   echo "bin/padmora"
   echo "share/applications/$id.desktop"
   echo "share/icons/hicolor/scalable/apps/$id.svg"
+  for size in "${icon_sizes[@]}"; do
+    echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
+  done
   echo "share/man/man1/padmora.1.gz"
   echo "share/metainfo/$id.metainfo.xml"
 } | sort >"$work/expected"
