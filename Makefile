@@ -3,13 +3,15 @@
 # make check  installs what is missing, builds and runs every test headless,
 #             then again under AddressSanitizer and UBSan
 # make screenshot  renders the main window into docs/main-window.png
+# make package  builds the Debian package padmora_VERSION_ARCH.deb in the
+#               build folder and checks it with lintian
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup build run check test test-asan screenshot clean
+.PHONY: all setup build run check test test-asan screenshot package-setup package clean
 
 all: build
 
@@ -40,6 +42,16 @@ check: test test-asan
 
 screenshot: build
 	scripts/screenshot.sh $(BUILD)/padmora docs/main-window.png
+
+# Packaging needs a few tools more than building does.
+package-setup:
+	@scripts/setup.sh --package
+
+package: package-setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+	rm -f $(BUILD)/padmora_*.deb
+	cmake --build $(BUILD) --target package
+	lintian --fail-on error $(BUILD)/padmora_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

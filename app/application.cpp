@@ -5,12 +5,14 @@
 #include "app/keyboard.h"
 #include "app/mainwindow.h"
 
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 
 static void initPadmoraResources()
 {
     Q_INIT_RESOURCE(padmora);
+    Q_INIT_RESOURCE(padmora_icon);
 }
 
 namespace padmora {
@@ -27,13 +29,27 @@ bool PadmoraApplication::notify(QObject *receiver, QEvent *event)
     }
 }
 
+QIcon padmoraIcon()
+{
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icon"));
+    for (const QString &file : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(file));
+    return icon;
+}
+
 void initPadmora()
 {
     initPadmoraResources();
     QCoreApplication::setApplicationName(QStringLiteral("Padmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.15"));
     // No display name: the desktop would append it to every window title.
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/icon.svg")));
+    // The installed desktop entry is named after the application id; the
+    // desktop finds the running window's name and icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PADMORA_APP_ID));
+    // Every window shows the application's icon, the pictures rendered from
+    // its SVG at build time.
+    QGuiApplication::setWindowIcon(padmoraIcon());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(8);
     QApplication::setFont(font);

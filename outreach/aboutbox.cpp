@@ -45,7 +45,8 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
                        "Astrology. This includes chakras reading, chakras astrology, and chakras tarot. Chakras "
                        "have a deep effect on our lives in some way or the other. Knowing how we can take care "
                        "of our under active or over active chakras will help us evolve into better people. "
-                       "Copyright \u00a9 The Padmora developers; all rights reserved."),
+                       "Copyright \u00a9 The Padmora developers. Padmora is free software under the GNU "
+                       "General Public License, version 3 or later."),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);

@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Padmora needs to build, run and be tested,
 # and only those that are missing. Uses sudo when not run as root.
+# Usage: scripts/setup.sh            what make run and make check need
+#        scripts/setup.sh --package  that, and what make package needs
 set -euo pipefail
 
 packages=(
@@ -9,7 +11,13 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libxcb1-dev fonts-dejavu-core
   xvfb xauth x11-utils xclip imagemagick
+  desktop-file-utils appstream man-db groff-base
 )
+if [ "${1:-}" = "--package" ]; then
+  # dpkg-shlibdeps computes the package's Depends; CPack finds the binaries
+  # to give it with file.
+  packages+=(dpkg-dev file lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "app/links.h"
 #include "app/mainwindow.h"
 #include "app/screennames.h"
+#include "outreach/aboutbox.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
 #include "support/testing.h"
@@ -99,6 +100,18 @@ private slots:
         // None of it closed the screen or raised a message.
         QCOMPARE(main->screen(screen), form);
         QVERIFY(fake->messages.isEmpty());
+    }
+
+    // Padmora is published under the GPL: the About box says so, in full view,
+    // and claims no rights the licence gives away.
+    void theAboutBoxNamesTheLicence()
+    {
+        AboutBox box;
+        QLabel *text = child<QLabel>(&box, QStringLiteral("Label1"));
+        QVERIFY(text->text().endsWith(
+            QStringLiteral("Padmora is free software under the GNU General Public License, version 3 or later.")));
+        QVERIFY(!text->text().contains(QStringLiteral("rights reserved"), Qt::CaseInsensitive));
+        QVERIFY(text->heightForWidth(text->width()) <= text->height());
     }
 };
 

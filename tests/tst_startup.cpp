@@ -10,7 +10,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 
 using namespace padmora;
 using padmora::testing::RecordingDesktop;
@@ -112,6 +115,21 @@ private slots:
     }
 
     // --- start-up order -----------------------------------------------------
+
+    // A desktop finds the name and icon of a running window through the
+    // desktop entry the program reports: it must be the one the build installs.
+    void theRunningProgramNamesItsInstalledDesktopEntry()
+    {
+        const QString id = QGuiApplication::desktopFileName();
+        QVERIFY(QRegularExpression(QStringLiteral("^[a-z][a-z0-9_]*(\\.[a-z][a-z0-9_]*)+\\.Padmora$")).match(id).hasMatch());
+        const QFileInfo entry(QStringLiteral(PADMORA_DESKTOP_ENTRY));
+        QCOMPARE(entry.fileName(), id + QStringLiteral(".desktop"));
+        QFile file(entry.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(lines.contains(QStringLiteral("Icon=") + id));
+        QVERIFY(lines.contains(QStringLiteral("Exec=padmora")));
+    }
 
     void theReminderComesBeforeTheMainWindow()
     {
