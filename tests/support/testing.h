@@ -7,30 +7,72 @@
 #include "app/twips.h"
 
 #include <QAction>
+#include <QColor>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHash>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
+#include <source_location>
+#include <type_traits>
+
 namespace padmora::testing {
 
-// The named child, failing the test when it is missing.
-template <class T>
-T *child(const QObject *root, const QString &name)
+// Where stand-ins for missing controls live: a widget that is never shown
+// and never searched, kept until the program ends.
+inline QWidget *standInParent()
 {
-    T *found = root ? root->findChild<T *>(name) : nullptr;
-    if (!found)
-        qWarning("no child %s", qPrintable(name));
-    return found;
+    static QWidget *parent = [] {
+        auto *w = new QWidget;
+        w->setObjectName(QStringLiteral("missing controls"));
+        return w;
+    }();
+    return parent;
+}
+
+// Something of type T to go on with when a control is missing. The test has
+// already failed; the stand-in only keeps it from crashing the test program,
+// so that every later test still runs.
+template <class T>
+T *standIn()
+{
+    T *made = nullptr;
+    if constexpr (std::is_constructible_v<T, QWidget *>)
+        made = new T(standInParent());
+    else if constexpr (std::is_constructible_v<T, QObject *>)
+        made = new T(standInParent());
+    else if constexpr (std::is_constructible_v<T, QString, QString, QWidget *>)
+        made = new T(QString(), QString(), standInParent());  // the link labels
+    else
+        static_assert(std::is_constructible_v<T, QWidget *>, "no stand-in for this kind of control");
+    made->setObjectName(QStringLiteral("stand-in"));
+    return made;
+}
+
+// The named child. A missing one fails the test, naming the control and the
+// line that looked for it, and a stand-in comes back instead of null.
+template <class T>
+T *child(const QObject *root, const QString &name, std::source_location at = std::source_location::current())
+{
+    if (T *found = root ? root->findChild<T *>(name) : nullptr)
+        return found;
+    const QString where = root ? (root->objectName().isEmpty() ? QString::fromLatin1(root->metaObject()->className())
+                                                               : root->objectName())
+                               : QStringLiteral("no window");
+    QTest::qFail(qPrintable(QStringLiteral("no control %1 in %2").arg(name, where)), at.file_name(), int(at.line()));
+    return standIn<T>();
 }
 
 template <class T>
-T *child(const QObject *root, const QString &name, int index)
+T *child(const QObject *root, const QString &name, int index,
+         std::source_location at = std::source_location::current())
 {
-    return child<T>(root, arrayName(name, index));
+    return child<T>(root, arrayName(name, index), at);
 }
 
 // Lets closed screens really go away.
