@@ -214,20 +214,24 @@ private slots:
 
     void storedTextsThatAreNoDateStartAfresh_data()
     {
-        QTest::addColumn<QString>("plain");
-        QTest::newRow("words") << QStringLiteral("next week");
-        QTest::newRow("locale short date") << QStringLiteral("12/8/26");
-        QTest::newRow("day out of range") << QStringLiteral("2026-02-30");
-        QTest::newRow("empty after the obfuscation") << QString();
-        QTest::newRow("10 000 characters") << QString(10000, QLatin1Char('7'));
+        QTest::addColumn<QString>("value");  // as found in the store
+        QTest::newRow("words") << stored(QStringLiteral("next week"));
+        QTest::newRow("locale short date") << stored(QStringLiteral("12/8/26"));
+        QTest::newRow("day out of range") << stored(QStringLiteral("2026-02-30"));
+        QTest::newRow("empty after the obfuscation") << stored(QString());
+        QTest::newRow("10 000 characters") << stored(QString(10000, QLatin1Char('7')));
+        // Not obfuscated at all: nothing Padmora wrote, so no date either.
+        QTest::newRow("date written by hand") << QStringLiteral("2026-01-01");
+        QTest::newRow("recent date written by hand") << QStringLiteral("2026-12-01");
+        QTest::newRow("foreign wide letters") << QStringLiteral("\u0915\u0916");
     }
     void storedTextsThatAreNoDateStartAfresh()
     {
         // Read as a first start: today is written, nothing is asked, and the
         // next start goes on counting from today (the reminder is not lost).
-        QFETCH(QString, plain);
+        QFETCH(QString, value);
         RecordingDesktop desk;
-        desk.store.insert(storeKey(), stored(plain));
+        desk.store.insert(storeKey(), value);
         runUpdateReminder();
         QVERIFY(desk.messages.isEmpty());
         QCOMPARE(desk.store.value(storeKey()), stored(QStringLiteral("2026-12-08")));
@@ -244,10 +248,9 @@ private slots:
         QTest::addColumn<bool>("asks");
         const QString old = stored(QStringLiteral("2026-10-01"));
         QTest::newRow("unreadable store") << old << false << true << false;
-        QTest::newRow("foreign plain text") << QStringLiteral("2026-10-01") << true << true << false;
-        QTest::newRow("foreign wide letters") << QStringLiteral("\u0915\u0916") << true << true << false;
         QTest::newRow("read-only, nothing stored") << QString() << true << false << false;
         QTest::newRow("read-only, no date") << stored(QStringLiteral("nonsense")) << true << false << false;
+        QTest::newRow("read-only, date written by hand") << QStringLiteral("2026-10-01") << true << false << false;
         // The question is asked, but the answer cannot be kept: it stops there.
         QTest::newRow("read-only, old date") << old << true << false << true;
     }
