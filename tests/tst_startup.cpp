@@ -2,15 +2,22 @@
 #include "app/form.h"
 #include "app/links.h"
 #include "app/mainwindow.h"
+#include "app/qtdesktop.h"
 #include "app/quitroutine.h"
 #include "app/settingsstore.h"
 #include "app/updatereminder.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
 
 using namespace padmora;
 using padmora::testing::RecordingDesktop;
@@ -210,6 +217,53 @@ private slots:
             runUpdateReminder();
             QCOMPARE(desk.messages.size(), 1);
         }
+    }
+
+    void theRealMessageBoxShowsTheQuestionOnTwoLines()
+    {
+        // The message box the program really shows (not the recording
+        // desktop's), looked at and answered as a user would.
+        QtDesktop real;
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QList<int> buttons;
+        qsizetype lines = 0;
+        // The box waits for its answer in an event loop of its own; this
+        // looks for it from there.
+        QTimer look;
+        look.setInterval(10);
+        connect(&look, &QTimer::timeout, &look, [&] {
+            QMessageBox *box = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *b = qobject_cast<QMessageBox *>(w); b && b->isVisible())
+                    box = b;
+            if (!box)
+                return;
+            look.stop();
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            for (QAbstractButton *b : box->buttons())
+                buttons << int(box->standardButton(b));
+            lines = testing::inkBands(testing::child<QLabel>(box, QStringLiteral("qt_msgbox_label"))->grab().toImage()).size();
+            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                QTest::mouseClick(yes, Qt::LeftButton);
+            if (box->isVisible())
+                box->reject();
+        });
+        look.start();
+        const MessageAnswer answer = real.message(kQuestion, MessageIcon::Information, MessageButtons::YesNo, kAppTitle);
+        look.stop();
+
+        QCOMPARE(text, QStringLiteral("There maybe an update to this software available\n"
+                                      "Do you want to check for an update?"));
+        QCOMPARE(lines, 2);
+        QCOMPARE(title, QStringLiteral("Padmora"));
+        QCOMPARE(icon, QMessageBox::Information);
+        std::sort(buttons.begin(), buttons.end());
+        QCOMPARE(buttons, (QList<int>{int(QMessageBox::Yes), int(QMessageBox::No)}));
+        QCOMPARE(answer, MessageAnswer::Yes);
     }
 
     void storedTextsThatAreNoDateStartAfresh_data()

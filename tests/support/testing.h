@@ -125,6 +125,76 @@ inline void click(QWidget *w)
         QTest::mouseClick(w, Qt::LeftButton);
 }
 
+// --- what a widget shows, pixel by pixel ----------------------------------
+
+// The colour that covers most of a picture: the background.
+inline QRgb backgroundOf(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb most = 0;
+    int best = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > best) {
+            best = it.value();
+            most = it.key();
+        }
+    return most;
+}
+
+// The bands of pixel rows that hold ink (anything but the background), top
+// to bottom, each as its first and last row: one band per line of text.
+inline QList<std::pair<int, int>> inkBands(const QImage &image)
+{
+    const QRgb background = backgroundOf(image);
+    QList<std::pair<int, int>> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = image.pixel(x, y) != background;
+        if (ink && !inBand)
+            bands.append({y, y});
+        if (ink)
+            bands.last().second = y;
+        inBand = ink;
+    }
+    return bands;
+}
+
+// The first and last pixel column that holds ink ({-1, -1} when none does).
+inline std::pair<int, int> inkColumns(const QImage &image)
+{
+    const QRgb background = backgroundOf(image);
+    std::pair<int, int> columns{-1, -1};
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != background) {
+                if (columns.first < 0)
+                    columns.first = x;
+                columns.second = x;
+                break;
+            }
+    return columns;
+}
+
+// The first and last pixel row of one column where a colour shows
+// ({-1, -1} when it does not).
+inline std::pair<int, int> rowsOfColour(const QImage &image, int column, const QColor &colour)
+{
+    std::pair<int, int> rows{-1, -1};
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixel(column, y) != colour.rgb())
+            continue;
+        if (rows.first < 0)
+            rows.first = y;
+        rows.second = y;
+    }
+    return rows;
+}
+
 } // namespace padmora::testing
 
 // Every Padmora test runs on the application object Padmora runs on.
