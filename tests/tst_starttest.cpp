@@ -268,6 +268,51 @@ private slots:
         // The abandoned draw leaves no half order behind.
         QCOMPARE(chakraTestSheet().QuestionOrder, QList<qint16>(9, 0));
     }
+
+    void anAbandonedDrawLeavesANewerTestAlone()
+    {
+        // All seven ticked, then, while their 56 questions are drawn, the user
+        // picks the chakra test again and starts a Root-only test on the new
+        // start screen. The first draw is abandoned when it gets control back.
+        for (int k = 0; k < 7; ++k)
+            box(k)->setChecked(true);
+        bool newerStarted = false;
+        QTimer::singleShot(0, start, [this, &newerStarted] {
+            click(child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), 1));
+            Form *newer = main->screen(screens::kTestMain);
+            QVERIFY(newer && newer != start);
+            child<QCheckBox>(newer, QStringLiteral("chkChakras"), 0)->setChecked(true);
+            click(child<QPushButton>(newer, QStringLiteral("cmdTest")));
+            newerStarted = main->screen(screens::kTestQuestions) != nullptr;
+        });
+        pressStart();
+        settle();
+        QVERIFY(newerStarted);
+
+        // The sheet is the newer test's: Root's eight questions, once each.
+        const AnswerSheet &sheet = chakraTestSheet();
+        QCOMPARE(sheet.askedCount(), 8);
+        QCOMPARE(sheet.QuestionOrder.size(), 9);
+        QCOMPARE(asSet(sheet.QuestionOrder, 8), (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(sheet.ChakraSelection[0], qint16(0));
+        for (int k = 1; k < 7; ++k)
+            QCOMPARE(sheet.ChakraSelection[std::size_t(k)], qint16(-1));
+
+        // Its questionnaire goes page by page to the result.
+        Form *questions = main->screen(screens::kTestQuestions);
+        QVERIFY(questions);
+        auto *caption = child<QLabel>(questions, QStringLiteral("lblQNo"));
+        QCOMPARE(caption->text(), QStringLiteral("Question No. 1 of 8"));
+        for (int page = 2; page <= 8; ++page) {
+            click(child<QPushButton>(questions, QStringLiteral("cmdNext")));
+            QCOMPARE(caption->text(), QStringLiteral("Question No. %1 of 8").arg(page));
+        }
+        click(child<QPushButton>(questions, QStringLiteral("cmdNext")));
+        settle();
+        QVERIFY(!main->screen(screens::kTestQuestions));
+        QVERIFY(main->screen(screens::kTestResult));
+        QCOMPARE(chakraTestSheet().Answers.mid(0, 8), QStringList(8, QStringLiteral("Yes")));
+    }
 };
 
 PADMORA_TEST_MAIN(StartTestTest)
