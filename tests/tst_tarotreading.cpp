@@ -302,6 +302,22 @@ private slots:
         }
     }
 
+    void everyBarEndsOnTheSamePixelRow()
+    {
+        // On this chart every bar ends at 1995 twips: at 15 twips to the
+        // pixel the top of row 133, so every bar's last row is 132, whatever
+        // its score.
+        const int lastRow = 1995 / 15 - 1;
+        for (const TargetScores &scores : kEveryScoreOnABar) {
+            TarotResultScreen *screen = reading(scores);
+            expectBarsEndOnRow(screen, scores, lastRow);
+            if (QTest::currentTestFailed())
+                return;
+            click(child<QPushButton>(screen, QStringLiteral("cmdExit")));
+            settle();
+        }
+    }
+
     void reportIsTheChakraSectionsRunByRun()
     {
         TarotResultScreen *screen = reading({{1, 4}, {3, 7}});

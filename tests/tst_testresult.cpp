@@ -177,6 +177,23 @@ private slots:
         QCOMPARE(barColour(6), QColor(154, 100, 236));
     }
 
+    void everyBarEndsOnTheSamePixelRow()
+    {
+        // The bars' bottom edge is at 2745 twips: at 15 twips to the pixel the
+        // top of row 183, so every bar's last row is 182, whatever its score.
+        const int lastRow = 2745 / 15 - 1;
+        for (const TargetScores &scores : kEveryScoreOnABar) {
+            main->openScreen(chakraTestProgram().startScreen);
+            QVERIFY(run->run(scores));
+            TestResultScreen *screen = result();
+            expectBarsEndOnRow(screen, scores, lastRow);
+            if (QTest::currentTestFailed())
+                return;
+            click(child<QPushButton>(screen, QStringLiteral("cmdChakrasBack")));
+            settle();
+        }
+    }
+
     void resultScreenAsDesigned()
     {
         TestResultScreen *screen = runTest({0, 3}, {1, 4});
