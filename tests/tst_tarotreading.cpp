@@ -302,6 +302,34 @@ private slots:
         }
     }
 
+    void axisLabelsStartAtTheirBarsLeftEdges()
+    {
+        TarotResultScreen *screen = reading({{0, 8}, {6, 3}});
+        QVERIFY(screen);
+        const char *axis[7] = {"Root", "Sacral", "Navel", "Heart", "Throat", "Third Eye", "Crown"};
+        for (int i = 0; i < 7; ++i) {
+            auto *label = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 2));
+            // Left edge at 480 + 870 x i twips: at 15 twips to the pixel, on
+            // the bar's own first column.
+            const int left = (480 + 870 * i) / 15;
+            QCOMPARE(label->x(), left);
+            QCOMPARE(child<QLabel>(screen, QStringLiteral("lblCurve"), i)->x(), left);
+            // The name reads from there: its ink begins within two pixels
+            // (the first letter's own side bearing) and is not cut off.
+            const QImage shot = label->grab().toImage();
+            const auto ink = inkColumns(shot);
+            QVERIFY2(ink.first >= 0 && ink.first <= 2, qPrintable(QString::fromLatin1(axis[i])));
+            QVERIFY2(ink.second < shot.width() - 1, qPrintable(QString::fromLatin1(axis[i])));
+            QVERIFY(label->isVisible());
+        }
+        // The names stay apart and inside the chart's base line.
+        for (int i = 0; i + 1 < 7; ++i) {
+            auto *label = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 2));
+            auto *next = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 3));
+            QVERIFY(label->x() + label->fontMetrics().horizontalAdvance(label->text()) < next->x());
+        }
+    }
+
     void everyBarEndsOnTheSamePixelRow()
     {
         // On this chart every bar ends at 1995 twips: at 15 twips to the

@@ -211,6 +211,13 @@ private slots:
             auto *label = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 2));
             QCOMPARE(label->text(), QString::fromLatin1(axis[i]));
             QCOMPARE(twipsOf(label).y(), 2910);
+            // Centred under its bar: the name's ink reaches as far left of the
+            // bar's middle as right of it (a pixel either way), 15 twips to
+            // the pixel.
+            const auto ink = inkColumns(label->grab().toImage());
+            const double middle = (480 + 870 * i + 345 / 2.0) / 15;
+            const double inkMiddle = label->x() + (ink.first + ink.second + 1) / 2.0;
+            QVERIFY2(std::abs(inkMiddle - middle) <= 1, qPrintable(QString::fromLatin1(axis[i])));
         }
         const QRect line = twipsOf(child<QWidget>(screen, QStringLiteral("Line1")));
         QCOMPARE(line.x(), 180);
