@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <QTextLayout>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -95,6 +96,78 @@ private slots:
         }
         QVERIFY(child<QSvgWidget>(start, QStringLiteral("picChakra"), 0)->x()
                 < child<QSvgWidget>(start, QStringLiteral("picChakra"), 6)->x());
+    }
+
+    void theLastParagraphStartsALineOfItsOwn_data()
+    {
+        QTest::addColumn<int>("program");  // the program button: 1 chakra test, 2 tarot
+        QTest::addColumn<int>("points");   // the font size Label3 is given; 0: as designed
+        for (int program : {1, 2})
+            for (int points : {0, 5, 7, 10, 14, 24, 40})
+                QTest::addRow("%s, %d pt", program == 1 ? "chakra test" : "tarot", points) << program << points;
+    }
+
+    void theLastParagraphStartsALineOfItsOwn()
+    {
+        QFETCH(int, program);
+        QFETCH(int, points);
+        if (program == 2)
+            click(child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), 2));
+        Form *screen = main->screen(program == 1 ? screens::kTestMain : screens::kTarotMain);
+        QVERIFY(screen);
+        auto *label = child<QLabel>(screen, QStringLiteral("Label3"));
+        if (points > 0) {
+            QFont font = label->font();
+            font.setPointSize(points);
+            label->setFont(font);
+        }
+
+        // The first paragraph, a run of blanks, then the last.
+        const QString last = QStringLiteral("There are 8 Questions for each Chakra. You can take the test "
+                                            "individually or in any combination you feel comfortable.");
+        const QString firstEnd = QStringLiteral("in order to have a wider perspective.");
+        const QString text = label->text();
+        QVERIFY(text.startsWith(QStringLiteral("The Seven Chakras are as seen below.")));
+        QVERIFY(text.endsWith(last));
+        const qsizetype runStart = text.indexOf(firstEnd) + firstEnd.size();
+        QVERIFY(runStart > firstEnd.size());
+        const QString run = text.mid(runStart, text.size() - last.size() - runStart);
+        QVERIFY(run.size() > 1);
+        QCOMPARE(run, QString(run.size(), QLatin1Char(' ')));
+
+        // Wrapped at the label's width as the label wraps it: the last
+        // paragraph begins a line, right after the first one's last line.
+        QTextLayout layout(text, label->font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width() - 2 * label->margin());
+            lines << text.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        qsizetype lastStarts = -1;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QVERIFY2(!lines[i].trimmed().isEmpty(), qPrintable(QStringLiteral("empty line %1").arg(i)));
+            if (lines[i].startsWith(QStringLiteral("There are 8")))
+                lastStarts = i;
+        }
+        QVERIFY2(lastStarts > 0, qPrintable(lines.join(QLatin1Char('|'))));
+        QVERIFY2(lines[lastStarts - 1].trimmed().endsWith(QStringLiteral("wider perspective."))
+                     || lines[lastStarts - 1].trimmed() == QStringLiteral("perspective."),
+                 qPrintable(lines.join(QLatin1Char('|'))));
+
+        // On screen, with the label tall enough for all of it: a band of ink
+        // for every line, and no gap between them a line high.
+        label->resize(label->width(), label->heightForWidth(label->width()));
+        QCOMPARE(label->text(), text);
+        const auto bands = inkBands(label->grab().toImage());
+        QCOMPARE(bands.size(), lines.size());
+        for (qsizetype i = 1; i < bands.size(); ++i)
+            QVERIFY2(bands[i].first - bands[i - 1].second <= label->fontMetrics().lineSpacing(),
+                     qPrintable(QStringLiteral("gap before line %1").arg(i)));
     }
 
     void menusAndPromotion()

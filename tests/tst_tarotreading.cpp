@@ -5,6 +5,7 @@
 
 #include "app/form.h"
 #include "app/mainwindow.h"
+#include "app/paragraphlabel.h"
 #include "app/screennames.h"
 #include "chakras/answersheet.h"
 #include "chakras/catalogue.h"
@@ -139,7 +140,9 @@ private slots:
                  QStringLiteral("VQ Dovazov Urera is a simple software that attempts to correlate your under-active "
                                 "or overactive chakras with the corresponding tarot card and its significance. Take "
                                 "the chakra test now and get a reading instantly!"));
-        QCOMPARE(child<QLabel>(start, QStringLiteral("Label3"))->text(), startIntroduction());
+        auto *label3 = qobject_cast<ParagraphLabel *>(child<QLabel>(start, QStringLiteral("Label3")));
+        QVERIFY(label3);
+        QCOMPARE(label3->paragraphs(), startIntroduction());
         const QRect expected[7] = {{485, 1680, 3200, 300},  {485, 2100, 3200, 300},  {485, 2520, 3200, 300},
                                    {2270, 2970, 3200, 350}, {4055, 1680, 3200, 300}, {4055, 2100, 3200, 300},
                                    {4055, 2520, 3200, 300}};
