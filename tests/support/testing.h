@@ -23,6 +23,11 @@
 
 namespace padmora::testing {
 
+// The longest a test waits for what another process or the X server does
+// in its own time. Tests wait for the thing itself; only a failing test
+// ever waits this long.
+inline constexpr int kPatience = 30000;
+
 // Where stand-ins for missing controls live: a widget that is never shown
 // and never searched, kept until the program ends.
 inline QWidget *standInParent()
