@@ -103,7 +103,7 @@ private slots:
         QTest::addColumn<int>("program");  // the program button: 1 chakra test, 2 tarot
         QTest::addColumn<int>("points");   // the font size Label3 is given; 0: as designed
         for (int program : {1, 2})
-            for (int points : {0, 5, 7, 10, 14, 24, 40})
+            for (int points : {0, 4, 5, 7, 10, 14, 24, 40})
                 QTest::addRow("%s, %d pt", program == 1 ? "chakra test" : "tarot", points) << program << points;
     }
 
