@@ -158,8 +158,9 @@ void QtDesktop::seedFromClockReading(qint64 nanoseconds)
     const quint64 now = quint64(nanoseconds);
     const quint64 process = quint64(QCoreApplication::applicationPid());
     ++m_reseeds;
-    std::seed_seq material{quint32(now),     quint32(now >> 32),        quint32(process),
-                           quint32(process >> 32), quint32(m_reseeds), quint32(m_reseeds >> 32)};
+    std::seed_seq material{quint32(now),       quint32(now >> 32),
+                           quint32(process),   quint32(process >> 32),
+                           quint32(m_reseeds), quint32(m_reseeds >> 32)};
     generator().seed(material);
 }
 
