@@ -15,7 +15,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <chrono>
 #include <cstdlib>
+#include <random>
 
 namespace padmora {
 
@@ -143,11 +145,23 @@ QDate QtDesktop::today()
 
 void QtDesktop::seedFromClock()
 {
-    const quint64 now = quint64(QDateTime::currentMSecsSinceEpoch());
-    // Two reseeds within one millisecond must not restart the same sequence.
-    m_seed = m_seeded ? m_seed * 6364136223846793005ull + now + 1442695040888963407ull : now;
-    m_seeded = true;
-    generator().seed(quint32(m_seed ^ (m_seed >> 32)));
+    seedFromClockReading(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count());
+}
+
+void QtDesktop::seedFromClockReading(qint64 nanoseconds)
+{
+    // The clock alone is not enough: a clock that ticks coarsely gives two
+    // copies started together the same reading, and two reseeds in one copy
+    // may fall on one tick. The process id and the count of reseeds part them.
+    const quint64 now = quint64(nanoseconds);
+    const quint64 process = quint64(QCoreApplication::applicationPid());
+    ++m_reseeds;
+    std::seed_seq material{quint32(now),       quint32(now >> 32),
+                           quint32(process),   quint32(process >> 32),
+                           quint32(m_reseeds), quint32(m_reseeds >> 32)};
+    generator().seed(material);
 }
 
 double QtDesktop::uniform()

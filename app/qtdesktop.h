@@ -23,6 +23,9 @@ public:
     double uniform() override;
     bool claimSingleInstance() override;
 
+    // Reseeds from one reading of the clock, in nanoseconds since 1970.
+    void seedFromClockReading(qint64 nanoseconds);
+
     // Where the single-instance lock lives: one per user, in the runtime folder.
     static QString lockFilePath();
     // The file of the per-user settings store.
@@ -30,8 +33,7 @@ public:
 
 private:
     std::unique_ptr<QLockFile> m_lock;
-    quint64 m_seed = 0;
-    bool m_seeded = false;
+    quint64 m_reseeds = 0;
 };
 
 } // namespace padmora

@@ -58,15 +58,9 @@ SettingRead getSetting(const QString &key)
     const StoredValue stored = desktop().readSetting(kSettingsSection, *storedKey);
     if (!stored.readable)
         return result;
-    if (!stored.value) {
-        result.ok = true;
-        return result;
-    }
-    const std::optional<QString> plain = deobfuscate(*stored.value);
-    if (!plain)
-        return result;
     result.ok = true;
-    result.text = *plain;
+    if (stored.value)
+        result.text = deobfuscate(*stored.value).value_or(QString());
     return result;
 }
 

@@ -30,8 +30,9 @@ QString durationText(const QDate &date);
 // The date in a stored text; invalid when the text is not such a date.
 QDate parseDurationText(const QString &text);
 
-// Reading a setting: failed when the store cannot be read or the stored value
-// cannot have come from Padmora; otherwise the plain text, empty when absent.
+// Reading a setting: failed only when the store cannot be read. The plain
+// text is empty when the key is absent or holds a value that cannot have come
+// from Padmora (written by hand, say): nothing usable is stored.
 struct SettingRead {
     bool ok = false;
     QString text;

@@ -23,8 +23,9 @@ void runUpdateReminder()
         if (!stored.ok)
             return;
         const QDate last = parseDurationText(stored.text);
-        // Nothing stored yet, or something that is no date: start afresh, so
-        // the reminder is never lost for good.
+        // Nothing stored yet, or something that is no date (not even
+        // obfuscated, when written by hand): start afresh, so the reminder
+        // is never lost for good.
         if (!last.isValid()) {
             storeToday();
             return;

@@ -7,6 +7,7 @@
 #include "chakras/answersheet.h"
 
 #include <QRectF>
+#include <QStringList>
 #include <array>
 
 namespace padmora {
@@ -42,7 +43,8 @@ struct ProgramTraits {
 const ProgramTraits &chakraTestProgram();
 const ProgramTraits &chakrasTarotProgram();
 
-// Label3's introduction, the same on both start screens.
-QString startIntroduction();
+// Label3's introduction, the same on both start screens: two paragraphs,
+// parted on screen by a run of blanks (see ParagraphLabel).
+QStringList startIntroduction();
 
 } // namespace padmora

@@ -54,15 +54,15 @@ bool fillQuestionOrder(AnswerSheet &sheet, const StartTestHooks &hooks)
     sheet.Answers = QStringList(n + 1, QString());
 
     // Draw 1 to N, each accepted only when not yet in the order. The order is
-    // built aside and stored whole, so an abandoned draw leaves no half order.
+    // built aside and stored whole, so an abandoned draw leaves no half order;
+    // nor does it touch the sheet again, which a newer START TEST may have
+    // filled while this draw served events.
     QList<qint16> order(n + 1, 0);
     for (int p = 0; p < n; ++p) {
         qint16 r = 0;
         do {
-            if (hooks.betweenDraws && !hooks.betweenDraws()) {
-                sheet.QuestionOrder = QList<qint16>(n + 1, 0);
+            if (hooks.betweenDraws && !hooks.betweenDraws())
                 return false;
-            }
             const double u = hooks.uniform ? hooks.uniform() : 0.0;
             r = qint16(std::clamp(int(std::floor(n * u + 1)), 1, n));
         } while (occurs(order, r));

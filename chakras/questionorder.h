@@ -25,7 +25,8 @@ int recordSelection(AnswerSheet &sheet, const CheckValues &checks);
 
 // Steps 5 to 10: the sorted question list, the redraw-until-new order and the
 // mapping of that order onto the question numbers. Returns false when the
-// draw was abandoned; the sheet's order is then left empty.
+// draw was abandoned; the sheet is then left as it is (its order empty, unless
+// a newer START TEST has filled it meanwhile).
 bool fillQuestionOrder(AnswerSheet &sheet, const StartTestHooks &hooks);
 
 } // namespace padmora

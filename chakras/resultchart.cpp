@@ -13,6 +13,8 @@ namespace padmora {
 namespace {
 
 constexpr double kBarWidth = 345;
+constexpr double kAxisLabelWidth = 840;
+constexpr double kAxisLabelHeight = 240;
 
 double barLeft(int chakra)
 {
@@ -83,9 +85,14 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
 
         auto *axis = new QLabel(kAxisLabels[i], parent);
         axis->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        axis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        // Centred under its bar.
-        placeTwips(axis, barLeft(i) + kBarWidth / 2 - 420, design.labelsTop, 840, 240);
+        if (design.labels == ChartDesign::Labels::AtBarLeftEdges) {
+            axis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            placeTwips(axis, barLeft(i), design.labelsTop, kAxisLabelWidth, kAxisLabelHeight);
+        } else {
+            axis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            placeTwips(axis, barLeft(i) + kBarWidth / 2 - kAxisLabelWidth / 2, design.labelsTop, kAxisLabelWidth,
+                       kAxisLabelHeight);
+        }
         m_axis[std::size_t(i)] = axis;
     }
     auto *line = new QFrame(parent);

@@ -29,6 +29,9 @@ struct ChartDesign {
     double barsTop;     // top edge of a full bar as designed
     double baseLineY;   // the horizontal base line
     double labelsTop;   // the axis labels
+    // Where an axis label sits across: centred under its bar, or starting
+    // at the bar's left edge.
+    enum class Labels { CentredUnderBars, AtBarLeftEdges } labels = Labels::CentredUnderBars;
 };
 
 // What the chart says of one chakra, to a screen reader and in a tooltip:

@@ -2,6 +2,7 @@
 #include "chakras/startscreen.h"
 
 #include "app/controlnames.h"
+#include "app/paragraphlabel.h"
 #include "app/pictures.h"
 #include "app/programhost.h"
 #include "app/resume.h"
@@ -59,9 +60,8 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
         label1->setWordWrap(true);
         placeRect(label1, program.introductionRect);
     }
-    auto *label3 = new QLabel(startIntroduction(), area);
+    auto *label3 = new ParagraphLabel(startIntroduction(), area);
     label3->setObjectName(QStringLiteral("Label3"));
-    label3->setWordWrap(true);
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeRect(label3, program.label3Rect);
 

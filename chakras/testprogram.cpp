@@ -6,18 +6,18 @@
 
 namespace padmora {
 
-QString startIntroduction()
+QStringList startIntroduction()
 {
-    return QStringLiteral(
+    return {QStringLiteral(
                "The Seven Chakras are as seen below. This test will help you in determining how active or "
                "inactive your Chakras are. All you need to do is answer the questions truthfully and to the "
                "best of your ability. Taking this test on a regular basis and taking time to take appropriate "
                "steps to activate your chakras will help you develop your inner self and lead a happy and "
                "more fruitful life. Visit the Padmora forum at %1 to get advice and interact with experts and "
                "people like yourself in order to have a wider perspective.")
-               .arg(forumUrl().host())
-        + QStringLiteral("\n\nThere are 8 Questions for each Chakra. You can take the test individually or in "
-                         "any combination you feel comfortable.");
+                .arg(forumUrl().host()),
+            QStringLiteral("There are 8 Questions for each Chakra. You can take the test individually or in "
+                           "any combination you feel comfortable.")};
 }
 
 const ProgramTraits &chakraTestProgram()

@@ -35,11 +35,11 @@ QList<DetectedAddress> findWebAddresses(const QString &text)
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         QString candidate = m.captured(0);
-        // Punctuation that ends a sentence, and a closing bracket the address
-        // did not open, belong to the text around it.
+        // Punctuation that ends a sentence, a closing quote and a closing
+        // bracket the address did not open belong to the text around it.
         while (!candidate.isEmpty()) {
             const QChar last = candidate.back();
-            if (QStringLiteral(".,;:!?'\u2019").contains(last)) {
+            if (QStringLiteral(".,;:!?'\u2019\u201d").contains(last)) {
                 candidate.chop(1);
             } else if (unmatchedClose(candidate, u'(', u')') || unmatchedClose(candidate, u'[', u']')) {
                 candidate.chop(1);

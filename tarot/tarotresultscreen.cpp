@@ -48,7 +48,7 @@ QString tarotIntroduction()
 
 TarotResultScreen::TarotResultScreen(QWidget *parent)
     : Form(screens::kTarotResult, QStringLiteral("VQ Dovazov Urera"), kWidth, kHeight, parent),
-      m_chart(client(), ChartDesign{150, 2250, 2310})
+      m_chart(client(), ChartDesign{150, 2250, 2310, ChartDesign::Labels::AtBarLeftEdges})
 {
     QWidget *area = client();
 

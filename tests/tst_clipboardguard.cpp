@@ -19,11 +19,14 @@
 #include "tarot/tarotresultscreen.h"
 
 #include <QClipboard>
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QWindow>
 #include <memory>
 
 using namespace padmora;
@@ -56,9 +59,9 @@ QString readSelection(const QString &selection)
 {
     QProcess reader;
     reader.start(xclip(), {QStringLiteral("-o"), QStringLiteral("-selection"), selection});
-    if (!reader.waitForStarted(3000))
+    if (!reader.waitForStarted(kPatience))
         return QStringLiteral("<xclip did not start>");
-    (void)QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 5000);
+    (void)QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, kPatience);
     if (reader.state() != QProcess::NotRunning) {
         reader.kill();
         reader.waitForFinished(1000);
@@ -77,11 +80,11 @@ public:
     {
         m_process.start(xclip(), {QStringLiteral("-quiet"), QStringLiteral("-selection"), selection,
                                   QStringLiteral("-i")});
-        if (!m_process.waitForStarted(3000))
+        if (!m_process.waitForStarted(kPatience))
             return false;
         m_process.write(text.toUtf8());
         m_process.closeWriteChannel();
-        return QTest::qWaitFor([&] { return readSelection(selection) == text; }, 5000);
+        return QTest::qWaitFor([&] { return readSelection(selection) == text; }, kPatience);
     }
 
     bool stillOwns() const { return m_process.state() == QProcess::Running; }
@@ -97,6 +100,55 @@ public:
 private:
     QProcess m_process;
 };
+
+// The real pointer moves a window receives from the X server.
+class PointerMoves : public QObject {
+public:
+    explicit PointerMoves(QWindow *window) : m_window(window)
+    {
+        if (window)
+            window->installEventFilter(this);
+    }
+    ~PointerMoves() override
+    {
+        if (m_window)
+            m_window->removeEventFilter(this);
+    }
+
+    QPoint last{-1, -1};  // where the last one went, on the screen
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseMove)
+            last = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        return false;
+    }
+
+private:
+    QPointer<QWindow> m_window;
+};
+
+// Moves the real pointer over a widget, as a user moves the mouse, and waits
+// until Padmora has received that move from the X server: nothing of it is
+// still on its way, and Padmora's idea of the server's time (which its own
+// clipboard requests carry) is up to date. The server reports a move only
+// when the pointer really moves, so a move that does not show up is followed
+// by another one, to a point next to it.
+bool movePointerOver(QWidget *w, QPoint at)
+{
+    PointerMoves moves(w->window()->windowHandle());
+    QElapsedTimer waited;
+    waited.start();
+    QPoint target;
+    for (int k = 0; waited.elapsed() < kPatience; ++k) {
+        target = w->mapToGlobal(at + (k % 2 == 0 ? QPoint() : QPoint(7, 3)));
+        QCursor::setPos(target);
+        if (QTest::qWaitFor([&] { return moves.last == target; }, 250))
+            return true;
+    }
+    return false;
+}
 
 const QString kClipboard = QStringLiteral("clipboard");
 const QString kPrimary = QStringLiteral("primary");
@@ -125,8 +177,9 @@ class ClipboardGuardTest : public QObject {
         return qobject_cast<TestResultScreen *>(main->screen(screens::kTestResult));
     }
 
-    // One of the events the guard answers, done to a view as a user would.
-    void act(QTextBrowser *view, const QString &event)
+    // One of the events the guard answers, done to a view as a user would;
+    // false when the guard did not run.
+    bool act(QTextBrowser *view, const QString &event)
     {
         QWidget *port = view->viewport();
         const QPoint at(port->width() / 2, port->height() / 3);
@@ -140,23 +193,27 @@ class ClipboardGuardTest : public QObject {
             QTest::mouseRelease(port, Qt::LeftButton, {}, at);
         } else if (event == QLatin1String("move")) {
             // The real pointer, moved over the view.
-            QTest::mouseMove(port, at);
-            QTest::mouseMove(port, at + QPoint(7, 3));
+            if (!movePointerOver(port, at))
+                return false;
         } else if (event == QLatin1String("text")) {
             view->append(QStringLiteral("One more line."));
         }
-        (void)QTest::qWaitFor([&] { return desk->clipboardClears > before; }, 2000);
+        const bool ran = QTest::qWaitFor([&] { return desk->clipboardClears > before; }, kPatience);
         if (event == QLatin1String("press"))
             QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+        return ran;
     }
 
-    // Select all and copy, with the keyboard.
-    static void copyAll(QTextBrowser *view)
+    // Select all and copy, with the keyboard, the mouse resting over the view.
+    static bool copyAll(QTextBrowser *view)
     {
+        if (!movePointerOver(view->viewport(), QPoint(12, 12)))
+            return false;
         view->setFocus();
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         QCoreApplication::processEvents();
+        return true;
     }
 
 private slots:
@@ -201,9 +258,7 @@ private slots:
         QVERIFY(copied.own(kClipboard, QStringLiteral("copied in another program")));
         QVERIFY(selected.own(kPrimary, QStringLiteral("selected in another program")));
         for (int i = 0; i < 3; ++i) {
-            const int before = desk->clipboardClears;
-            act(screen->RTB(), event);
-            QVERIFY2(desk->clipboardClears > before, "the guard did not run");
+            QVERIFY2(act(screen->RTB(), event), "the guard did not run");
         }
         QCOMPARE(readSelection(kClipboard), QStringLiteral("copied in another program"));
         QCOMPARE(readSelection(kPrimary), QStringLiteral("selected in another program"));
@@ -226,13 +281,13 @@ private slots:
         QVERIFY(earlier.own(kClipboard, QStringLiteral("copied earlier elsewhere")));
 
         // A keyboard copy works: another program can paste it...
-        copyAll(screen->RTB());
+        QVERIFY(copyAll(screen->RTB()));
         const QString copied = readSelection(kClipboard);
         QVERIFY2(copied.contains(QStringLiteral("Root Chakra (Muladhara)")), qPrintable(copied));
         QVERIFY(copied.contains(QStringLiteral("Heart Chakra (Anahata) is OverActive")));
         QVERIFY(QGuiApplication::clipboard()->ownsClipboard());
         // ...until the next event in the view empties it.
-        act(screen->RTB(), event);
+        QVERIFY2(act(screen->RTB(), event), "the guard did not run");
         QCOMPARE(readSelection(kClipboard), QString());
         QVERIFY(!QGuiApplication::clipboard()->ownsClipboard());
         // The selection made by Select All goes the same way.
@@ -247,6 +302,7 @@ private slots:
         QWidget *port = screen->RTB()->viewport();
         // Drag over the first line (the report opens at its top): the X11
         // selection now holds it.
+        QVERIFY(movePointerOver(port, QPoint(4, 8)));
         QTest::mousePress(port, Qt::LeftButton, {}, QPoint(4, 8));
         QMouseEvent drag(QEvent::MouseMove, QPointF(200, 8), port->mapToGlobal(QPointF(200, 8)), Qt::NoButton,
                          Qt::LeftButton, Qt::NoModifier);
@@ -257,7 +313,7 @@ private slots:
         QVERIFY2(selected.size() > 4 && QStringLiteral("Root Chakra (Muladhara)").startsWith(selected),
                  qPrintable(selected));
         QCOMPARE(selected, screen->RTB()->textCursor().selectedText());
-        act(screen->RTB(), QStringLiteral("move"));
+        QVERIFY2(act(screen->RTB(), QStringLiteral("move")), "the guard did not run");
         QCOMPARE(readSelection(kPrimary), QString());
     }
 
@@ -266,14 +322,14 @@ private slots:
         TestResultScreen *screen = testResult();
         QVERIFY(screen);
         QVERIFY(QTest::qWaitForWindowExposed(screen));
-        copyAll(screen->RTB());
+        QVERIFY(copyAll(screen->RTB()));
         QVERIFY(readSelection(kClipboard).contains(QStringLiteral("Questions-Answers")));
         QWidget *port = screen->RTB()->viewport();
         QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(port->width() / 2, 20));
-        QTest::mouseMove(port, QPoint(30, 30));
-        QTest::mouseMove(port, QPoint(60, 40));
+        // Moves that have arrived, not just been made.
+        QVERIFY(movePointerOver(port, QPoint(30, 30)));
+        QVERIFY(movePointerOver(port, QPoint(60, 40)));
         screen->RTB()->append(QStringLiteral("One more line."));
-        QTest::qWait(100);
         QVERIFY(readSelection(kClipboard).contains(QStringLiteral("Questions-Answers")));
         QCOMPARE(desk->clipboardClears, 0);
 

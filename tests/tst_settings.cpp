@@ -250,13 +250,16 @@ private slots:
         QTest::addColumn<bool>("rewritten");  // false: left exactly as it was
         QTest::newRow("binary garbage") << QByteArray("\x00\x01\xff\xfe[[[=\n=\n[Settings\n", 20) << false;
         QTest::newRow("unclosed section") << QByteArray("[Settings\nfoo=bar\n") << false;
-        QTest::newRow("foreign plain date") << storeWithDuration(QStringLiteral("2026-11-01")) << false;
-        // An unquoted comma makes the entry a list.
-        QTest::newRow("foreign list") << storeWithDuration(QStringLiteral("LIST")).replace("LIST", "\xc2\xb7, \xc2\xb8")
-                                      << false;
-        QTest::newRow("foreign wide letters") << storeWithDuration(QStringLiteral("\u0915\u0916")) << false;
         QTest::newRow("huge file") << QByteArray("[Other]\nkey=" + QByteArray(3 << 20, 'v') + "\n") << false;
         // Readable, but no date: the reminder starts afresh from today.
+        // Values Padmora cannot have written (a date typed in by hand is not
+        // obfuscated) are no date either.
+        QTest::newRow("date written by hand") << storeWithDuration(QStringLiteral("2026-01-01")) << true;
+        QTest::newRow("recent date written by hand") << storeWithDuration(QStringLiteral("2026-12-01")) << true;
+        // An unquoted comma makes the entry a list.
+        QTest::newRow("foreign list") << storeWithDuration(QStringLiteral("LIST")).replace("LIST", "\xc2\xb7, \xc2\xb8")
+                                      << true;
+        QTest::newRow("foreign wide letters") << storeWithDuration(QStringLiteral("\u0915\u0916")) << true;
         QTest::newRow("empty file") << QByteArray() << true;
         QTest::newRow("no date") << storeWithDuration(obfuscated(QStringLiteral("next week"))) << true;
         QTest::newRow("locale date") << storeWithDuration(obfuscated(QStringLiteral("12/8/26"))) << true;

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <QTextLayout>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -95,6 +96,78 @@ private slots:
         }
         QVERIFY(child<QSvgWidget>(start, QStringLiteral("picChakra"), 0)->x()
                 < child<QSvgWidget>(start, QStringLiteral("picChakra"), 6)->x());
+    }
+
+    void theLastParagraphStartsALineOfItsOwn_data()
+    {
+        QTest::addColumn<int>("program");  // the program button: 1 chakra test, 2 tarot
+        QTest::addColumn<int>("points");   // the font size Label3 is given; 0: as designed
+        for (int program : {1, 2})
+            for (int points : {0, 4, 5, 7, 10, 14, 24, 40})
+                QTest::addRow("%s, %d pt", program == 1 ? "chakra test" : "tarot", points) << program << points;
+    }
+
+    void theLastParagraphStartsALineOfItsOwn()
+    {
+        QFETCH(int, program);
+        QFETCH(int, points);
+        if (program == 2)
+            click(child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), 2));
+        Form *screen = main->screen(program == 1 ? screens::kTestMain : screens::kTarotMain);
+        QVERIFY(screen);
+        auto *label = child<QLabel>(screen, QStringLiteral("Label3"));
+        if (points > 0) {
+            QFont font = label->font();
+            font.setPointSize(points);
+            label->setFont(font);
+        }
+
+        // The first paragraph, a run of blanks, then the last.
+        const QString last = QStringLiteral("There are 8 Questions for each Chakra. You can take the test "
+                                            "individually or in any combination you feel comfortable.");
+        const QString firstEnd = QStringLiteral("in order to have a wider perspective.");
+        const QString text = label->text();
+        QVERIFY(text.startsWith(QStringLiteral("The Seven Chakras are as seen below.")));
+        QVERIFY(text.endsWith(last));
+        const qsizetype runStart = text.indexOf(firstEnd) + firstEnd.size();
+        QVERIFY(runStart > firstEnd.size());
+        const QString run = text.mid(runStart, text.size() - last.size() - runStart);
+        QVERIFY(run.size() > 1);
+        QCOMPARE(run, QString(run.size(), QLatin1Char(' ')));
+
+        // Wrapped at the label's width as the label wraps it: the last
+        // paragraph begins a line, right after the first one's last line.
+        QTextLayout layout(text, label->font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width() - 2 * label->margin());
+            lines << text.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        qsizetype lastStarts = -1;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QVERIFY2(!lines[i].trimmed().isEmpty(), qPrintable(QStringLiteral("empty line %1").arg(i)));
+            if (lines[i].startsWith(QStringLiteral("There are 8")))
+                lastStarts = i;
+        }
+        QVERIFY2(lastStarts > 0, qPrintable(lines.join(QLatin1Char('|'))));
+        QVERIFY2(lines[lastStarts - 1].trimmed().endsWith(QStringLiteral("wider perspective."))
+                     || lines[lastStarts - 1].trimmed() == QStringLiteral("perspective."),
+                 qPrintable(lines.join(QLatin1Char('|'))));
+
+        // On screen, with the label tall enough for all of it: a band of ink
+        // for every line, and no gap between them a line high.
+        label->resize(label->width(), label->heightForWidth(label->width()));
+        QCOMPARE(label->text(), text);
+        const auto bands = inkBands(label->grab().toImage());
+        QCOMPARE(bands.size(), lines.size());
+        for (qsizetype i = 1; i < bands.size(); ++i)
+            QVERIFY2(bands[i].first - bands[i - 1].second <= label->fontMetrics().lineSpacing(),
+                     qPrintable(QStringLiteral("gap before line %1").arg(i)));
     }
 
     void menusAndPromotion()
@@ -267,6 +340,51 @@ private slots:
         QVERIFY(main->isWelcomeVisible());
         // The abandoned draw leaves no half order behind.
         QCOMPARE(chakraTestSheet().QuestionOrder, QList<qint16>(9, 0));
+    }
+
+    void anAbandonedDrawLeavesANewerTestAlone()
+    {
+        // All seven ticked, then, while their 56 questions are drawn, the user
+        // picks the chakra test again and starts a Root-only test on the new
+        // start screen. The first draw is abandoned when it gets control back.
+        for (int k = 0; k < 7; ++k)
+            box(k)->setChecked(true);
+        bool newerStarted = false;
+        QTimer::singleShot(0, start, [this, &newerStarted] {
+            click(child<QPushButton>(main.get(), QStringLiteral("cmdSelectOption"), 1));
+            Form *newer = main->screen(screens::kTestMain);
+            QVERIFY(newer && newer != start);
+            child<QCheckBox>(newer, QStringLiteral("chkChakras"), 0)->setChecked(true);
+            click(child<QPushButton>(newer, QStringLiteral("cmdTest")));
+            newerStarted = main->screen(screens::kTestQuestions) != nullptr;
+        });
+        pressStart();
+        settle();
+        QVERIFY(newerStarted);
+
+        // The sheet is the newer test's: Root's eight questions, once each.
+        const AnswerSheet &sheet = chakraTestSheet();
+        QCOMPARE(sheet.askedCount(), 8);
+        QCOMPARE(sheet.QuestionOrder.size(), 9);
+        QCOMPARE(asSet(sheet.QuestionOrder, 8), (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(sheet.ChakraSelection[0], qint16(0));
+        for (int k = 1; k < 7; ++k)
+            QCOMPARE(sheet.ChakraSelection[std::size_t(k)], qint16(-1));
+
+        // Its questionnaire goes page by page to the result.
+        Form *questions = main->screen(screens::kTestQuestions);
+        QVERIFY(questions);
+        auto *caption = child<QLabel>(questions, QStringLiteral("lblQNo"));
+        QCOMPARE(caption->text(), QStringLiteral("Question No. 1 of 8"));
+        for (int page = 2; page <= 8; ++page) {
+            click(child<QPushButton>(questions, QStringLiteral("cmdNext")));
+            QCOMPARE(caption->text(), QStringLiteral("Question No. %1 of 8").arg(page));
+        }
+        click(child<QPushButton>(questions, QStringLiteral("cmdNext")));
+        settle();
+        QVERIFY(!main->screen(screens::kTestQuestions));
+        QVERIFY(main->screen(screens::kTestResult));
+        QCOMPARE(chakraTestSheet().Answers.mid(0, 8), QStringList(8, QStringLiteral("Yes")));
     }
 };
 

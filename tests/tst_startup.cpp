@@ -2,18 +2,25 @@
 #include "app/form.h"
 #include "app/links.h"
 #include "app/mainwindow.h"
+#include "app/qtdesktop.h"
 #include "app/quitroutine.h"
 #include "app/settingsstore.h"
 #include "app/updatereminder.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
+
+#include <algorithm>
 
 using namespace padmora;
 using padmora::testing::RecordingDesktop;
@@ -230,22 +237,73 @@ private slots:
         }
     }
 
+    void theRealMessageBoxShowsTheQuestionOnTwoLines()
+    {
+        // The message box the program really shows (not the recording
+        // desktop's), looked at and answered as a user would.
+        QtDesktop real;
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QList<int> buttons;
+        qsizetype lines = 0;
+        // The box waits for its answer in an event loop of its own; this
+        // looks for it from there.
+        QTimer look;
+        look.setInterval(10);
+        connect(&look, &QTimer::timeout, &look, [&] {
+            QMessageBox *box = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *b = qobject_cast<QMessageBox *>(w); b && b->isVisible())
+                    box = b;
+            if (!box)
+                return;
+            look.stop();
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            for (QAbstractButton *b : box->buttons())
+                buttons << int(box->standardButton(b));
+            lines = testing::inkBands(testing::child<QLabel>(box, QStringLiteral("qt_msgbox_label"))->grab().toImage()).size();
+            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                QTest::mouseClick(yes, Qt::LeftButton);
+            if (box->isVisible())
+                box->reject();
+        });
+        look.start();
+        const MessageAnswer answer = real.message(kQuestion, MessageIcon::Information, MessageButtons::YesNo, kAppTitle);
+        look.stop();
+
+        QCOMPARE(text, QStringLiteral("There maybe an update to this software available\n"
+                                      "Do you want to check for an update?"));
+        QCOMPARE(lines, 2);
+        QCOMPARE(title, QStringLiteral("Padmora"));
+        QCOMPARE(icon, QMessageBox::Information);
+        std::sort(buttons.begin(), buttons.end());
+        QCOMPARE(buttons, (QList<int>{int(QMessageBox::Yes), int(QMessageBox::No)}));
+        QCOMPARE(answer, MessageAnswer::Yes);
+    }
+
     void storedTextsThatAreNoDateStartAfresh_data()
     {
-        QTest::addColumn<QString>("plain");
-        QTest::newRow("words") << QStringLiteral("next week");
-        QTest::newRow("locale short date") << QStringLiteral("12/8/26");
-        QTest::newRow("day out of range") << QStringLiteral("2026-02-30");
-        QTest::newRow("empty after the obfuscation") << QString();
-        QTest::newRow("10 000 characters") << QString(10000, QLatin1Char('7'));
+        QTest::addColumn<QString>("value");  // as found in the store
+        QTest::newRow("words") << stored(QStringLiteral("next week"));
+        QTest::newRow("locale short date") << stored(QStringLiteral("12/8/26"));
+        QTest::newRow("day out of range") << stored(QStringLiteral("2026-02-30"));
+        QTest::newRow("empty after the obfuscation") << stored(QString());
+        QTest::newRow("10 000 characters") << stored(QString(10000, QLatin1Char('7')));
+        // Not obfuscated at all: nothing Padmora wrote, so no date either.
+        QTest::newRow("date written by hand") << QStringLiteral("2026-01-01");
+        QTest::newRow("recent date written by hand") << QStringLiteral("2026-12-01");
+        QTest::newRow("foreign wide letters") << QStringLiteral("\u0915\u0916");
     }
     void storedTextsThatAreNoDateStartAfresh()
     {
         // Read as a first start: today is written, nothing is asked, and the
         // next start goes on counting from today (the reminder is not lost).
-        QFETCH(QString, plain);
+        QFETCH(QString, value);
         RecordingDesktop desk;
-        desk.store.insert(storeKey(), stored(plain));
+        desk.store.insert(storeKey(), value);
         runUpdateReminder();
         QVERIFY(desk.messages.isEmpty());
         QCOMPARE(desk.store.value(storeKey()), stored(QStringLiteral("2026-12-08")));
@@ -262,10 +320,9 @@ private slots:
         QTest::addColumn<bool>("asks");
         const QString old = stored(QStringLiteral("2026-10-01"));
         QTest::newRow("unreadable store") << old << false << true << false;
-        QTest::newRow("foreign plain text") << QStringLiteral("2026-10-01") << true << true << false;
-        QTest::newRow("foreign wide letters") << QStringLiteral("\u0915\u0916") << true << true << false;
         QTest::newRow("read-only, nothing stored") << QString() << true << false << false;
         QTest::newRow("read-only, no date") << stored(QStringLiteral("nonsense")) << true << false << false;
+        QTest::newRow("read-only, date written by hand") << QStringLiteral("2026-10-01") << true << false << false;
         // The question is asked, but the answer cannot be kept: it stops there.
         QTest::newRow("read-only, old date") << old << true << false << true;
     }

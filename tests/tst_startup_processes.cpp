@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
@@ -45,10 +46,11 @@ class StartupProcessesTest : public QObject {
     QString lockPath() const { return runtimeDir() + QStringLiteral("/padmora.lock"); }
     QString storePath() const { return m_home.filePath(QStringLiteral("config/Padmora/Padmora.conf")); }
 
-    QProcess *launch(const QStringList &args)
+    QProcess *launch(const QStringList &args) { return launch(args, m_env); }
+    QProcess *launch(const QStringList &args, const QProcessEnvironment &env)
     {
         auto p = std::make_unique<QProcess>();
-        p->setProcessEnvironment(m_env);
+        p->setProcessEnvironment(env);
         p->setProgram(QStringLiteral(PADMORA_PROBE));
         p->setArguments(args);
         p->setProcessChannelMode(QProcess::SeparateChannels);
@@ -107,6 +109,58 @@ class StartupProcessesTest : public QObject {
         QSettings s(storePath(), QSettings::IniFormat);
         s.setValue(QStringLiteral("Settings/") + obfuscate(kDurationKey).value_or(QString()),
                    obfuscate(durationText(date)).value_or(QString()));
+    }
+
+    // Another user of this machine: a home, a store and a runtime folder of their own.
+    QProcessEnvironment otherUser(const QString &name)
+    {
+        const QString home = m_home.filePath(QStringLiteral("users/") + name);
+        const QString run = home + QStringLiteral("/run");
+        QDir().mkpath(run);
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = m_env;
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
+        return env;
+    }
+
+    // What chance chose in one run.
+    struct Drawn {
+        QStringList order;  // the question numbers in the order START TEST drew them
+        int message = -1;   // the farewell screen's support message
+        double draw = -1;   // the draw that chose it
+    };
+
+    // One whole run: START TEST with all seven chakras, then the farewell screen.
+    static void drawIn(QProcess *p, Drawn &drawn)
+    {
+        QCOMPARE(lineFrom(p), QStringLiteral("main window"));
+        QCOMPARE(ask(p, QStringLiteral("program 1")), QStringLiteral("done"));
+        drawn.order = ask(p, QStringLiteral("test 0 1 2 3 4 5 6")).split(QLatin1Char(' '));
+        QCOMPARE(drawn.order.takeFirst(), QStringLiteral("order"));
+        QCOMPARE(ask(p, QStringLiteral("exit button")), QStringLiteral("done"));
+        const QStringList farewell = ask(p, QStringLiteral("farewell")).split(QLatin1Char(' '));
+        QCOMPARE(farewell.size(), 3);
+        QCOMPARE(farewell[0], QStringLiteral("farewell"));
+        drawn.message = farewell[1].toInt();
+        bool isNumber = false;
+        drawn.draw = farewell[2].toDouble(&isNumber);
+        QVERIFY(isNumber);
+        QCOMPARE(ask(p, QStringLiteral("leave button")), QStringLiteral("done"));
+        QCOMPARE(lineFrom(p), QStringLiteral("ended 0"));
+        QVERIFY(endsWithin(p, 10000));
+
+        // Every question of the seven chakras once ...
+        QStringList sorted = drawn.order;
+        std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
+        QStringList all;
+        for (int q = 0; q < 56; ++q)
+            all << QString::number(q);
+        QCOMPARE(sorted, all);
+        // ... and the message a whole random number 0 to 3 picks from the draw.
+        QVERIFY(drawn.draw >= 0 && drawn.draw < 1);
+        QCOMPARE(drawn.message, int(4 * drawn.draw));
     }
 
     QString storedText()
@@ -290,6 +344,44 @@ private slots:
         QProcess *again = launch({QStringLiteral("start")});
         QCOMPARE(lineFrom(again), QStringLiteral("main window"));
         leave(again);
+    }
+
+    // --- chance in a real run -------------------------------------------------
+
+    void twoStartsDrawApart()
+    {
+        // The clock seeds every run. Equal orders of 56 questions, or equal
+        // draws, do not come about by chance; a message is one of four, so
+        // the draws behind the messages are compared, not the messages.
+        Drawn first;
+        Drawn second;
+        drawIn(launch({QStringLiteral("start")}), first);
+        if (QTest::currentTestFailed())
+            return;
+        drawIn(launch({QStringLiteral("start")}), second);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(first.order != second.order, qPrintable(first.order.join(QLatin1Char(' '))));
+        QVERIFY2(first.draw != second.draw, qPrintable(QString::number(first.draw, 'g', 17)));
+    }
+
+    void copiesStartedInTheSameInstantDrawApart()
+    {
+        // Two users start Padmora at the same moment: the clock gives both
+        // the same reading for every draw.
+        const QString instant = QString::number(QDateTime::currentMSecsSinceEpoch() * 1000000);
+        QProcess *one = launch({QStringLiteral("start"), QStringLiteral("--clock"), instant}, otherUser(QStringLiteral("one")));
+        QProcess *two = launch({QStringLiteral("start"), QStringLiteral("--clock"), instant}, otherUser(QStringLiteral("two")));
+        Drawn first;
+        Drawn second;
+        drawIn(one, first);
+        if (QTest::currentTestFailed())
+            return;
+        drawIn(two, second);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(first.order != second.order, qPrintable(first.order.join(QLatin1Char(' '))));
+        QVERIFY2(first.draw != second.draw, qPrintable(QString::number(first.draw, 'g', 17)));
     }
 
     // --- the way out ----------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include "app/form.h"
 #include "app/mainwindow.h"
+#include "app/paragraphlabel.h"
 #include "app/screennames.h"
 #include "chakras/answersheet.h"
 #include "chakras/catalogue.h"
@@ -139,7 +140,9 @@ private slots:
                  QStringLiteral("VQ Dovazov Urera is a simple software that attempts to correlate your under-active "
                                 "or overactive chakras with the corresponding tarot card and its significance. Take "
                                 "the chakra test now and get a reading instantly!"));
-        QCOMPARE(child<QLabel>(start, QStringLiteral("Label3"))->text(), startIntroduction());
+        auto *label3 = qobject_cast<ParagraphLabel *>(child<QLabel>(start, QStringLiteral("Label3")));
+        QVERIFY(label3);
+        QCOMPARE(label3->paragraphs(), startIntroduction());
         const QRect expected[7] = {{485, 1680, 3200, 300},  {485, 2100, 3200, 300},  {485, 2520, 3200, 300},
                                    {2270, 2970, 3200, 350}, {4055, 1680, 3200, 300}, {4055, 2100, 3200, 300},
                                    {4055, 2520, 3200, 300}};
@@ -299,6 +302,50 @@ private slots:
             auto *label = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 2));
             QCOMPARE(label->text(), QString::fromLatin1(axis[i]));
             QVERIFY(std::abs(twipsOf(label).y() - 2310) < 15);
+        }
+    }
+
+    void axisLabelsStartAtTheirBarsLeftEdges()
+    {
+        TarotResultScreen *screen = reading({{0, 8}, {6, 3}});
+        QVERIFY(screen);
+        const char *axis[7] = {"Root", "Sacral", "Navel", "Heart", "Throat", "Third Eye", "Crown"};
+        for (int i = 0; i < 7; ++i) {
+            auto *label = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 2));
+            // Left edge at 480 + 870 x i twips: at 15 twips to the pixel, on
+            // the bar's own first column.
+            const int left = (480 + 870 * i) / 15;
+            QCOMPARE(label->x(), left);
+            QCOMPARE(child<QLabel>(screen, QStringLiteral("lblCurve"), i)->x(), left);
+            // The name reads from there: its ink begins within two pixels
+            // (the first letter's own side bearing) and is not cut off.
+            const QImage shot = label->grab().toImage();
+            const auto ink = inkColumns(shot);
+            QVERIFY2(ink.first >= 0 && ink.first <= 2, qPrintable(QString::fromLatin1(axis[i])));
+            QVERIFY2(ink.second < shot.width() - 1, qPrintable(QString::fromLatin1(axis[i])));
+            QVERIFY(label->isVisible());
+        }
+        // The names stay apart and inside the chart's base line.
+        for (int i = 0; i + 1 < 7; ++i) {
+            auto *label = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 2));
+            auto *next = child<QLabel>(screen, QStringLiteral("Label%1").arg(i + 3));
+            QVERIFY(label->x() + label->fontMetrics().horizontalAdvance(label->text()) < next->x());
+        }
+    }
+
+    void everyBarEndsOnTheSamePixelRow()
+    {
+        // On this chart every bar ends at 1995 twips: at 15 twips to the
+        // pixel the top of row 133, so every bar's last row is 132, whatever
+        // its score.
+        const int lastRow = 1995 / 15 - 1;
+        for (const TargetScores &scores : kEveryScoreOnABar) {
+            TarotResultScreen *screen = reading(scores);
+            expectBarsEndOnRow(screen, scores, lastRow);
+            if (QTest::currentTestFailed())
+                return;
+            click(child<QPushButton>(screen, QStringLiteral("cmdExit")));
+            settle();
         }
     }
 

@@ -8,11 +8,17 @@
 //       claims the single-instance lock (at the given moment), prints
 //       "claimed <pid>" or "refused", and with --hold keeps the lock until
 //       standard input closes.
-//   padmora_probe start [--answer yes|no]
-//       runs the start-up sequence, prints "main window" or "no main window",
+//   padmora_probe start [--answer yes|no] [--clock <ns since epoch>]
+//       runs the start-up sequence (with --clock, every reseed reads that
+//       moment from the clock), prints "main window" or "no main window",
 //       then takes commands from standard input, one a line:
 //         state          prints what is open
 //         program <n>    presses program button n
+//         test <k>...    ticks chakras k on the open chakra test start screen,
+//                        presses START TEST and prints "order" and the
+//                        question numbers in the order drawn
+//         farewell       prints "farewell", the number of the support message
+//                        on show and the draw that chose it
 //         exit button | exit menu | exit box   closes the main window
 //         stubborn       opens a window that refuses to close
 //         leave button | leave box            leaves the farewell screen
@@ -24,11 +30,15 @@
 #include "app/form.h"
 #include "app/mainwindow.h"
 #include "app/qtdesktop.h"
+#include "app/screennames.h"
+#include "chakras/answersheet.h"
 #include "outreach/farewell.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPointer>
 #include <QPushButton>
@@ -37,7 +47,9 @@
 #include <QThread>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 using namespace padmora;
@@ -84,12 +96,26 @@ public:
         return real.writeSetting(section, key, value);
     }
     QDate today() override { return real.today(); }
-    void seedFromClock() override { real.seedFromClock(); }
-    double uniform() override { return real.uniform(); }
+    void seedFromClock() override
+    {
+        if (clock)
+            real.seedFromClockReading(*clock);
+        else
+            real.seedFromClock();
+    }
+    double uniform() override
+    {
+        lastDraw = real.uniform();
+        return lastDraw;
+    }
     bool claimSingleInstance() override { return real.claimSingleInstance(); }
 
     QtDesktop real;
+    std::optional<qint64> clock;
+    double lastDraw = -1;
 };
+
+ProbeDesktop *g_probe = nullptr;
 
 // A window that will not close; the quit routine must end the program anyway.
 class StubbornWindow : public QWidget {
@@ -143,6 +169,34 @@ void command(const QString &line, QPointer<MainWindow> &main)
         if (auto *b = main->findChild<QPushButton *>(arrayName(QStringLiteral("cmdSelectOption"), how.toInt())))
             b->click();
         say(QStringLiteral("done"));
+    } else if (verb == QStringLiteral("test") && main) {
+        Form *start = main->screen(screens::kTestMain);
+        if (!start) {
+            say(QStringLiteral("no start screen"));
+            return;
+        }
+        for (const QString &k : words.mid(1))
+            if (auto *box = start->findChild<QCheckBox *>(arrayName(QStringLiteral("chkChakras"), k.toInt())))
+                box->setChecked(true);
+        if (auto *b = start->findChild<QPushButton *>(QStringLiteral("cmdTest")))
+            b->click();
+        const AnswerSheet &sheet = chakraTestSheet();
+        QStringList order{QStringLiteral("order")};
+        for (int p = 0; p < sheet.askedCount(); ++p)
+            order << QString::number(sheet.QuestionOrder[p]);
+        say(order.join(QLatin1Char(' ')));
+    } else if (verb == QStringLiteral("farewell")) {
+        FarewellScreen *farewell = farewellScreen();
+        auto *label2 = farewell ? farewell->findChild<QLabel *>(QStringLiteral("Label2")) : nullptr;
+        if (!label2) {
+            say(QStringLiteral("no farewell screen"));
+            return;
+        }
+        const auto &messages = supportMessages();
+        const auto shown = std::find(messages.begin(), messages.end(), label2->text());
+        say(QStringLiteral("farewell %1 %2")
+                .arg(shown == messages.end() ? -1 : int(shown - messages.begin()))
+                .arg(g_probe->lastDraw, 0, 'g', 17));
     } else if (verb == QStringLiteral("exit") && main) {
         if (how == QStringLiteral("button"))
             main->findChild<QPushButton *>(QStringLiteral("cmdMdiExit"))->click();
@@ -201,6 +255,10 @@ int start(const QStringList &args, PadmoraApplication &app)
     const int answer = int(args.indexOf(QStringLiteral("--answer")));
     if (answer >= 0 && args.value(answer + 1) == QStringLiteral("yes"))
         probe.answer = MessageAnswer::Yes;
+    const int clock = int(args.indexOf(QStringLiteral("--clock")));
+    if (clock >= 0)
+        probe.clock = args.value(clock + 1).toLongLong();
+    g_probe = &probe;
     setDesktop(&probe);
 
     QPointer<MainWindow> main = startPadmora();
@@ -232,6 +290,7 @@ int start(const QStringList &args, PadmoraApplication &app)
     const int code = app.exec();
     say(QStringLiteral("ended %1").arg(code));
     setDesktop(nullptr);
+    g_probe = nullptr;
     return code;
 }
 

@@ -142,4 +142,29 @@ private:
     const ProgramTraits &m_program;
 };
 
+// Scores 1 to 7, then 8 down to 2: two readings that put every score on some bar.
+inline const TargetScores kEveryScoreOnABar[2] = {{{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}},
+                                                  {{0, 8}, {1, 7}, {2, 6}, {3, 5}, {4, 4}, {5, 3}, {6, 2}}};
+
+// Reads a result screen's picture down one column through the middle of
+// each scored chakra's bar: the bar's colour must end on lastRow, exactly.
+inline void expectBarsEndOnRow(Form *screen, const TargetScores &scores, int lastRow)
+{
+    // Root to Crown, as designed.
+    const QColor colours[kChakraCount] = {QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0),
+                                          QColor(0, 128, 0), QColor(0, 0, 255),   QColor(68, 51, 164),
+                                          QColor(154, 100, 236)};
+    QVERIFY(screen);
+    const QImage shot = screen->client()->grab().toImage();
+    for (const auto &[chakra, score] : scores) {
+        const QString which = QStringLiteral("chakra %1, score %2").arg(chakra).arg(score);
+        auto *bar = child<QLabel>(screen, QStringLiteral("lblCurve"), chakra);
+        QVERIFY2(bar->isVisible(), qPrintable(which));
+        const auto rows = rowsOfColour(shot, bar->geometry().center().x(), colours[chakra]);
+        QVERIFY2(rows.second == lastRow, qPrintable(which + QStringLiteral(" ends on row ") + QString::number(rows.second)));
+        QVERIFY2(bar->geometry().bottom() == lastRow, qPrintable(which));
+        QVERIFY2(rows.first == bar->geometry().top(), qPrintable(which));
+    }
+}
+
 } // namespace padmora::testing
