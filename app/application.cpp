@@ -3,12 +3,14 @@
 
 #include "app/mainwindow.h"
 
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 
 static void initPadmoraResources()
 {
     Q_INIT_RESOURCE(padmora);
+    Q_INIT_RESOURCE(padmora_icon);
 }
 
 namespace padmora {
@@ -25,13 +27,24 @@ bool PadmoraApplication::notify(QObject *receiver, QEvent *event)
     }
 }
 
+QIcon padmoraIcon()
+{
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icon"));
+    for (const QString &file : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(file));
+    return icon;
+}
+
 void initPadmora()
 {
     initPadmoraResources();
     QCoreApplication::setApplicationName(QStringLiteral("Padmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.15"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Padmora"));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/icon.svg")));
+    // Every window shows the application's icon, the pictures rendered from
+    // its SVG at build time.
+    QGuiApplication::setWindowIcon(padmoraIcon());
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(8);
     QApplication::setFont(font);

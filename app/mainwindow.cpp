@@ -104,7 +104,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kProductCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/brand/icon.svg")));
     setCurrent(this);
 
     // Menu bar: File, Help, and the business offer.

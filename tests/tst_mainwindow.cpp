@@ -13,11 +13,14 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <memory>
 
 using namespace padmora;
@@ -100,6 +103,45 @@ private slots:
         // Only the three program links show a hand.
         for (int i = 0; i < 6; ++i)
             QCOMPARE(caption(i)->cursor().shape(), i >= 3 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+
+    void oneIconRenderedFromItsDrawing()
+    {
+        // The main window and the program screens show the application's own
+        // icon, not copies of it.
+        const QIcon icon = QGuiApplication::windowIcon();
+        QCOMPARE(main->windowIcon().cacheKey(), icon.cacheKey());
+        main->openScreen(screens::kTestMain);
+        QMdiSubWindow *sub = main->mdiArea()->subWindowList().value(0);
+        QVERIFY(sub);
+        QCOMPARE(sub->windowIcon().cacheKey(), icon.cacheKey());
+
+        // Raster pictures at the sizes a window shows, each the drawing of icon.svg.
+        const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+        QCOMPARE(icon.availableSizes(), sizes);
+        QSvgRenderer drawing(QFINDTESTDATA("../resources/brand/icon.svg"));
+        QVERIFY(drawing.isValid());
+        for (const QSize &size : sizes) {
+            QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+            expected.fill(Qt::transparent);
+            QPainter painter(&expected);
+            drawing.render(&painter, QRectF(QPointF(0, 0), size));
+            painter.end();
+            expected = expected.convertToFormat(QImage::Format_ARGB32).convertToFormat(
+                QImage::Format_ARGB32_Premultiplied);
+            const QImage shown = icon.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(shown.size(), size);
+            int differing = 0, opaque = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const QRgb a = shown.pixel(x, y), b = expected.pixel(x, y);
+                    opaque += qAlpha(a) == 255;
+                    differing += std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2
+                                 || std::abs(qBlue(a) - qBlue(b)) > 2 || std::abs(qAlpha(a) - qAlpha(b)) > 2;
+                }
+            QCOMPARE(differing, 0);
+            QVERIFY(opaque > size.width() * size.height() / 4);
+        }
     }
 
     void layoutCentresOnTheScreen()
