@@ -24,6 +24,12 @@ QColor paletteColour(PaletteColour colour)
 ReportWriter::ReportWriter(QTextDocument *document) : m_cursor(document)
 {
     m_cursor.movePosition(QTextCursor::End);
+    m_cursor.beginEditBlock();
+}
+
+ReportWriter::~ReportWriter()
+{
+    m_cursor.endEditBlock();
 }
 
 void ReportWriter::run(const QString &text, bool bold, PaletteColour colour)
