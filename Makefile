@@ -3,13 +3,18 @@
 # make check  installs what is missing, builds and runs every test headless,
 #             then again under AddressSanitizer and UBSan
 # make screenshot  renders the main window into docs/main-window.png
+# make bench  times Padmora's start against a bare Qt window, and its
+#             interactions (RUNS=15 starts each; SCALE=1.5 for a scaled screen)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
+RUNS       ?= 15
+SCALE      ?=
+BENCH_ARGS  = --runs $(RUNS) $(if $(SCALE),--scale $(SCALE))
 
-.PHONY: all setup build run check test test-asan screenshot clean
+.PHONY: all setup build run check test test-asan screenshot bench clean
 
 all: build
 
@@ -40,6 +45,11 @@ check: test test-asan
 
 screenshot: build
 	scripts/screenshot.sh $(BUILD)/padmora docs/main-window.png
+
+# On the display in DISPLAY, or on a virtual one when there is none.
+bench: build
+	@if [ -n "$$DISPLAY" ]; then $(BUILD)/bench/padmora_bench $(BENCH_ARGS); \
+	else xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" $(BUILD)/bench/padmora_bench $(BENCH_ARGS); fi
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
