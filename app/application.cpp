@@ -2,15 +2,16 @@
 #include "app/application.h"
 
 #include "app/mainwindow.h"
+#include "app/windowicon.h"
 
-#include <QDir>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
 static void initPadmoraResources()
 {
     Q_INIT_RESOURCE(padmora);
-    Q_INIT_RESOURCE(padmora_icon);
 }
 
 namespace padmora {
@@ -30,9 +31,9 @@ bool PadmoraApplication::notify(QObject *receiver, QEvent *event)
 QIcon padmoraIcon()
 {
     QIcon icon;
-    const QDir sizes(QStringLiteral(":/icon"));
-    for (const QString &file : sizes.entryList(QDir::Files))
-        icon.addFile(sizes.filePath(file));
+    for (const IconPicture &picture : windowIconPictures())
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.size,
+                                                 picture.size, QImage::Format_ARGB32_Premultiplied)));
     return icon;
 }
 
