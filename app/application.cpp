@@ -2,6 +2,7 @@
 #include "app/application.h"
 
 #include "app/mainwindow.h"
+#include "app/style.h"
 #include "app/windowicon.h"
 
 #include <QFont>
@@ -46,6 +47,7 @@ void initPadmora()
     // Every window shows the application's icon, the pictures rendered from
     // its SVG at build time.
     QGuiApplication::setWindowIcon(padmoraIcon());
+    QApplication::setStyle(new PadmoraStyle);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(8);
     QApplication::setFont(font);

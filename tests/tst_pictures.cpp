@@ -2,12 +2,16 @@
 // Pictures on screen: what a picture view shows is the drawing rendered at
 // the view's size in device pixels (crisp at any scale: this program runs
 // again at twice the scale), rendered once per size, and a missing or broken
-// picture is an empty area of the view's size.
+// picture is an empty area of the view's size. The style's own icons are
+// the platform style's, read when first painted.
 
 #include "app/pictures.h"
+#include "app/style.h"
 #include "support/testing.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QTemporaryFile>
 #include <memory>
@@ -148,6 +152,28 @@ private slots:
             QImage nothing(deviceSize(*view), QImage::Format_ARGB32_Premultiplied);
             nothing.fill(kBehind);
             QCOMPARE(differing(seen(*view), nothing), 0);
+        }
+    }
+
+    void standardIconsAreThePlatformStylesOwn()
+    {
+        auto *style = qobject_cast<PadmoraStyle *>(QApplication::style());
+        QVERIFY(style);
+        const std::unique_ptr<QStyle> platform(QStyleFactory::create(style->baseStyle()->name()));
+        QVERIFY(platform);
+        for (const QStyle::StandardPixmap icon :
+             {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_TitleBarCloseButton,
+              QStyle::SP_TitleBarMinButton, QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxCritical}) {
+            const QIcon ours = QApplication::style()->standardIcon(icon);
+            const QIcon theirs = platform->standardIcon(icon);
+            QVERIFY(!ours.isNull());
+            for (const int size : {16, 32}) {
+                const QImage expected = theirs.pixmap(size).toImage();
+                QVERIFY(!expected.isNull());
+                QCOMPARE(ours.pixmap(size).toImage(), expected);
+                QCOMPARE(QIcon(ours).pixmap(size).toImage(), expected);
+            }
+            QCOMPARE(ours.availableSizes(), theirs.availableSizes());
         }
     }
 };
