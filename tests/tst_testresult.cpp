@@ -9,6 +9,8 @@
 #include "guidance/opening.h"
 #include "reports/chakrareport.h"
 #include "reports/linkhandling.h"
+#include "reports/reportview.h"
+#include "reports/reportwriter.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
@@ -346,6 +348,29 @@ private slots:
         QVERIFY(once > 0 && twice < std::numeric_limits<qint64>::max());
         const QString spent = QStringLiteral("once %1 us, twice %2 us").arg(once / 1000).arg(twice / 1000);
         QVERIFY2(2 * twice < 5 * once, qPrintable(spent));
+    }
+
+    void aShortReportLeavesNoScrollBar()
+    {
+        // While a report is written the view keeps room for its scroll bar;
+        // one that fits gives the room back, one that does not keeps the bar.
+        main->setWelcomeVisible(false);
+        for (const int lines : {2, 200}) {
+            auto *screen = qobject_cast<TestResultScreen *>(main->openScreen(screens::kTestResult));
+            QVERIFY(screen);
+            QTextBrowser *view = screen->RTB();
+            writeIntoView(view, [&](QTextDocument *document) {
+                ReportWriter writer(document);
+                for (int i = 0; i < lines; ++i)
+                    writer.run(QStringLiteral("Line %1").arg(i) + kTwo, false, PaletteColour::Black);
+            });
+            settle();
+            QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+            QCOMPARE(view->verticalScrollBar()->isVisible(), lines > 2);
+            QCOMPARE(view->toPlainText().count(QStringLiteral("Line ")), lines);
+            main->closeScreen(screens::kTestResult);
+            settle();
+        }
     }
 
     void addressesAreFoundAndTidied()
