@@ -57,7 +57,9 @@ QPixmap PictureView::pixmap()
     const qreal ratio = devicePixelRatioF();
     const QString key = cacheKey(m_path, size);
     if (QPixmapCache::find(key, &m_pixmap)) {
-        m_pixmap.setDevicePixelRatio(ratio);
+        // The same pixels may have been rendered for another scale.
+        if (m_pixmap.devicePixelRatio() != ratio)
+            m_pixmap.setDevicePixelRatio(ratio);
         m_readable = true;
         return m_pixmap;
     }
