@@ -5,13 +5,18 @@
 # make screenshot  renders the main window into docs/main-window.png
 # make package  builds the Debian package padmora_VERSION_ARCH.deb in the
 #               build folder and checks it with lintian
+# make bench  times Padmora's start against a bare Qt window, and its
+#             interactions (RUNS=15 starts each; SCALE=1.5 for a scaled screen)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
+RUNS       ?= 15
+SCALE      ?=
+BENCH_ARGS  = --runs $(RUNS) $(if $(SCALE),--scale $(SCALE))
 
-.PHONY: all setup build run check test test-asan screenshot package-setup package clean
+.PHONY: all setup build run check test test-asan screenshot package-setup package bench clean
 
 all: build
 
@@ -52,6 +57,11 @@ package: package-setup $(BUILD)/build.ninja
 	rm -f $(BUILD)/padmora_*.deb
 	cmake --build $(BUILD) --target package
 	lintian --fail-on error $(BUILD)/padmora_*.deb
+
+# On the display in DISPLAY, or on a virtual one when there is none.
+bench: build
+	@if [ -n "$$DISPLAY" ]; then $(BUILD)/bench/padmora_bench $(BENCH_ARGS); \
+	else xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" $(BUILD)/bench/padmora_bench $(BENCH_ARGS); fi
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -86,7 +86,7 @@ QAccessibleInterface *padmoraAccessible(const QString &className, QObject *objec
         return nullptr;
     if (className == QLatin1String("padmora::LinkLabel"))
         return new AccessibleLinkLabel(static_cast<LinkLabel *>(widget));
-    if (className == QLatin1String("QSvgWidget"))
+    if (className == QLatin1String("padmora::PictureView"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("padmora::PicturePanel"))
         return new AccessiblePanel(widget);

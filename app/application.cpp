@@ -4,15 +4,17 @@
 #include "app/accessibility.h"
 #include "app/keyboard.h"
 #include "app/mainwindow.h"
+#include "app/style.h"
+#include "app/windowicon.h"
 
-#include <QDir>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
 static void initPadmoraResources()
 {
     Q_INIT_RESOURCE(padmora);
-    Q_INIT_RESOURCE(padmora_icon);
 }
 
 namespace padmora {
@@ -32,9 +34,9 @@ bool PadmoraApplication::notify(QObject *receiver, QEvent *event)
 QIcon padmoraIcon()
 {
     QIcon icon;
-    const QDir sizes(QStringLiteral(":/icon"));
-    for (const QString &file : sizes.entryList(QDir::Files))
-        icon.addFile(sizes.filePath(file));
+    for (const IconPicture &picture : windowIconPictures())
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.size,
+                                                 picture.size, QImage::Format_ARGB32_Premultiplied)));
     return icon;
 }
 
@@ -50,6 +52,7 @@ void initPadmora()
     // Every window shows the application's icon, the pictures rendered from
     // its SVG at build time.
     QGuiApplication::setWindowIcon(padmoraIcon());
+    QApplication::setStyle(new PadmoraStyle);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(8);
     QApplication::setFont(font);

@@ -17,7 +17,7 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
-// Padmora's icon at every size compiled into the program.
+// Padmora's icon at every size compiled into the program (one QIcon, shared).
 QIcon padmoraIcon();
 
 // Resources, application name, icon and font; every run and every test calls it.

@@ -19,6 +19,9 @@ Form::Form(const QString &name, const QString &caption, double widthTwips, doubl
     setWindowTitle(caption);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
+    // The screen paints its own background, so a control that changes is
+    // repainted on it, without the window frame and title bar behind.
+    setAutoFillBackground(true);
     resize(twipsToPxX(widthTwips), twipsToPxY(heightTwips));
 }
 

@@ -7,6 +7,7 @@
 #include "app/linklabel.h"
 #include "app/links.h"
 #include "app/picturepanel.h"
+#include "app/pictures.h"
 #include "app/resume.h"
 #include "app/screennames.h"
 #include "app/screenregistry.h"
@@ -24,7 +25,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 namespace padmora {
@@ -170,7 +170,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
     placeTwips(m_picButtonContainer, 0, 30, kButtonContainerWidth, 840);
     for (int i = 0; i < 3; ++i) {
-        auto *picture = new QSvgWidget(kProgramPictures[i], m_picButtonContainer);
+        auto *picture = new PictureView(kProgramPictures[i], m_picButtonContainer);
         picture->setObjectName(QStringLiteral("Picture%1").arg(i + 2));
         picture->setAccessibleName(kProgramCaptions[i]);
         placeTwips(picture, 120 + i * 3300, 120, 600, 600);

@@ -23,12 +23,6 @@ namespace padmora {
 
 namespace {
 
-QSettings openStore()
-{
-    // The platform's per-user store for application "Padmora".
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle, kAppTitle);
-}
-
 // Padmora keeps one short value in its store. A store file far larger than
 // that is not Padmora's own; reading (and rewriting) it would hold up every
 // start for seconds, so it is left alone as unreadable.
@@ -100,6 +94,18 @@ QString QtDesktop::storeFilePath()
            + kAppTitle + QStringLiteral("/") + kAppTitle + QStringLiteral(".conf");
 }
 
+QSettings *QtDesktop::store()
+{
+    // The platform's per-user store for application "Padmora". One object
+    // serves every read and write of a run: the store is opened (read,
+    // locked) once per start. It goes with the application object, while
+    // the library it needs is still whole.
+    if (!m_store)
+        m_store = new QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle, kAppTitle,
+                                QCoreApplication::instance());
+    return m_store;
+}
+
 StoredValue QtDesktop::readSetting(const QString &section, const QString &key)
 {
     StoredValue result;
@@ -107,13 +113,12 @@ StoredValue QtDesktop::readSetting(const QString &section, const QString &key)
         result.readable = false;
         return result;
     }
-    QSettings store = openStore();
-    if (store.status() != QSettings::NoError) {
+    QSettings &settings = *store();
+    if (settings.status() != QSettings::NoError) {
         result.readable = false;
         return result;
     }
-    store.beginGroup(section);
-    const QVariant v = store.value(key);
+    const QVariant v = settings.value(section + QLatin1Char('/') + key);
     if (!v.isValid())
         return result;
     // A text with an unquoted comma reads back as a list; it is still one text.
@@ -128,14 +133,12 @@ bool QtDesktop::writeSetting(const QString &section, const QString &key, const Q
 {
     if (storeTooLarge())
         return false;
-    QSettings store = openStore();
-    if (store.status() != QSettings::NoError || !store.isWritable())
+    QSettings &settings = *store();
+    if (settings.status() != QSettings::NoError || !settings.isWritable())
         return false;
-    store.beginGroup(section);
-    store.setValue(key, value);
-    store.endGroup();
-    store.sync();
-    return store.status() == QSettings::NoError;
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 QDate QtDesktop::today()

@@ -3,7 +3,10 @@
 #include "app/desktop.h"
 
 #include <QLockFile>
+#include <QPointer>
 #include <memory>
+
+class QSettings;
 
 namespace padmora {
 
@@ -32,6 +35,10 @@ public:
     static QString storeFilePath();
 
 private:
+    // The per-user store, opened at its first use and kept for the run.
+    QSettings *store();
+
+    QPointer<QSettings> m_store;
     std::unique_ptr<QLockFile> m_lock;
     quint64 m_reseeds = 0;
 };

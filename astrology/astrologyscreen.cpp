@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSvgWidget>
 
 namespace padmora {
 
@@ -154,7 +153,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     // The seven chakras, crown first, as decoration.
     const double gap = (kPageWidth - astrology::kChakraCount * kPictureSize) / (astrology::kChakraCount + 1);
     for (int p = 0; p < astrology::kChakraCount; ++p) {
-        auto *picture = new QSvgWidget(details);
+        auto *picture = new PictureView(details);
         setArrayName(picture, QStringLiteral("picDisp"), p);
         showPicture(picture, picturePath(p));
         if (const AstroChakra *chakra = astroChakra(p)) {
@@ -190,7 +189,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
         top += height + kResultGap;
     }
 
-    m_picChakra = new QSvgWidget(reading);
+    m_picChakra = new PictureView(reading);
     m_picChakra->setObjectName(QStringLiteral("picChakra"));
     m_picChakra->setAccessibleName(QStringLiteral("Chakra"));
     placeTwips(m_picChakra, kChakraPictureLeft, kResultsTop, kChakraPictureSize, kChakraPictureSize);

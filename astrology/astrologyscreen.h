@@ -19,9 +19,10 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSvgWidget;
 
 namespace padmora {
+
+class PictureView;
 
 inline const QString kAstrologyCaption = QStringLiteral("VQ Vovuvev Avoverazi");
 
@@ -56,7 +57,7 @@ private:
     QPushButton *m_cmdNext = nullptr;
     QPushButton *m_cmdBack = nullptr;
     std::array<QLabel *, astrology::kResultCount> m_lblResult{};
-    QSvgWidget *m_picChakra = nullptr;
+    PictureView *m_picChakra = nullptr;
 };
 
 } // namespace padmora

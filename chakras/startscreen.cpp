@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QSvgWidget>
 
 namespace padmora {
 
@@ -76,7 +75,7 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
     const double pictureSize = 900;
     const double gap = (program.startWidth - 240 - kChakraCount * pictureSize) / (kChakraCount + 1);
     for (int p = 0; p < kChakraCount; ++p) {
-        auto *picture = new QSvgWidget(area);
+        auto *picture = new PictureView(area);
         showPicture(picture, picturePath(p));
         picture->setObjectName(arrayName(QStringLiteral("picChakra"), p));
         picture->setToolTip(chakraTitle(6 - p));

@@ -11,6 +11,7 @@
 #include "chakras/testresult.h"
 #include "reports/chakrareport.h"
 #include "reports/linkhandling.h"
+#include "reports/reportview.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -89,7 +90,9 @@ void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestRes
     if (!screen)
         return;
     step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
-    step([&] { AppendChakraReport(screen->RTB()->document(), sheet, scores); });
+    step([&] {
+        writeIntoView(screen->RTB(), [&](QTextDocument *report) { AppendChakraReport(report, sheet, scores); });
+    });
     step([&] { screen->setWindowWidthTwips(kWidenedWidth); });
 }
 

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSvgWidget>
 #include <limits>
 
 namespace padmora {
@@ -115,7 +114,7 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
     for (int i = 0; i < 3; ++i)
         setArrayName(m_lblCaption[std::size_t(i)], QStringLiteral("lblCaption"), i);
 
-    m_picYoga = new QSvgWidget(area);
+    m_picYoga = new PictureView(area);
     m_picYoga->setObjectName(QStringLiteral("picYoga"));
     m_picYoga->setAccessibleName(QStringLiteral("Tarot card"));
     placeTwips(m_picYoga, kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight);

@@ -9,9 +9,10 @@
 #include <array>
 
 class QLabel;
-class QSvgWidget;
 
 namespace padmora {
+
+class PictureView;
 
 class TarotPagesScreen : public Form {
     Q_OBJECT
@@ -39,7 +40,7 @@ protected:
 private:
     QLabel *m_lblChakraName = nullptr;
     std::array<QLabel *, 3> m_lblCaption{};
-    QSvgWidget *m_picYoga = nullptr;
+    PictureView *m_picYoga = nullptr;
     qint16 m_tarotPageIndex = 0;
 };
 

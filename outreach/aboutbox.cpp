@@ -4,6 +4,7 @@
 #include "app/desktop.h"
 #include "app/linklabel.h"
 #include "app/links.h"
+#include "app/pictures.h"
 #include "app/mainwindow.h"
 #include "app/twips.h"
 
@@ -11,7 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgWidget>
 
 namespace padmora {
 
@@ -27,7 +27,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     setModal(true);
     setFixedSize(twipsToPxX(kWidth), twipsToPxY(kHeight));
 
-    auto *logo = new QSvgWidget(QStringLiteral(":/brand/logo.svg"), this);
+    auto *logo = new PictureView(QStringLiteral(":/brand/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Picture1"));
     logo->setAccessibleName(QStringLiteral("Padmora logo"));
     placeTwips(logo, 240, 240, 1200, 1200);

@@ -5,6 +5,7 @@
 #include "app/linklabel.h"
 #include "app/linebreak.h"
 #include "app/links.h"
+#include "app/pictures.h"
 #include "app/mainwindow.h"
 #include "app/quitroutine.h"
 #include "app/resume.h"
@@ -20,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSvgWidget>
 
 #include <algorithm>
 
@@ -81,7 +81,7 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPxX(kWidth), twipsToPxY(kHeight));
 
-    auto *logo = new QSvgWidget(QStringLiteral(":/brand/logo.svg"), this);
+    auto *logo = new PictureView(QStringLiteral(":/brand/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Picture1"));
     logo->setAccessibleName(QStringLiteral("Padmora logo"));
     placeTwips(logo, 240, 240, 1200, 1200);

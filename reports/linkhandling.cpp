@@ -72,10 +72,18 @@ bool isOpenableAddress(const QUrl &url)
 
 int markWebAddresses(QTextDocument *document)
 {
+    return document ? markWebAddresses(document, 0, document->characterCount()) : 0;
+}
+
+int markWebAddresses(QTextDocument *document, int from, int to)
+{
     if (!document)
         return 0;
     int marked = 0;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    const QTextBlock last = document->findBlock(std::max(from, to));
+    for (QTextBlock block = document->findBlock(from); block.isValid(); block = block.next()) {
+        if (last.isValid() && block.position() > last.position())
+            break;
         const QString text = block.text();
         for (const DetectedAddress &a : findWebAddresses(text)) {
             QTextCursor cursor(document);
@@ -105,12 +113,14 @@ public:
         m_view->setOpenLinks(false);
         m_view->setOpenExternalLinks(false);
         m_viewport->installEventFilter(this);
+        // Only what changed is searched: a document written piece by piece
+        // is searched once in all, not once more for every piece.
         m_connection = QObject::connect(m_view->document(), &QTextDocument::contentsChange, this,
-                                        [this](int, int, int added) {
+                                        [this](int from, int, int added) {
                                             if (added > 0)
-                                                detect();
+                                                detect(from, from + added);
                                         });
-        detect();
+        detect(0, m_view->document()->characterCount());
     }
 
     ~LinkHandler() override
@@ -141,12 +151,12 @@ protected:
     }
 
 private:
-    void detect()
+    void detect(int from, int to)
     {
         if (m_detecting || !m_view)
             return;
         m_detecting = true;
-        step([this] { markWebAddresses(m_view->document()); });
+        step([&] { markWebAddresses(m_view->document(), from, to); });
         m_detecting = false;
     }
 

@@ -27,6 +27,8 @@ QList<DetectedAddress> findWebAddresses(const QString &text);
 
 // Marks every detected address in the document as a link; returns how many.
 int markWebAddresses(QTextDocument *document);
+// The same for the paragraphs that hold the characters from `from` to `to`.
+int markWebAddresses(QTextDocument *document, int from, int to);
 
 // Only web and mail addresses are ever handed to the desktop: nothing that
 // would run a program or open a local file.

@@ -24,6 +24,17 @@ QColor paletteColour(PaletteColour colour)
 ReportWriter::ReportWriter(QTextDocument *document) : m_cursor(document)
 {
     m_cursor.movePosition(QTextCursor::End);
+    m_cursor.beginEditBlock();
+    // An empty document is written afresh: the report then reaches its
+    // layout as a whole new document, which a view lays out a screenful at a
+    // time (the rest follows while the program waits), not all at once.
+    if (document && document->isEmpty())
+        document->clear();
+}
+
+ReportWriter::~ReportWriter()
+{
+    m_cursor.endEditBlock();
 }
 
 void ReportWriter::run(const QString &text, bool bold, PaletteColour colour)

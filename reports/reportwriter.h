@@ -15,10 +15,16 @@ enum class PaletteColour { Black = 0, Teal = 3, DarkRed = 4 };
 
 QColor paletteColour(PaletteColour colour);
 
+// One writer writes one report as one edit: whoever watches the document
+// (its layout, the link detection of a result view) hears of the report once,
+// when the writer goes, instead of once for every run.
 class ReportWriter {
 public:
     // Starts at the end of what the document holds.
     explicit ReportWriter(QTextDocument *document);
+    ~ReportWriter();
+    ReportWriter(const ReportWriter &) = delete;
+    ReportWriter &operator=(const ReportWriter &) = delete;
 
     void run(const QString &text, bool bold, PaletteColour colour);
 

@@ -5,6 +5,7 @@
 #include "app/resume.h"
 #include "app/screennames.h"
 #include "chakras/scoring.h"
+#include "reports/reportview.h"
 #include "reports/tarotreport.h"
 #include "tarot/tarotresultscreen.h"
 
@@ -27,7 +28,10 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
     if (!screen)
         return nullptr;
     step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
-    step([&] { AppendTarotReport(screen->RTB()->document(), sheet, scores, needed); });
+    step([&] {
+        writeIntoView(screen->RTB(),
+                      [&](QTextDocument *report) { AppendTarotReport(report, sheet, scores, needed); });
+    });
     // The view's own cursor was carried along to the end of the report;
     // the reader starts at its top.
     step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });

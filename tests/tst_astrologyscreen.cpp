@@ -3,6 +3,7 @@
 // window: opening and closing, the two pages, the checks and their messages,
 // the reading of every chakra, Back, odd names and the layout.
 
+#include "app/pictures.h"
 #include "app/form.h"
 #include "app/links.h"
 #include "app/mainwindow.h"
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QScreen>
-#include <QSvgWidget>
 #include <memory>
 
 using namespace padmora;
@@ -252,8 +252,8 @@ QStringList AstrologyScreenTest::shownReading() const
 
 QString AstrologyScreenTest::shownPicture() const
 {
-    auto *picture = child<QSvgWidget>(m_form, QStringLiteral("picChakra"));
-    if (!picture || !picture->renderer()->isValid())
+    auto *picture = child<PictureView>(m_form, QStringLiteral("picChakra"));
+    if (!picture || !picture->hasPicture())
         return QString();
     return picture->property("picture").toString();
 }
@@ -349,9 +349,9 @@ void AstrologyScreenTest::opensOnTheDetailsPage()
 
     // The seven chakras, crown first.
     for (int p = 0; p < 7; ++p) {
-        auto *picture = child<QSvgWidget>(m_form, QStringLiteral("picDisp"), p);
+        auto *picture = child<PictureView>(m_form, QStringLiteral("picDisp"), p);
         QVERIFY(picture && picture->isVisible());
-        QVERIFY(picture->renderer()->isValid());
+        QVERIFY(picture->hasPicture());
         QCOMPARE(picture->property("picture").toString(), QString::fromLatin1(kPictures[p]));
     }
 

@@ -2,6 +2,7 @@
 // START TEST on the chakra test's start screen: the message when nothing is
 // ticked, and the answer sheet it fills for the ticked chakras.
 
+#include "app/pictures.h"
 #include "app/form.h"
 #include "app/links.h"
 #include "app/mainwindow.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include <QSvgWidget>
 #include <QTextLayout>
 #include <QTimer>
 #include <cmath>
@@ -90,12 +90,12 @@ private slots:
                                               "individually or in any combination you feel comfortable.")));
         // The seven chakra pictures, crown first, below the introduction.
         for (int p = 0; p < 7; ++p) {
-            auto *picture = child<QSvgWidget>(start, QStringLiteral("picChakra"), p);
-            QVERIFY(picture->renderer()->isValid());
+            auto *picture = child<PictureView>(start, QStringLiteral("picChakra"), p);
+            QVERIFY(picture->hasPicture());
             QVERIFY(picture->y() > child<QLabel>(start, QStringLiteral("Label3"))->y());
         }
-        QVERIFY(child<QSvgWidget>(start, QStringLiteral("picChakra"), 0)->x()
-                < child<QSvgWidget>(start, QStringLiteral("picChakra"), 6)->x());
+        QVERIFY(child<PictureView>(start, QStringLiteral("picChakra"), 0)->x()
+                < child<PictureView>(start, QStringLiteral("picChakra"), 6)->x());
     }
 
     void theLastParagraphStartsALineOfItsOwn_data()

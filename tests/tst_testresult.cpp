@@ -7,7 +7,10 @@
 #include "chakras/scoring.h"
 #include "chakras/testresultscreen.h"
 #include "guidance/opening.h"
+#include "reports/chakrareport.h"
 #include "reports/linkhandling.h"
+#include "reports/reportview.h"
+#include "reports/reportwriter.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
@@ -16,6 +19,9 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <algorithm>
+#include <ctime>
+#include <limits>
 #include <memory>
 
 using namespace padmora;
@@ -48,6 +54,15 @@ AnswerSheet sheetFor(const QList<int> &chakras, const std::function<QString(int)
 }
 
 const QString kTwo = QStringLiteral("\r\n\r\n");
+
+// Processor time of this thread, in nanoseconds: what other programs on the
+// machine do does not count.
+qint64 threadNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
 
 void expectSection(ExpectedRuns &e, int i, int score)
 {
@@ -321,6 +336,67 @@ private slots:
         QCOMPARE(chakraTestScores()[2], qint16(2));
         QVERIFY(second->RTB()->toPlainText().contains(QStringLiteral("Your Navel Chakra (Manipura) is UnderActive")));
         QVERIFY(!second->RTB()->toPlainText().contains(QStringLiteral("is OverActive")));
+    }
+
+    void reportsAreWrittenInLinearTime()
+    {
+        // Written in linear time, a second report in the same shown view costs
+        // what the first did: twice costs at most two times once. Searching
+        // the whole view again after every run makes it quadratic, heading for
+        // four times once (three times with this report's share of linear
+        // work); the line is drawn between the two.
+        runTest({0, 1, 2, 3, 4, 5, 6}, {0, 2, 4, 6, 8, 1, 7});
+        const AnswerSheet sheet = chakraTestSheet();
+        const ChakraScores scores = chakraTestScores();
+        auto cost = [&](int copies) {
+            main->closeScreen(screens::kTestResult);
+            settle();
+            main->setWelcomeVisible(false);
+            auto *screen = qobject_cast<TestResultScreen *>(main->openScreen(screens::kTestResult));
+            if (!screen)
+                return std::numeric_limits<qint64>::max();
+            QCoreApplication::processEvents();
+            const qint64 start = threadNs();
+            for (int i = 0; i < copies; ++i)
+                AppendChakraReport(screen->RTB()->document(), sheet, scores);
+            const qint64 spent = threadNs() - start;
+            // What was written is the report, once per copy, addresses and all.
+            if (screen->RTB()->toPlainText().count(QStringLiteral("Questions-Answers")) != copies)
+                return std::numeric_limits<qint64>::max();
+            return spent;
+        };
+        qint64 once = std::numeric_limits<qint64>::max();
+        qint64 twice = once;
+        for (int round = 0; round < 5; ++round) {
+            once = std::min(once, cost(1));
+            twice = std::min(twice, cost(2));
+        }
+        QVERIFY(once > 0 && twice < std::numeric_limits<qint64>::max());
+        const QString spent = QStringLiteral("once %1 us, twice %2 us").arg(once / 1000).arg(twice / 1000);
+        QVERIFY2(2 * twice < 5 * once, qPrintable(spent));
+    }
+
+    void aShortReportLeavesNoScrollBar()
+    {
+        // While a report is written the view keeps room for its scroll bar;
+        // one that fits gives the room back, one that does not keeps the bar.
+        main->setWelcomeVisible(false);
+        for (const int lines : {2, 200}) {
+            auto *screen = qobject_cast<TestResultScreen *>(main->openScreen(screens::kTestResult));
+            QVERIFY(screen);
+            QTextBrowser *view = screen->RTB();
+            writeIntoView(view, [&](QTextDocument *document) {
+                ReportWriter writer(document);
+                for (int i = 0; i < lines; ++i)
+                    writer.run(QStringLiteral("Line %1").arg(i) + kTwo, false, PaletteColour::Black);
+            });
+            settle();
+            QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+            QCOMPARE(view->verticalScrollBar()->isVisible(), lines > 2);
+            QCOMPARE(view->toPlainText().count(QStringLiteral("Line ")), lines);
+            main->closeScreen(screens::kTestResult);
+            settle();
+        }
     }
 
     void addressesAreFoundAndTidied()

@@ -32,15 +32,22 @@ public:
     Form *startScreen() const { return m_main->screen(m_program.startScreen); }
     Form *questions() const { return m_main->screen(m_program.questionsScreen); }
 
+    // Ticks the chakras on the open start screen.
+    void tick(const QList<int> &ticked)
+    {
+        Form *screen = startScreen();
+        for (int k : ticked)
+            if (QCheckBox *box = screen ? child<QCheckBox>(screen, QStringLiteral("chkChakras"), k) : nullptr)
+                QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
+    }
+
     // Ticks the chakras on the open start screen and presses START TEST.
     bool start(const QList<int> &ticked)
     {
         Form *screen = startScreen();
         if (!screen)
             return false;
-        for (int k : ticked)
-            if (QCheckBox *box = child<QCheckBox>(screen, QStringLiteral("chkChakras"), k))
-                QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
+        tick(ticked);
         click(child<QPushButton>(screen, QStringLiteral("cmdTest")));
         settle();
         return questions() != nullptr;

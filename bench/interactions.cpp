@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Padmora's interactions timed in-process through the real screens: each one
+// from the press of its button until the window has painted what changed.
+// Nothing leaves the process (a recording desktop stands in for the browser,
+// the settings store and the clipboard).
+//
+//   padmora_bench_interactions [--runs N]
+//
+// Every interaction is timed N times (the ordinary Next once per page); the
+// median and the 90th percentile are printed in milliseconds.
+
+#include "figures.h"
+
+#include "app/application.h"
+#include "app/form.h"
+#include "app/mainwindow.h"
+#include "app/screennames.h"
+#include "astrology/astrologytables.h"
+#include "chakras/answersheet.h"
+#include "chakras/program.h"
+#include "chakras/testresultscreen.h"
+#include "reports/chakrareport.h"
+#include "support/readingdriver.h"
+#include "support/recordingdesktop.h"
+#include "support/testing.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace padmora;
+using namespace padmora::testing;
+using padmora::bench::figure;
+
+namespace {
+
+// One frame at 60 Hz: what every interaction must stay within.
+constexpr double kFrame = 16;
+// The table's tighter targets.
+constexpr double kTarotTarget = 8;
+constexpr double kReportRatioTarget = 10;
+constexpr int kReportCopies = 8;
+
+// Delivers what an interaction left posted (layout requests, update requests),
+// so that the window paints and flushes what changed.
+void paint()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Milliseconds from the start of the action until the window has painted.
+// One function per action, kept out of line, so that a profile (valgrind
+// --tool=callgrind) shows each interaction's whole cost under its own name.
+template <class Action>
+[[gnu::noinline]] double timed(Action &&action)
+{
+    paint();
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    paint();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+void report(const std::string &name, const std::vector<double> &samples, double target)
+{
+    figure("interaction." + name + ".median_ms", bench::median(samples), target);
+    figure("interaction." + name + ".p90_ms", bench::percentile(samples, 0.9), target);
+}
+
+// How a chakra's questions are answered, so that the report holds every
+// state: over-active, under-active and open chakras by turns.
+int answerFor(int question)
+{
+    const int chakra = question / 8;
+    switch (chakra % 3) {
+    case 0:
+        return ReadingDriver::keyed(question);
+    case 1:
+        return ReadingDriver::unkeyed(question);
+    default:
+        return question % 2 ? ReadingDriver::keyed(question) : ReadingDriver::unkeyed(question);
+    }
+}
+
+class Interactions {
+public:
+    Interactions(MainWindow &main, int runs) : m_main(main), m_runs(runs) {}
+
+    void run()
+    {
+        selector();
+        chakraTest();
+        astrology();
+        tarot();
+        reportWriting();
+    }
+
+private:
+    QPushButton *selectorButton(int i) { return child<QPushButton>(&m_main, QStringLiteral("cmdSelectOption"), i); }
+
+    // Every program screen closed, the welcome panel back: the state after start.
+    void reset()
+    {
+        for (Form *form : m_main.mdiArea()->findChildren<Form *>())
+            if (!form->isUnloaded())
+                form->unload();
+        settle();
+        m_main.setWelcomeVisible(true);
+        paint();
+    }
+
+    // Opening each program from the selector, and the astrology screen while
+    // the tarot is open.
+    void selector()
+    {
+        const char *names[3] = {"select_astrology", "select_test", "select_tarot"};
+        for (int i = 0; i < 3; ++i) {
+            std::vector<double> samples;
+            for (int r = 0; r < m_runs; ++r) {
+                reset();
+                samples.push_back(timed([&] { click(selectorButton(i)); }));
+            }
+            report(names[i], samples, kFrame);
+        }
+        std::vector<double> samples;
+        for (int r = 0; r < m_runs; ++r) {
+            reset();
+            click(selectorButton(2));
+            samples.push_back(timed([&] { click(selectorButton(0)); }));
+        }
+        report("select_astrology_over_tarot", samples, kFrame);
+    }
+
+    // Opens a program's start screen, ticks all seven chakras, presses START
+    // TEST (timed into startSamples) and answers every page; the ordinary
+    // Nexts go into nextSamples and the last one is returned.
+    double questionnaire(const ProgramTraits &program, int selectorIndex, std::vector<double> &startSamples,
+                         std::vector<double> &nextSamples)
+    {
+        reset();
+        click(selectorButton(selectorIndex));
+        ReadingDriver driver(&m_main, program);
+        driver.tick({0, 1, 2, 3, 4, 5, 6});
+        startSamples.push_back(
+            timed([&] { click(child<QPushButton>(driver.startScreen(), QStringLiteral("cmdTest"))); }));
+        settle();
+        const AnswerSheet &sheet = program.sheet();
+        const int n = sheet.askedCount();
+        double last = 0;
+        for (int k = 0; k < n && driver.questions(); ++k) {
+            driver.choose(answerFor(sheet.QuestionOrder[k]));
+            if (k + 1 < n)
+                nextSamples.push_back(timed([&] { driver.next(); }));
+            else
+                last = timed([&] { driver.next(); });
+        }
+        settle();
+        return last;
+    }
+
+    void chakraTest()
+    {
+        std::vector<double> start, next, last;
+        for (int r = 0; r < m_runs; ++r)
+            last.push_back(questionnaire(chakraTestProgram(), 1, start, next));
+        report("test_start_all_seven", start, kFrame);
+        report("test_next", next, kFrame);
+        report("test_last_next_report", last, kFrame);
+    }
+
+    // A reading for a different month every time, then Back.
+    void astrology()
+    {
+        std::vector<double> reading, back;
+        for (int r = 0; r < m_runs; ++r) {
+            reset();
+            click(selectorButton(0));
+            Form *screen = m_main.screen(screens::kAstrologyMain);
+            if (!screen)
+                continue;
+            child<QLineEdit>(screen, QStringLiteral("txtName"))->setText(QStringLiteral("Asha"));
+            auto choose = [&](const char *name, const QString &text) {
+                auto *box = child<QComboBox>(screen, QString::fromLatin1(name));
+                box->setCurrentIndex(box->findText(text));
+            };
+            choose("cboMonth", astrology::monthNames()[std::size_t(r % astrology::kMonthCount)]);
+            choose("cboDate", QStringLiteral("15"));
+            choose("cboYear", QStringLiteral("1980"));
+            reading.push_back(timed([&] { click(child<QPushButton>(screen, QStringLiteral("cmdNext"))); }));
+            back.push_back(timed([&] { click(child<QPushButton>(screen, QStringLiteral("cmdBack"))); }));
+        }
+        report("astrology_reading", reading, kFrame);
+        report("astrology_back", back, kFrame);
+    }
+
+    void tarot()
+    {
+        std::vector<double> start, next, last, interpretation, cardNext;
+        for (int r = 0; r < m_runs; ++r) {
+            last.push_back(questionnaire(chakrasTarotProgram(), 2, start, next));
+            Form *result = m_main.screen(screens::kTarotResult);
+            if (!result)
+                continue;
+            interpretation.push_back(
+                timed([&] { click(child<QPushButton>(result, QStringLiteral("cmdYogaChakra"))); }));
+            settle();
+            Form *pages = m_main.screen(screens::kTarotPages);
+            if (!pages)
+                continue;
+            // Forward through every card page; Next on the last page stays there.
+            auto *caption = child<QLabel>(pages, QStringLiteral("lblChakraName"));
+            for (int page = 0; page < 14; ++page) {
+                const QString before = caption->text() + child<QLabel>(pages, QStringLiteral("lblCaption"), 0)->text();
+                const double ms = timed([&] { click(child<QPushButton>(pages, QStringLiteral("cmdNext"))); });
+                if (caption->text() + child<QLabel>(pages, QStringLiteral("lblCaption"), 0)->text() == before)
+                    break;
+                cardNext.push_back(ms);
+            }
+        }
+        report("tarot_last_next_report", last, kTarotTarget);
+        report("tarot_interpretation_first_card", interpretation, kTarotTarget);
+        report("tarot_card_next", cardNext, kFrame);
+    }
+
+    // The 7-chakra report written into the shown result view once, and eight
+    // times into one view: linear writing costs eight times as much.
+    void reportWriting()
+    {
+        const AnswerSheet sheet = chakraTestSheet();
+        const ChakraScores scores = chakraTestScores();
+        auto write = [&](int copies) {
+            reset();
+            m_main.setWelcomeVisible(false);
+            auto *screen = qobject_cast<TestResultScreen *>(m_main.openScreen(screens::kTestResult));
+            paint();
+            if (!screen)
+                return 0.0;
+            return timed([&] {
+                for (int i = 0; i < copies; ++i)
+                    AppendChakraReport(screen->RTB()->document(), sheet, scores);
+            });
+        };
+        std::vector<double> once, many;
+        for (int r = 0; r < m_runs; ++r) {
+            once.push_back(write(1));
+            many.push_back(write(kReportCopies));
+        }
+        figure("report.once.median_ms", bench::median(once));
+        figure("report.eight_times.median_ms", bench::median(many));
+        figure("report.eight_times_to_once_ratio", bench::median(many) / bench::median(once), kReportRatioTarget);
+    }
+
+    MainWindow &m_main;
+    int m_runs;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    PadmoraApplication app(argc, argv);
+    initPadmora();
+    int runs = 15;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--runs" && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else {
+            std::fprintf(stderr, "usage: padmora_bench_interactions [--runs N]\n");
+            return 2;
+        }
+    }
+    RecordingDesktop desktop;
+    MainWindow main;
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        main.setGeometry(screen->availableGeometry());
+    main.showMaximized();
+    if (!QTest::qWaitForWindowExposed(&main)) {
+        std::fprintf(stderr, "padmora_bench_interactions: the main window did not come up\n");
+        return 1;
+    }
+    Interactions(main, runs).run();
+    return 0;
+}
