@@ -47,7 +47,11 @@ QString chakraIntroductionSecond()
 
 QLabel *addChakraIntroduction(QWidget *parent, const QString &text, const QRectF &twips)
 {
-    auto *intro = new QLabel(text, parent);
+    return showAsChakraIntroduction(new QLabel(text, parent), twips);
+}
+
+QLabel *showAsChakraIntroduction(QLabel *intro, const QRectF &twips)
+{
     intro->setObjectName(QStringLiteral("lblChakra"));
     intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);

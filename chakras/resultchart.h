@@ -22,6 +22,8 @@ QString chakraIntroductionSecond();
 
 // The introduction label at a twip rectangle.
 QLabel *addChakraIntroduction(QWidget *parent, const QString &text, const QRectF &twips);
+// Names, styles and places a label as the introduction (purple on pink).
+QLabel *showAsChakraIntroduction(QLabel *intro, const QRectF &twips);
 
 QColor barColour(int chakra);
 

@@ -3,6 +3,7 @@
 
 #include "app/colours.h"
 #include "app/desktop.h"
+#include "app/paragraphlabel.h"
 #include "app/programhost.h"
 #include "app/resume.h"
 #include "app/screennames.h"
@@ -35,15 +36,11 @@ constexpr double kButtonsTop = kReportTop + kReportHeight + 120;
 constexpr double kButtonHeight = 420;
 constexpr double kPromoTop = kButtonsTop + kButtonHeight + 120;
 
-// Wide enough to push the second paragraph onto a line of its own.
-constexpr int kParagraphGap = 150;
-
 } // namespace
 
-QString tarotIntroduction()
+QStringList tarotIntroduction()
 {
-    return QString(10, QLatin1Char(' ')) + chakraIntroductionFirst() + QString(kParagraphGap, QLatin1Char(' '))
-        + chakraIntroductionSecond();
+    return {QString(10, QLatin1Char(' ')) + chakraIntroductionFirst(), chakraIntroductionSecond()};
 }
 
 TarotResultScreen::TarotResultScreen(QWidget *parent)
@@ -59,7 +56,9 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
             &QAction::triggered, this, &TarotResultScreen::cmdExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::TarotPages, QStringLiteral("mnuMakeMoneyOnline"));
 
-    addChakraIntroduction(area, tarotIntroduction(), QRectF(kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight));
+    // The run of blanks between the paragraphs stays wider than the label at any font.
+    showAsChakraIntroduction(new ParagraphLabel(tarotIntroduction(), area),
+                             QRectF(kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight));
 
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));

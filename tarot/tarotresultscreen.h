@@ -6,6 +6,8 @@
 #include "app/form.h"
 #include "chakras/resultchart.h"
 
+#include <QStringList>
+
 class QTextBrowser;
 
 namespace padmora {
@@ -31,9 +33,9 @@ private:
     ResultChart m_chart;
 };
 
-// lblChakra's text: the result introduction, led by ten blanks, its two
-// paragraphs parted by a run of blanks.
-QString tarotIntroduction();
+// lblChakra's paragraphs: the result introduction, led by ten blanks; the
+// label parts them by a run of blanks.
+QStringList tarotIntroduction();
 
 inline const QString kTarotNotApplicable = QStringLiteral("Dovazov Urera not applicable for Open Chakras");
 
