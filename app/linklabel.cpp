@@ -22,8 +22,25 @@ void LinkLabel::setActsAsLink(bool link)
 {
     m_link = link;
     setCursor(link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (testAttribute(Qt::WA_WState_Polished))
+        takeFocusByTab();
+}
+
+void LinkLabel::takeFocusByTab()
+{
     // Tab reaches a link; a click opens it without leaving a focus mark.
-    setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
+    setFocusPolicy(m_link ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool LinkLabel::event(QEvent *event)
+{
+    const bool handled = QLabel::event(event);
+    // A label that takes the focus lays its text out as a whole document,
+    // which is costly the first time; made focusable only once polished, a
+    // link makes its document when it first gets the focus, not at start.
+    if (event->type() == QEvent::Polish)
+        takeFocusByTab();
+    return handled;
 }
 
 void LinkLabel::setUnderlined(bool underlined)

@@ -45,8 +45,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    void takeFocusByTab();
+
     bool m_link = true;
 };
 
