@@ -31,6 +31,10 @@ bool PadmoraApplication::notify(QObject *receiver, QEvent *event)
     }
 }
 
+namespace {
+
+// Padmora's icon at every size compiled into the program. Made once, as the
+// application's icon: every window shows that one.
 QIcon padmoraIcon()
 {
     QIcon icon;
@@ -39,6 +43,8 @@ QIcon padmoraIcon()
                                                  picture.size, QImage::Format_ARGB32_Premultiplied)));
     return icon;
 }
+
+} // namespace
 
 void initPadmora()
 {

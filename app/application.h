@@ -3,7 +3,6 @@
 // The application object and the start of a Padmora run.
 
 #include <QApplication>
-#include <QIcon>
 #include <memory>
 
 namespace padmora {
@@ -16,9 +15,6 @@ public:
     PadmoraApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };
-
-// Padmora's icon at every size compiled into the program (one QIcon, shared).
-QIcon padmoraIcon();
 
 // Resources, application name, icon and font; every run and every test calls it.
 void initPadmora();
