@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
-#include "app/accessibility.h"
-#include "app/keyboard.h"
 #include "app/mainwindow.h"
-#include "app/style.h"
 #include "app/windowicon.h"
+#include "kit/accessibility.h"
+#include "kit/keyboard.h"
+#include "kit/sharedmenus.h"
+#include "kit/style.h"
+#include "outreach/aboutbox.h"
 
 #include <QFont>
 #include <QIcon>
@@ -64,6 +66,7 @@ void initPadmora()
     QApplication::setFont(font);
     installKeyboardSupport();
     installAccessibility();
+    setAboutBoxCommand(&showAboutBox);
 }
 
 } // namespace padmora

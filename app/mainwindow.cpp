@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
-#include "app/colours.h"
-#include "app/controlnames.h"
-#include "app/form.h"
-#include "app/linklabel.h"
-#include "app/links.h"
-#include "app/picturepanel.h"
-#include "app/pictures.h"
-#include "app/resume.h"
-#include "app/screennames.h"
+#include "app/leaving.h"
 #include "app/screenregistry.h"
-#include "app/sharedmenus.h"
-#include "app/twips.h"
-#include "outreach/farewell.h"
+#include "kit/colours.h"
+#include "kit/controlnames.h"
+#include "kit/form.h"
+#include "kit/linklabel.h"
+#include "kit/links.h"
+#include "kit/picturepanel.h"
+#include "kit/pictures.h"
+#include "kit/resume.h"
+#include "kit/screennames.h"
+#include "kit/sharedmenus.h"
+#include "kit/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,7 +3,8 @@
 // frmMDI, the frame of the whole program: banner, program bar, welcome panel,
 // the area in which the program screens open, and the co-branding bar.
 
-#include "app/programhost.h"
+#include "kit/programhost.h"
+#include "kit/product.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,8 +17,6 @@ namespace padmora {
 
 class LinkLabel;
 class PicturePanel;
-
-inline const QString kProductCaption = QStringLiteral("Padmora v1.15");
 
 class MainWindow : public QMainWindow, public ProgramHost {
     Q_OBJECT

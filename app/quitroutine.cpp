@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/quitroutine.h"
 
-#include "app/resume.h"
+#include "kit/resume.h"
 
 #include <QApplication>
 #include <QPointer>

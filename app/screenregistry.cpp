@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screenregistry.h"
 
-#include "app/screennames.h"
-#include "astrology/astrologyscreen.h"
-#include "chakras/program.h"
-#include "chakras/questionsscreen.h"
-#include "chakras/startscreen.h"
-#include "chakras/testresultscreen.h"
-#include "guidance/tarotpages.h"
-#include "tarot/tarotresultscreen.h"
+#include "astrology/screens/astrologyscreen.h"
+#include "chakras/screens/program.h"
+#include "chakras/screens/questionsscreen.h"
+#include "chakras/screens/startscreen.h"
+#include "chakras/screens/testresultscreen.h"
+#include "guidance/screens/tarotpages.h"
+#include "kit/screennames.h"
+#include "tarot/screens/tarotprogram.h"
+#include "tarot/screens/tarotresultscreen.h"
 
 #include <QHash>
 #include <functional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settingsstore.h"
 
-#include "app/desktop.h"
+#include "kit/desktop.h"
 
 namespace padmora {
 

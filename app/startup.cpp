@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
-#include "app/desktop.h"
 #include "app/mainwindow.h"
 #include "app/quitroutine.h"
-#include "app/resume.h"
 #include "app/updatereminder.h"
+#include "kit/desktop.h"
+#include "kit/resume.h"
 
 #include <QApplication>
 

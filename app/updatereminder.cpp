@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/updatereminder.h"
 
-#include "app/desktop.h"
-#include "app/links.h"
 #include "app/settingsstore.h"
+#include "kit/desktop.h"
+#include "kit/links.h"
 
 #include <cstdlib>
 

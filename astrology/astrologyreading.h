@@ -4,8 +4,8 @@
 // the sun sign of a birth day, the chakra and planets of a sign, and the
 // eleven facts shown about that chakra.
 
-#include "app/desktop.h"
 #include "astrology/astrologytables.h"
+#include "kit/desktop.h"
 
 #include <QString>
 #include <array>

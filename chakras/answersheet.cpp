@@ -9,19 +9,7 @@ AnswerSheet &chakraTestSheet()
     return sheet;
 }
 
-TarotAnswerSheet &tarotSheet()
-{
-    static TarotAnswerSheet sheet;
-    return sheet;
-}
-
 ChakraScores &chakraTestScores()
-{
-    static ChakraScores scores{};
-    return scores;
-}
-
-ChakraScores &tarotScores()
 {
     static ChakraScores scores{};
     return scores;

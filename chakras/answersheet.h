@@ -2,7 +2,8 @@
 #pragma once
 // The record of one questionnaire run, from START TEST through the questions
 // to scoring and the report. The chakra test and the chakras tarot each keep
-// one, and their own scores, so a reading of one never disturbs the other.
+// one, and their own scores, so a reading of one never disturbs the other;
+// the tarot's are kept beside its cards.
 
 #include "chakras/catalogue.h"
 
@@ -29,14 +30,10 @@ struct AnswerSheet {
     }
 };
 
-using TarotAnswerSheet = AnswerSheet;
-
 // Per chakra index, the number of answers equal to the key (0 to 8).
 using ChakraScores = std::array<qint16, kChakraCount>;
 
 AnswerSheet &chakraTestSheet();
-TarotAnswerSheet &tarotSheet();
 ChakraScores &chakraTestScores();
-ChakraScores &tarotScores();
 
 } // namespace padmora

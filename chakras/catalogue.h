@@ -4,7 +4,7 @@
 // chakras tarot and their reports. Index 0 is the root chakra at the base of
 // the spine, 6 the crown; the pictures run the other way, crown first.
 
-#include "app/linebreak.h"
+#include "kit/linebreak.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "outreach/aboutbox.h"
 
-#include "app/desktop.h"
-#include "app/linklabel.h"
-#include "app/links.h"
-#include "app/pictures.h"
-#include "app/mainwindow.h"
-#include "app/twips.h"
+#include "kit/desktop.h"
+#include "kit/linklabel.h"
+#include "kit/links.h"
+#include "kit/pictures.h"
+#include "kit/product.h"
+#include "kit/twips.h"
 
 #include <QApplication>
 #include <QFrame>

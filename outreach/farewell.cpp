@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "outreach/farewell.h"
 
-#include "app/desktop.h"
-#include "app/linklabel.h"
-#include "app/linebreak.h"
-#include "app/links.h"
-#include "app/pictures.h"
-#include "app/mainwindow.h"
-#include "app/quitroutine.h"
-#include "app/resume.h"
-#include "app/twips.h"
+#include "kit/desktop.h"
+#include "kit/linebreak.h"
+#include "kit/linklabel.h"
+#include "kit/links.h"
+#include "kit/pictures.h"
+#include "kit/product.h"
+#include "kit/resume.h"
+#include "kit/twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -48,6 +49,14 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text)
     return label;
 }
 
+// The screen is a window of its own, and a screen reader says so.
+QAccessibleInterface *farewellAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("padmora::FarewellScreen") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+}
+
 QLineEdit *addLineBox(QWidget *parent, const QString &name)
 {
     auto *box = new QLineEdit(parent);
@@ -76,6 +85,8 @@ const std::array<QString, 4> &supportMessages()
 
 FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    static const bool accessible = (QAccessible::installFactory(farewellAccessible), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(kProductCaption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -301,23 +312,19 @@ void FarewellScreen::closeEvent(QCloseEvent *event)
 
 void FarewellScreen::Form_Unload()
 {
-    quitPadmora();
+    emit left();
 }
 
-void showFarewellScreen()
+FarewellScreen *createFarewellScreen()
 {
-    // The quit routine closing the main window ends the program without one.
-    if (isQuitting())
-        return;
+    if (g_screen)
+        return nullptr;
+    g_screen = new FarewellScreen;
     step([] {
-        if (g_screen)
-            return;
-        g_screen = new FarewellScreen;
         g_screen->Form_Load();
         g_screen->show();
     });
-    if (!g_screen || !g_screen->isVisible())
-        quitPadmora();
+    return g_screen;
 }
 
 FarewellScreen *farewellScreen()

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmNagScreen2, shown when the main window has closed: a word of thanks, the
-// maker's other programs and the tell-a-friend form. Leaving it ends Padmora.
+// maker's other programs and the tell-a-friend form. Whoever shows it decides
+// what leaving it does (it says so with left()).
 
 #include "outreach/tellafriend.h"
 
@@ -41,6 +42,10 @@ public:
 
     bool isUnloaded() const { return m_unloaded; }
 
+signals:
+    // The screen has been closed: the user is leaving Padmora.
+    void left();
+
 protected:
     void Form_Unload();
     void closeEvent(QCloseEvent *event) override;
@@ -72,10 +77,9 @@ private:
     bool m_unloaded = false;
 };
 
-// Creates and shows the farewell screen (once, and not while the quit
-// routine is ending the program); should that fail, the program ends at once
-// instead of running on without any window.
-void showFarewellScreen();
+// Creates the farewell screen, loads and shows it, unless one is there
+// already. The new screen, or nullptr.
+FarewellScreen *createFarewellScreen();
 
 // The farewell screen while it is open.
 FarewellScreen *farewellScreen();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "outreach/tellafriend.h"
 
-#include "app/desktop.h"
-#include "app/links.h"
+#include "kit/desktop.h"
+#include "kit/links.h"
 
 namespace padmora::modTellAFriend {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/reportwriter.h"
 
-#include "chakras/catalogue.h"
+#include "kit/linebreak.h"
 
 #include <QTextCharFormat>
 #include <QTextDocument>

@@ -4,8 +4,8 @@
 // ticked chakra, and nothing after them. The same pass marks which chakras
 // need a tarot card.
 
-#include "chakras/answersheet.h"
 #include "tarot/tarotcards.h"
+#include "tarot/tarotsheet.h"
 
 class QTextDocument;
 

@@ -3,11 +3,12 @@
 // reaches, a chakra test taken with the keyboard alone, and every text in a
 // colour of Padmora's own readable (4.5 : 1) on light and dark desktops.
 
-#include "app/form.h"
-#include "app/screennames.h"
-#include "chakras/program.h"
+#include "chakras/screens/program.h"
+#include "kit/form.h"
+#include "kit/screennames.h"
 #include "outreach/aboutbox.h"
 #include "outreach/farewell.h"
+#include "tarot/screens/tarotprogram.h"
 #include "support/readingdriver.h"
 #include "support/session.h"
 #include "tarot/tarotcards.h"

@@ -3,13 +3,13 @@
 // window: opening and closing, the two pages, the checks and their messages,
 // the reading of every chakra, Back, odd names and the layout.
 
-#include "app/pictures.h"
-#include "app/form.h"
-#include "app/links.h"
 #include "app/mainwindow.h"
-#include "app/screennames.h"
-#include "app/sharedmenus.h"
-#include "astrology/astrologyscreen.h"
+#include "astrology/screens/astrologyscreen.h"
+#include "kit/form.h"
+#include "kit/links.h"
+#include "kit/pictures.h"
+#include "kit/screennames.h"
+#include "kit/sharedmenus.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 

@@ -6,17 +6,18 @@
 // out of the tarot view is gone after the next such event; the chakra test's
 // view leaves the clipboard alone.
 
-#include "app/form.h"
 #include "app/mainwindow.h"
-#include "app/qtdesktop.h"
-#include "app/screennames.h"
-#include "chakras/program.h"
-#include "chakras/testresultscreen.h"
+#include "chakras/screens/program.h"
+#include "chakras/screens/testresultscreen.h"
+#include "kit/form.h"
+#include "kit/qtdesktop.h"
+#include "kit/screennames.h"
+#include "tarot/screens/tarotprogram.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
+#include "tarot/screens/tarotresultscreen.h"
 #include "tarot/tarotcards.h"
-#include "tarot/tarotresultscreen.h"
 
 #include <QClipboard>
 #include <QCursor>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/pictures.h"
-#include "app/form.h"
-#include "app/links.h"
+#include "app/leaving.h"
 #include "app/mainwindow.h"
 #include "app/quitroutine.h"
+#include "kit/form.h"
+#include "kit/links.h"
+#include "kit/pictures.h"
 #include "outreach/farewell.h"
 #include "outreach/tellafriend.h"
 #include "support/recordingdesktop.h"

@@ -4,6 +4,7 @@
 // everything without taking the focus, and takes the keyboard once the user
 // clicks into it. Clicks and keys are real X input (the XTEST extension).
 
+#include "app/leaving.h"
 #include "app/mainwindow.h"
 #include "app/quitroutine.h"
 #include "outreach/aboutbox.h"

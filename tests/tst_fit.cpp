@@ -4,8 +4,8 @@
 // every button of every screen can be brought into view and clicked, the
 // work area scrolling where a screen is larger than it.
 
-#include "app/form.h"
-#include "app/screennames.h"
+#include "kit/form.h"
+#include "kit/screennames.h"
 #include "outreach/farewell.h"
 #include "support/session.h"
 #include "tarot/tarotcards.h"

@@ -2,11 +2,11 @@
 // The main window as a user meets it: captions, menus, the program selector
 // and the welcome links, which screens they close and where screens open.
 
-#include "app/form.h"
-#include "app/linklabel.h"
-#include "app/links.h"
 #include "app/mainwindow.h"
-#include "app/screennames.h"
+#include "kit/form.h"
+#include "kit/linklabel.h"
+#include "kit/links.h"
+#include "kit/screennames.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
 #include "support/testing.h"

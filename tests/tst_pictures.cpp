@@ -5,8 +5,8 @@
 // picture is an empty area of the view's size. The style's own icons are
 // the platform style's, read when first painted.
 
-#include "app/pictures.h"
-#include "app/style.h"
+#include "kit/pictures.h"
+#include "kit/style.h"
 #include "support/testing.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // Paging through the chakra test's questions with Next and Back, and what
 // the answer sheet records.
 
-#include "app/screennames.h"
 #include "chakras/answersheet.h"
 #include "chakras/questionbank.h"
+#include "kit/screennames.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"

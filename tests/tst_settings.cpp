@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/desktop.h"
-#include "app/qtdesktop.h"
 #include "app/settingsstore.h"
 #include "app/updatereminder.h"
+#include "kit/desktop.h"
+#include "kit/qtdesktop.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 

@@ -2,10 +2,10 @@
 // Every program screen carries the same Help menu, business item and
 // promotional labels, and each of them opens its own page.
 
-#include "app/form.h"
-#include "app/links.h"
 #include "app/mainwindow.h"
-#include "app/screennames.h"
+#include "kit/form.h"
+#include "kit/links.h"
+#include "kit/screennames.h"
 #include "outreach/aboutbox.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"

@@ -2,14 +2,14 @@
 // START TEST on the chakra test's start screen: the message when nothing is
 // ticked, and the answer sheet it fills for the ticked chakras.
 
-#include "app/pictures.h"
-#include "app/form.h"
-#include "app/links.h"
 #include "app/mainwindow.h"
-#include "app/screennames.h"
-#include "app/sharedmenus.h"
 #include "chakras/answersheet.h"
 #include "chakras/questionorder.h"
+#include "kit/form.h"
+#include "kit/links.h"
+#include "kit/pictures.h"
+#include "kit/screennames.h"
+#include "kit/sharedmenus.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
 #include "support/testing.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/form.h"
-#include "app/links.h"
 #include "app/mainwindow.h"
-#include "app/qtdesktop.h"
 #include "app/quitroutine.h"
 #include "app/settingsstore.h"
 #include "app/updatereminder.h"
+#include "kit/form.h"
+#include "kit/links.h"
+#include "kit/qtdesktop.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 

@@ -3,9 +3,9 @@
 // store, main window, farewell screen and quit routine; only message boxes
 // and the browser are written to its output instead).
 
-#include "app/links.h"
-#include "app/qtdesktop.h"
 #include "app/settingsstore.h"
+#include "kit/links.h"
+#include "kit/qtdesktop.h"
 #include "support/testing.h"
 
 #include <QDir>

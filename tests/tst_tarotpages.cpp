@@ -3,19 +3,20 @@
 // them: which cards come for which chakras, how Next and Back page through
 // them, how the pages are left, and what hammering at them does.
 
-#include "app/pictures.h"
-#include "app/form.h"
 #include "app/mainwindow.h"
-#include "app/screennames.h"
 #include "chakras/catalogue.h"
-#include "chakras/program.h"
-#include "guidance/tarotpages.h"
+#include "chakras/screens/program.h"
+#include "guidance/screens/tarotpages.h"
+#include "kit/form.h"
+#include "kit/pictures.h"
+#include "kit/screennames.h"
+#include "tarot/screens/tarotprogram.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
 #include "support/testing.h"
+#include "tarot/screens/tarotresultscreen.h"
 #include "tarot/tarotcards.h"
-#include "tarot/tarotresultscreen.h"
 
 #include <QFile>
 #include <QLabel>

@@ -3,22 +3,24 @@
 // questionnaire on the tarot's own sheet, the result screen with its bars and
 // report, the card flags, and how the tarot and the chakra test keep apart.
 
-#include "app/form.h"
 #include "app/mainwindow.h"
-#include "app/paragraphlabel.h"
-#include "app/screennames.h"
 #include "chakras/answersheet.h"
 #include "chakras/catalogue.h"
-#include "chakras/program.h"
-#include "chakras/testresultscreen.h"
+#include "chakras/screens/program.h"
+#include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
-#include "reports/linkhandling.h"
+#include "kit/form.h"
+#include "kit/paragraphlabel.h"
+#include "kit/screennames.h"
+#include "reports/views/linkhandling.h"
+#include "tarot/screens/tarotprogram.h"
+#include "tarot/tarotsheet.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"
 #include "support/testing.h"
+#include "tarot/screens/tarotresultscreen.h"
 #include "tarot/tarotcards.h"
-#include "tarot/tarotresultscreen.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/links.h"
+#include "kit/links.h"
 #include "outreach/tellafriend.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"

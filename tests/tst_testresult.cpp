@@ -2,15 +2,15 @@
 // The chakra test's outcome: scores, the bar chart, the report with its bold
 // and colour runs, and the links in the report view.
 
-#include "app/screennames.h"
 #include "chakras/answersheet.h"
 #include "chakras/scoring.h"
-#include "chakras/testresultscreen.h"
+#include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
+#include "kit/screennames.h"
 #include "reports/chakrareport.h"
-#include "reports/linkhandling.h"
-#include "reports/reportview.h"
 #include "reports/reportwriter.h"
+#include "reports/views/linkhandling.h"
+#include "reports/views/reportview.h"
 #include "support/readingdriver.h"
 #include "support/recordingdesktop.h"
 #include "support/session.h"

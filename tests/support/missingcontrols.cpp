@@ -4,9 +4,9 @@
 // tst_testsupport runs it and reads how it ended: each of those tests fails,
 // naming the control it missed, and the program runs every test to the end.
 
-#include "app/form.h"
-#include "app/linklabel.h"
-#include "app/screennames.h"
+#include "kit/form.h"
+#include "kit/linklabel.h"
+#include "kit/screennames.h"
 #include "support/session.h"
 #include "support/testing.h"
 

@@ -25,13 +25,13 @@
 //       and prints "ended <code>" when the event loop has returned.
 
 #include "app/application.h"
-#include "app/controlnames.h"
-#include "app/desktop.h"
-#include "app/form.h"
 #include "app/mainwindow.h"
-#include "app/qtdesktop.h"
-#include "app/screennames.h"
 #include "chakras/answersheet.h"
+#include "kit/controlnames.h"
+#include "kit/desktop.h"
+#include "kit/form.h"
+#include "kit/qtdesktop.h"
+#include "kit/screennames.h"
 #include "outreach/farewell.h"
 
 #include <QAction>

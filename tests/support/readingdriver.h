@@ -5,10 +5,10 @@
 // every question with the option buttons so that each ticked chakra ends on
 // the score the test asks for.
 
-#include "app/form.h"
 #include "app/mainwindow.h"
-#include "chakras/program.h"
 #include "chakras/questionbank.h"
+#include "chakras/screens/program.h"
+#include "kit/form.h"
 #include "support/testing.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // script, so tests can see which message was shown, which address opened and
 // what the settings store holds.
 
-#include "app/desktop.h"
+#include "kit/desktop.h"
 
 #include <QList>
 #include <QMap>

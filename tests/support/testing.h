@@ -3,8 +3,8 @@
 // Helpers for tests that drive Padmora's real widgets.
 
 #include "app/application.h"
-#include "app/controlnames.h"
-#include "app/twips.h"
+#include "kit/controlnames.h"
+#include "kit/twips.h"
 
 #include <QAction>
 #include <QColor>

@@ -1,0 +1,301 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "astrology/screens/astrologyscreen.h"
+
+#include "chakras/catalogue.h"
+#include "kit/controlnames.h"
+#include "kit/pictures.h"
+#include "kit/programhost.h"
+#include "kit/resume.h"
+#include "kit/screennames.h"
+#include "kit/sharedmenus.h"
+#include "kit/twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace padmora {
+
+using namespace astrology;
+
+namespace {
+
+// Window and page design, in twips.
+constexpr double kWidth = 13500;
+constexpr double kHeight = 11700;
+constexpr double kPageLeft = 120;
+constexpr double kPageTop = 90;
+constexpr double kPageWidth = kWidth - 480;
+constexpr double kPageHeight = 9120;
+constexpr double kPromoTop = kPageTop + kPageHeight + 90;
+
+// Details page.
+constexpr double kInputLeft = 360;
+constexpr double kFieldLeft = 2400;
+constexpr double kRowHeight = 345;
+constexpr double kPictureSize = 1350;
+constexpr double kNameTop = 2040;
+constexpr double kDateTop = 2700;
+constexpr double kPicturesTop = 3960;
+constexpr double kNextTop = 6240;
+
+// Reading page: caption column, result column, picture on the right.
+constexpr double kCaptionLeft = 300;
+constexpr double kCaptionWidth = 1560;
+constexpr double kResultLeft = kCaptionLeft + kCaptionWidth + 60;
+constexpr double kChakraPictureSize = 2700;
+constexpr double kChakraPictureLeft = kPageWidth - kChakraPictureSize - 300;
+constexpr double kResultWidth = kChakraPictureLeft - 300 - kResultLeft;
+constexpr double kResultsTop = 390;
+constexpr double kResultGap = 75;
+// Room for each result: one line for the short facts, up to four for the
+// longest texts.
+constexpr std::array<double, kResultCount> kResultHeights{300, 300, 300, 780, 540, 540, 780, 300, 1020, 780, 780};
+
+const QString kIntroduction = QStringLiteral(
+    "VQ Vovuvev Avoverazi is an unique tool that generates your chakras reading based on your zodiac sun "
+    "sign. Just enter your date of birth and know which Chakra influences you the most.");
+
+const std::array<QString, kResultCount> kResultCaptions{
+    QStringLiteral("Sun Sign"),    QStringLiteral("Ruling Planet"), QStringLiteral("Chakra Name"),
+    QStringLiteral("Description"), QStringLiteral("Symbol"),        QStringLiteral("Sanskrit Name"),
+    QStringLiteral("Keyword"),     QStringLiteral("Color"),         QStringLiteral("Open"),
+    QStringLiteral("Overactive"),  QStringLiteral("Underactive")};
+
+QLabel *addLabel(QWidget *parent, int index, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    setArrayName(label, QStringLiteral("lblLabel"), index);
+    return label;
+}
+
+QComboBox *addList(QWidget *parent, const QString &name)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    // Only the list's own entries can be chosen.
+    list->setEditable(false);
+    return list;
+}
+
+void setBold(QWidget *w)
+{
+    QFont f = w->font();
+    f.setBold(true);
+    w->setFont(f);
+}
+
+} // namespace
+
+AstrologyScreen::AstrologyScreen(QWidget *parent)
+    : Form(screens::kAstrologyMain, kAstrologyCaption, kWidth, kHeight, parent)
+{
+    QWidget *area = client();
+
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &AstrologyScreen::mnuExit_Click);
+    addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
+
+    const QString pageTitles[2] = {QStringLiteral("Personal Details"), QStringLiteral("Astro Chakra Details")};
+    for (int i = 0; i < 2; ++i) {
+        auto *page = new QGroupBox(pageTitles[i], area);
+        setArrayName(page, QStringLiteral("fraStep"), i);
+        placeTwips(page, kPageLeft, kPageTop, kPageWidth, kPageHeight);
+        m_fraStep[std::size_t(i)] = page;
+    }
+
+    // The details page.
+    QGroupBox *details = m_fraStep[0];
+    QLabel *intro = addLabel(details, 0, kIntroduction);
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    {
+        QFont f = intro->font();
+        f.setPointSizeF(f.pointSizeF() * 1.2);
+        intro->setFont(f);
+    }
+    placeTwips(intro, kInputLeft, 420, kPageWidth - 2 * kInputLeft, 1080);
+
+    QLabel *nameCaption = addLabel(details, 1, QStringLiteral("Name"));
+    setBold(nameCaption);
+    placeTwips(nameCaption, kInputLeft, kNameTop + 30, kFieldLeft - kInputLeft - 120, kRowHeight);
+    m_txtName = new QLineEdit(details);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    // A name is kept whole, whatever its length or script; it only has to be
+    // there, and the reading never shows it.
+    m_txtName->setMaxLength(32767);
+    placeTwips(m_txtName, kFieldLeft, kNameTop, 5400, kRowHeight + 60);
+    nameCaption->setBuddy(m_txtName);
+
+    QLabel *dateCaption = addLabel(details, 2, QStringLiteral("Date of Birth"));
+    setBold(dateCaption);
+    placeTwips(dateCaption, kInputLeft, kDateTop + 30, kFieldLeft - kInputLeft - 120, kRowHeight);
+    m_cboMonth = addList(details, QStringLiteral("cboMonth"));
+    placeTwips(m_cboMonth, kFieldLeft, kDateTop, 2100, kRowHeight + 60);
+    m_cboDate = addList(details, QStringLiteral("cboDate"));
+    placeTwips(m_cboDate, kFieldLeft + 2220, kDateTop, 1080, kRowHeight + 60);
+    m_cboYear = addList(details, QStringLiteral("cboYear"));
+    placeTwips(m_cboYear, kFieldLeft + 3420, kDateTop, 1260, kRowHeight + 60);
+    dateCaption->setBuddy(m_cboMonth);
+    const std::pair<QComboBox *, QString> dateParts[] = {{m_cboMonth, QStringLiteral("Month of birth")},
+                                                         {m_cboDate, QStringLiteral("Day of birth")},
+                                                         {m_cboYear, QStringLiteral("Year of birth")}};
+    for (const auto &[list, name] : dateParts) {
+        list->setAccessibleName(name);
+        list->setAccessibleDescription(name);
+    }
+
+    // The seven chakras, crown first, as decoration.
+    const double gap = (kPageWidth - astrology::kChakraCount * kPictureSize) / (astrology::kChakraCount + 1);
+    for (int p = 0; p < astrology::kChakraCount; ++p) {
+        auto *picture = new PictureView(details);
+        setArrayName(picture, QStringLiteral("picDisp"), p);
+        showPicture(picture, picturePath(p));
+        if (const AstroChakra *chakra = astroChakra(p)) {
+            picture->setToolTip(chakra->name);
+            picture->setAccessibleName(chakra->name);
+        }
+        placeTwips(picture, gap + p * (kPictureSize + gap), kPicturesTop, kPictureSize, kPictureSize);
+    }
+
+    m_cmdNext = new QPushButton(QStringLiteral("&Get My Vovuvev Avoverazi Reading"), details);
+    m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    placeTwips(m_cmdNext, (kPageWidth - 4800) / 2, kNextTop, 4800, 525);
+    connect(m_cmdNext, &QPushButton::clicked, this, &AstrologyScreen::cmdNext_Click);
+
+    // The reading page.
+    QGroupBox *reading = m_fraStep[1];
+    double top = kResultsTop;
+    for (int i = 0; i < kResultCount; ++i) {
+        const double height = kResultHeights[std::size_t(i)];
+        QLabel *caption = addLabel(reading, 3 + i, kResultCaptions[std::size_t(i)]);
+        setBold(caption);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        placeTwips(caption, kCaptionLeft, top, kCaptionWidth, kRowHeight);
+
+        auto *result = new QLabel(reading);
+        setArrayName(result, QStringLiteral("lblResult"), i);
+        result->setWordWrap(true);
+        result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        result->setTextFormat(Qt::PlainText);
+        placeTwips(result, kResultLeft, top, kResultWidth, height);
+        caption->setBuddy(result);
+        m_lblResult[std::size_t(i)] = result;
+        top += height + kResultGap;
+    }
+
+    m_picChakra = new PictureView(reading);
+    m_picChakra->setObjectName(QStringLiteral("picChakra"));
+    m_picChakra->setAccessibleName(QStringLiteral("Chakra"));
+    placeTwips(m_picChakra, kChakraPictureLeft, kResultsTop, kChakraPictureSize, kChakraPictureSize);
+
+    m_cmdBack = new QPushButton(QStringLiteral("&Back"), reading);
+    m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    placeTwips(m_cmdBack, (kPageWidth - 1500) / 2, top + 120, 1500, 525);
+    connect(m_cmdBack, &QPushButton::clicked, this, &AstrologyScreen::cmdBack_Click);
+
+    addPromoLabels(area, QStringLiteral("Label14"), kPageLeft, kPromoTop, kPageWidth);
+}
+
+void AstrologyScreen::Form_Load()
+{
+    step([&] { placeCentredAtTop(); });
+    step([&] {
+        for (const QString &month : monthNames())
+            m_cboMonth->addItem(month);
+    });
+    step([&] {
+        for (int day = 1; day <= kDayCount; ++day)
+            m_cboDate->addItem(QString::number(day));
+    });
+    step([&] {
+        for (int year = kFirstYear; year <= kLastYear; ++year)
+            m_cboYear->addItem(QString::number(year));
+    });
+    step([&] { m_cboMonth->setCurrentIndex(0); });
+    step([&] { m_cboDate->setCurrentIndex(0); });
+    step([&] { m_cboYear->setCurrentIndex(0); });
+    step([&] { showStep(0); });
+}
+
+void AstrologyScreen::cmdNext_Click()
+{
+    const Details verdict = Validate_Details(m_txtName->text(), m_cboMonth->currentIndex(),
+                                             m_cboDate->currentIndex(), m_cboYear->currentText());
+    if (verdict != Details::Valid) {
+        if (verdict == Details::NameMissing)
+            step([&] { m_txtName->setFocus(Qt::OtherFocusReason); });
+        return;
+    }
+
+    QString day, month;
+    step([&] { day = m_cboDate->currentText(); });
+    step([&] { month = m_cboMonth->currentText(); });
+
+    const QString sign = sunSign(month, day.toInt());
+    const SignEntry *entry = signEntry(sign);
+    const QString chakraName = entry ? entry->chakraName : QString();
+    const QString planet = entry ? entry->rulingPlanet : QString();
+    const int index = chakraIndexOf(chakraName);
+
+    if (const AstroChakra *chakra = astroChakra(index)) {
+        const ResultTexts texts = resultTexts(sign, planet, *chakra);
+        for (int i = 0; i < kResultCount; ++i)
+            step([&] { m_lblResult[std::size_t(i)]->setText(texts[std::size_t(i)]); });
+        step([&] { showChakraPicture(index); });
+    }
+    step([&] { showStep(1); });
+}
+
+void AstrologyScreen::cmdBack_Click()
+{
+    step([&] { m_txtName->clear(); });
+    step([&] { m_cboMonth->setCurrentIndex(0); });
+    step([&] { m_cboDate->setCurrentIndex(0); });
+    step([&] { m_cboYear->setCurrentIndex(0); });
+    // The details page comes forward first: a hidden box cannot take the focus.
+    step([&] { showStep(0); });
+    step([&] { m_txtName->setFocus(Qt::OtherFocusReason); });
+}
+
+void AstrologyScreen::mnuExit_Click()
+{
+    unload();
+}
+
+void AstrologyScreen::Form_Unload()
+{
+    showWelcomePanel(true);
+}
+
+void AstrologyScreen::showStep(int page)
+{
+    QGroupBox *front = m_fraStep[std::size_t(page)];
+    QGroupBox *back = m_fraStep[std::size_t(1 - page)];
+    front->show();
+    front->raise();
+    // The pages have no background of their own: the one behind is hidden
+    // so that its controls neither show through nor take the focus.
+    back->hide();
+}
+
+QString AstrologyScreen::shownChakraPicture() const
+{
+    return shownPicture(m_picChakra);
+}
+
+void AstrologyScreen::showChakraPicture(int index)
+{
+    showPicture(m_picChakra, picturePath(index));
+    if (const AstroChakra *chakra = astroChakra(index)) {
+        m_picChakra->setToolTip(chakra->name);
+        m_picChakra->setAccessibleName(chakra->name);
+    }
+}
+
+} // namespace padmora

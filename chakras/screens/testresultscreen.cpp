@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chakras/screens/testresultscreen.h"
+
+#include "chakras/scoring.h"
+#include "chakras/screens/testresult.h"
+#include "kit/colours.h"
+#include "kit/programhost.h"
+#include "kit/resume.h"
+#include "kit/screennames.h"
+#include "kit/sharedmenus.h"
+#include "kit/twips.h"
+#include "reports/chakrareport.h"
+#include "reports/views/linkhandling.h"
+#include "reports/views/reportview.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+
+namespace padmora {
+
+namespace {
+
+constexpr double kDesignWidth = 6900;
+constexpr double kWidenedWidth = 11500;
+constexpr double kHeight = 10800;
+constexpr double kBarsBottom = 750 + kBarFullHeight;
+
+} // namespace
+
+TestResultScreen::TestResultScreen(QWidget *parent)
+    : Form(screens::kTestResult, QStringLiteral("VQ Zazeder Izorudav"), kDesignWidth, kHeight, parent),
+      m_chart(client(), ChartDesign{750, 2850, 2910})
+{
+    QWidget *area = client();
+
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+            &QAction::triggered, this, &TestResultScreen::cmdChakrasBack_Click);
+    addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
+
+    auto *title = new QLabel(QStringLiteral("Results From The Chakra Test"), area);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setBold(true);
+    title->setFont(verdana);
+    placeTwips(title, 120, 90, 3225, 240);
+
+    addChakraIntroduction(area, chakraIntroductionFirst() + QStringLiteral("\n\n") + chakraIntroductionSecond(),
+                          QRectF(6690, 60, 4620, 3195));
+
+    m_rtb = new QTextBrowser(area);
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Chakra test report"));
+    // The report's own colours are printed on paper, whatever the desktop's colours.
+    fixColours(m_rtb, kInk, kPaper);
+    placeTwips(m_rtb, 120, 3360, kWidenedWidth - 420, 4380);
+
+    auto *cmdBack = new QPushButton(QStringLiteral("&Back"), area);
+    cmdBack->setObjectName(QStringLiteral("cmdChakrasBack"));
+    placeTwips(cmdBack, 120, 7860, 1200, 420);
+    connect(cmdBack, &QPushButton::clicked, this, &TestResultScreen::cmdChakrasBack_Click);
+
+    addPromoLabels(area, QStringLiteral("Label61"), 120, 8400, kWidenedWidth - 420);
+}
+
+void TestResultScreen::Form_Load()
+{
+    // Centred, with its top just below the main window's program bar.
+    const ProgramHost *host = ProgramHost::current();
+    moveWindowTwips(centredLeftTwips(windowGeometryTwips().width()), host ? host->programBarHeightTwips() : 0);
+    InstallLinkHandling(m_rtb, this);
+}
+
+void TestResultScreen::cmdChakrasBack_Click()
+{
+    unload();
+}
+
+void TestResultScreen::Form_Unload()
+{
+    step([] { RemoveLinkHandling(); });
+    showWelcomePanel(true);
+}
+
+void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestResultScreen *screen)
+{
+    scores = scoreAnswers(sheet);
+    if (!screen)
+        return;
+    step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
+    step([&] {
+        writeIntoView(screen->RTB(), [&](QTextDocument *report) { AppendChakraReport(report, sheet, scores); });
+    });
+    step([&] { screen->setWindowWidthTwips(kWidenedWidth); });
+}
+
+void finishChakraTest()
+{
+    auto *screen = qobject_cast<TestResultScreen *>(openProgramScreen(screens::kTestResult));
+    ComputeChakraResult(chakraTestSheet(), chakraTestScores(), screen);
+}
+
+} // namespace padmora

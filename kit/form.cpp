@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "kit/form.h"
+
+#include "kit/resume.h"
+#include "kit/twips.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace padmora {
+
+Form::Form(const QString &name, const QString &caption, double widthTwips, double heightTwips,
+           QWidget *parent)
+    : QMainWindow(parent), m_client(new QWidget(this)), m_widthTwips(widthTwips),
+      m_heightTwips(heightTwips)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    // The screen paints its own background, so a control that changes is
+    // repainted on it, without the window frame and title bar behind.
+    setAutoFillBackground(true);
+    resize(twipsToPxX(widthTwips), twipsToPxY(heightTwips));
+}
+
+QMdiSubWindow *Form::subWindow() const
+{
+    return qobject_cast<QMdiSubWindow *>(parentWidget());
+}
+
+QWidget *Form::frameWidget() const
+{
+    if (QMdiSubWindow *sub = subWindow())
+        return sub;
+    return const_cast<Form *>(this);
+}
+
+QRect Form::windowGeometryTwips() const
+{
+    return rectToTwips(frameWidget()->geometry());
+}
+
+void Form::setWindowWidthTwips(double width)
+{
+    QWidget *frame = frameWidget();
+    frame->resize(twipsToPxX(width), frame->height());
+}
+
+void Form::moveWindowTwips(double left, double top)
+{
+    frameWidget()->move(twipsToPxX(left), twipsToPxY(top));
+}
+
+void Form::placeCentredAtTop()
+{
+    moveWindowTwips(centredLeftTwips(windowGeometryTwips().width()), 0);
+}
+
+void Form::Form_Load()
+{
+    placeCentredAtTop();
+}
+
+void Form::showWindow()
+{
+    if (m_unloaded)
+        return;
+    QWidget *frame = frameWidget();
+    frame->show();
+    if (QMdiSubWindow *sub = subWindow())
+        if (QMdiArea *area = sub->mdiArea())
+            area->setActiveSubWindow(sub);
+    focusFirstControl();
+}
+
+QWidget *Form::firstControl() const
+{
+    // The focus chain runs through the whole window; this screen's part of
+    // it starts after its client area.
+    for (QWidget *w = m_client->nextInFocusChain(); w && w != m_client; w = w->nextInFocusChain()) {
+        if (!m_client->isAncestorOf(w))
+            continue;
+        if (w->isEnabled() && w->isVisibleTo(m_client) && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    }
+    return nullptr;
+}
+
+void Form::focusFirstControl()
+{
+    if (QWidget *first = firstControl())
+        first->setFocus(Qt::TabFocusReason);
+}
+
+void Form::unload()
+{
+    if (m_unloaded)
+        return;
+    if (QMdiSubWindow *sub = subWindow())
+        sub->close();
+    else
+        close();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    step([this] { Form_Unload(); });
+    // Closing the screen closes its window frame too (a no-op when the frame
+    // itself started the close).
+    if (QMdiSubWindow *sub = subWindow())
+        sub->close();
+}
+
+} // namespace padmora

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tarot/screens/tarotresult.h"
+
+#include "chakras/scoring.h"
+#include "kit/programhost.h"
+#include "kit/resume.h"
+#include "kit/screennames.h"
+#include "reports/tarotreport.h"
+#include "reports/views/reportview.h"
+#include "tarot/screens/tarotresultscreen.h"
+#include "tarot/tarotsheet.h"
+
+#include <QTextBrowser>
+
+namespace padmora {
+
+namespace {
+// On the tarot result screen every bar ends at the full bar height.
+constexpr double kBarsBottom = kBarFullHeight;
+} // namespace
+
+TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScores &scores, TarotFlags &needed)
+{
+    scores.fill(0);
+    step([&] { scores = scoreAnswers(sheet); });
+
+    TarotResultScreen *screen = nullptr;
+    step([&] { screen = qobject_cast<TarotResultScreen *>(openProgramScreen(screens::kTarotResult, false)); });
+    if (!screen)
+        return nullptr;
+    step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
+    step([&] {
+        writeIntoView(screen->RTB(),
+                      [&](QTextDocument *report) { AppendTarotReport(report, sheet, scores, needed); });
+    });
+    // The view's own cursor was carried along to the end of the report;
+    // the reader starts at its top.
+    step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });
+    step([&] { screen->showWindow(); });
+    return screen;
+}
+
+void finishTarot()
+{
+    ComputeTarotResult(tarotSheet(), tarotScores(), TarotCardNeeded());
+}
+
+} // namespace padmora

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tarot/screens/tarotresultscreen.h"
+
+#include "chakras/screens/resultchart.h"
+#include "kit/colours.h"
+#include "kit/desktop.h"
+#include "kit/paragraphlabel.h"
+#include "kit/programhost.h"
+#include "kit/resume.h"
+#include "kit/screennames.h"
+#include "kit/sharedmenus.h"
+#include "kit/twips.h"
+#include "reports/views/clipboardguard.h"
+#include "reports/views/linkhandling.h"
+#include "tarot/tarotcards.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+
+namespace padmora {
+
+namespace {
+
+constexpr double kWidth = 11500;
+constexpr double kHeight = 11700;
+
+constexpr double kIntroLeft = 6690;
+constexpr double kIntroTop = 60;
+constexpr double kIntroWidth = 4620;
+constexpr double kIntroHeight = 3300;
+constexpr double kReportTop = kIntroTop + kIntroHeight + 120;
+constexpr double kReportHeight = 5160;
+constexpr double kButtonsTop = kReportTop + kReportHeight + 120;
+constexpr double kButtonHeight = 420;
+constexpr double kPromoTop = kButtonsTop + kButtonHeight + 120;
+
+} // namespace
+
+QStringList tarotIntroduction()
+{
+    return {QString(10, QLatin1Char(' ')) + chakraIntroductionFirst(), chakraIntroductionSecond()};
+}
+
+TarotResultScreen::TarotResultScreen(QWidget *parent)
+    : Form(screens::kTarotResult, QStringLiteral("VQ Dovazov Urera"), kWidth, kHeight, parent),
+      m_chart(client(), ChartDesign{150, 2250, 2310, ChartDesign::Labels::AtBarLeftEdges})
+{
+    QWidget *area = client();
+
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+            &QAction::triggered, this, &TarotResultScreen::cmdBack_Click);
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, &TarotResultScreen::cmdExit_Click);
+    addSharedMenus(menuBar(), MenuCaptions::TarotPages, QStringLiteral("mnuMakeMoneyOnline"));
+
+    // The run of blanks between the paragraphs stays wider than the label at any font.
+    showAsChakraIntroduction(new ParagraphLabel(tarotIntroduction(), area),
+                             QRectF(kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight));
+
+    m_rtb = new QTextBrowser(area);
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(QStringLiteral("Chakras tarot report"));
+    // The report's own colours are printed on paper, whatever the desktop's colours.
+    fixColours(m_rtb, kInk, kPaper);
+    placeTwips(m_rtb, 120, kReportTop, kWidth - 420, kReportHeight);
+    // What is copied out of the report does not stay on the clipboard.
+    InstallClipboardGuard(m_rtb);
+
+    auto *cmdYogaChakra = new QPushButton(QStringLiteral("&VQ Dovazov Urera Interpretation "), area);
+    cmdYogaChakra->setObjectName(QStringLiteral("cmdYogaChakra"));
+    placeTwips(cmdYogaChakra, 120, kButtonsTop, 3900, kButtonHeight);
+    connect(cmdYogaChakra, &QPushButton::clicked, this, &TarotResultScreen::cmdYogaChakra_Click);
+
+    auto *cmdBack = new QPushButton(QStringLiteral("&Back"), area);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    placeTwips(cmdBack, 4200, kButtonsTop, 1200, kButtonHeight);
+    connect(cmdBack, &QPushButton::clicked, this, &TarotResultScreen::cmdBack_Click);
+
+    auto *cmdExit = new QPushButton(QStringLiteral("E&xit"), area);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    placeTwips(cmdExit, 5520, kButtonsTop, 1200, kButtonHeight);
+    connect(cmdExit, &QPushButton::clicked, this, &TarotResultScreen::cmdExit_Click);
+
+    addPromoLabels(area, QStringLiteral("Label61"), 120, kPromoTop, kWidth - 420);
+}
+
+void TarotResultScreen::Form_Load()
+{
+    placeCentredAtTop();
+    InstallLinkHandling(m_rtb, this);
+}
+
+void TarotResultScreen::cmdYogaChakra_Click()
+{
+    if (isUnloaded())
+        return;
+    bool needed = false;
+    step([&] { needed = AssignTarotCards(); });
+    if (!needed) {
+        step([] { desktop().message(kTarotNotApplicable, MessageIcon::Critical); });
+        return;
+    }
+    // The pages read the slots just filled; the flags go when this screen closes.
+    step([] { openProgramScreen(screens::kTarotPages); });
+    step([this] { unload(); });
+    // The pages are a program screen of their own: the welcome panel that
+    // closing this screen brought back stays away while they are open.
+    step([] { showWelcomePanel(false); });
+}
+
+void TarotResultScreen::cmdBack_Click()
+{
+    if (isUnloaded())
+        return;
+    step([] { openProgramScreen(screens::kTarotMain); });
+    step([this] { unload(); });
+    step([] { showWelcomePanel(false); });
+}
+
+void TarotResultScreen::cmdExit_Click()
+{
+    unload();
+}
+
+void TarotResultScreen::Form_Unload()
+{
+    step([] { ClearTarotCardNeeded(); });
+    showWelcomePanel(true);
+}
+
+} // namespace padmora
