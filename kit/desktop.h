@@ -42,6 +42,13 @@ public:
     // Runs one of Padmora's own dialogs modally.
     virtual int execModal(QDialog &dialog) = 0;
 
+    // Asks the user where to write a file they asked for, proposing a path
+    // (a folder and a name); the chosen path, or empty when they cancel.
+    // filter is a file dialog's name filter ("PDF files (*.pdf)").
+    virtual QString chooseSaveFile(const QString &caption, const QString &proposed, const QString &filter) = 0;
+    // Asks the user which file to read, starting in a folder; the chosen
+    // path, or empty when they cancel.
+    virtual QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) = 0;
     // Empties the clipboard and the X11 selection, each only while what it
     // holds was put there by Padmora itself.
     virtual void clearOwnClipboard() = 0;

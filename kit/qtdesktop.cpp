@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRandomGenerator>
@@ -74,6 +75,16 @@ MessageAnswer QtDesktop::message(const QString &text, MessageIcon icon, MessageB
 int QtDesktop::execModal(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+QString QtDesktop::chooseSaveFile(const QString &caption, const QString &proposed, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposed, filter);
+}
+
+QString QtDesktop::chooseOpenFile(const QString &caption, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
 void QtDesktop::clearOwnClipboard()

@@ -10,7 +10,7 @@ class QSettings;
 
 namespace padmora {
 
-// The real desktop: QDesktopServices, QMessageBox, QClipboard, QSettings,
+// The real desktop: QDesktopServices, QMessageBox, QFileDialog, QClipboard, QSettings,
 // the system clock, QRandomGenerator and a per-user lock file.
 class QtDesktop final : public Desktop {
 public:
@@ -18,6 +18,8 @@ public:
     MessageAnswer message(const QString &text, MessageIcon icon, MessageButtons buttons,
                           const QString &title) override;
     int execModal(QDialog &dialog) override;
+    QString chooseSaveFile(const QString &caption, const QString &proposed, const QString &filter) override;
+    QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) override;
     void clearOwnClipboard() override;
     StoredValue readSetting(const QString &section, const QString &key) override;
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;

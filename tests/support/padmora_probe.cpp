@@ -86,6 +86,8 @@ public:
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : answer;
     }
     int execModal(QDialog &) override { return 0; }
+    QString chooseSaveFile(const QString &, const QString &, const QString &) override { return {}; }
+    QString chooseOpenFile(const QString &, const QString &, const QString &) override { return {}; }
     void clearOwnClipboard() override {}
     StoredValue readSetting(const QString &section, const QString &key) override
     {

@@ -41,6 +41,20 @@ int RecordingDesktop::execModal(QDialog &dialog)
     return onModal ? onModal(dialog) : int(QDialog::Accepted);
 }
 
+QString RecordingDesktop::chooseSaveFile(const QString &caption, const QString &proposed, const QString &filter)
+{
+    fileQuestions.append({caption, proposed, filter});
+    log.append(QStringLiteral("save file ") + caption);
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+}
+
+QString RecordingDesktop::chooseOpenFile(const QString &caption, const QString &folder, const QString &filter)
+{
+    fileQuestions.append({caption, folder, filter});
+    log.append(QStringLiteral("open file ") + caption);
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+}
+
 void RecordingDesktop::clearOwnClipboard()
 {
     ++clipboardClears;

@@ -38,6 +38,8 @@ public:
     MessageAnswer message(const QString &text, MessageIcon icon, MessageButtons buttons,
                           const QString &title) override;
     int execModal(QDialog &dialog) override;
+    QString chooseSaveFile(const QString &caption, const QString &proposed, const QString &filter) override;
+    QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) override;
     void clearOwnClipboard() override;
     StoredValue readSetting(const QString &section, const QString &key) override;
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;
@@ -56,6 +58,15 @@ public:
 
     // Answers for Yes/No messages, taken in order; No when none is left.
     QList<MessageAnswer> answers;
+    // File dialogs: what each was asked, and the paths they answer, taken in
+    // order; cancelled (empty) when none is left.
+    struct FileQuestion {
+        QString caption;
+        QString proposed;  // the proposed path, or the folder to open in
+        QString filter;
+    };
+    QList<FileQuestion> fileQuestions;
+    QStringList chosenFiles;
     // Runs on a modal dialog instead of exec (it may look at it or click in it).
     std::function<int(QDialog &)> onModal;
     // Runs when a message is shown (after it is recorded).
