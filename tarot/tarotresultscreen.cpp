@@ -63,6 +63,8 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Chakras tarot report"));
+    // A caret that the arrows move, so that the report is read line by line.
+    m_rtb->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     // The report's own colours are printed on paper, whatever the desktop's colours.
     fixColours(m_rtb, kInk, kPaper);
     placeTwips(m_rtb, 120, kReportTop, kWidth - 420, kReportHeight);

@@ -115,6 +115,12 @@ QStringList unreadable(QWidget *window)
     return poor;
 }
 
+// Each program with the name of its result screen.
+QList<std::pair<const ProgramTraits *, QString>> resultScreens()
+{
+    return {{&chakraTestProgram(), screens::kTestResult}, {&chakrasTarotProgram(), screens::kTarotResult}};
+}
+
 #define EXPECT_EMPTY(list)                                                                                   \
     do {                                                                                                     \
         const QStringList found = (list);                                                                    \
@@ -294,6 +300,35 @@ private slots:
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name),
                  QStringLiteral("Question No. 2 of 8. ") + run.questionOnScreen());
+    }
+
+    void theReportIsReadByLineWordAndCharacter()
+    {
+        for (const auto &[program, result] : resultScreens()) {
+            ReadingDriver run(main.get(), *program);
+            main->openScreen(program->startScreen);
+            QVERIFY(run.run({{0, 1}}));
+            QCOMPARE(focusName(), QStringLiteral("RTB"));
+            QAccessibleInterface *report = accessible(QApplication::focusWidget());
+            QVERIFY(report->state().readOnly);
+            QAccessibleTextInterface *text = report->textInterface();
+            QVERIFY(text);
+            int start = -1, end = -1;
+            QCOMPARE(text->cursorPosition(), 0);  // the caret starts at the top
+            press(Qt::Key_Down);  // to the description under the title
+            const QString line =
+                text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed();
+            QVERIFY2(line.size() > 20 && chakraDescription(0).startsWith(line), qPrintable(line));
+            press(Qt::Key_Right, Qt::ControlModifier);
+            QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::WordBoundary, &start, &end).trimmed(),
+                     QStringLiteral("chakra"));  // "This chakra is..."
+            const int word = text->cursorPosition();
+            press(Qt::Key_Right);
+            QCOMPARE(text->cursorPosition(), word + 1);
+            QCOMPARE(text->textAtOffset(word, QAccessible::CharBoundary, &start, &end), QStringLiteral("c"));
+            main->closeScreen(result);
+            settle();
+        }
     }
 
 };
