@@ -55,6 +55,13 @@ QAccessibleInterface *accessible(QObject *o) { return QAccessible::queryAccessib
 
 QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
+// What a screen reader says of the focused control: its name and description.
+QString heard()
+{
+    QAccessibleInterface *i = accessible(QApplication::focusWidget());
+    return i ? i->text(QAccessible::Name) + QStringLiteral(". ") + i->text(QAccessible::Description) : QString();
+}
+
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
@@ -329,6 +336,19 @@ private slots:
             main->closeScreen(result);
             settle();
         }
+    }
+
+    void theAstrologyReadingIsHeardWhenItComes()
+    {
+        Form *astrology = main->openScreen(screens::kAstrologyMain);
+        child<QLineEdit>(astrology, QStringLiteral("txtName"))->setText(QStringLiteral("Asha"));
+        child<QPushButton>(astrology, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        for (const char *part : {"Sun Sign: Capricorn", "Ruling Planet: Saturn", "Chakra Name: Root Chakra - Muladhara",
+                                 "Color: Red"})
+            QVERIFY2(heard().contains(QString::fromLatin1(part)), qPrintable(heard()));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("cmdBack"));
     }
 
 };
