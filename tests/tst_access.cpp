@@ -351,6 +351,32 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("cmdBack"));
     }
 
+    void dateListsSayTheirValueOnFocusAndChange()
+    {
+        Form *astrology = main->openScreen(screens::kAstrologyMain);
+        QVERIFY(tabTo(QStringLiteral("cboMonth")));
+        // The list is named by its entry, and no caption stands in for it.
+        auto says = [] {
+            QAccessibleInterface *list = accessible(QApplication::focusWidget());
+            return list->relations(QAccessible::Label).isEmpty() ? list->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(says(), QStringLiteral("January"));
+        QAccessibleValueInterface *value = accessible(QApplication::focusWidget())->valueInterface();
+        QVERIFY(value);  // a change of value is what a screen reader announces
+        press(Qt::Key_Down);
+        QCOMPARE(says(), QStringLiteral("February"));
+        QCOMPARE(value->currentValue().toInt(), 2);
+        for (const char *name : {"cboDate", "cboYear"}) {
+            QVERIFY(tabTo(QString::fromLatin1(name)));
+            const QString first = says();
+            const int before = accessible(QApplication::focusWidget())->valueInterface()->currentValue().toInt();
+            press(Qt::Key_Down);
+            QCOMPARE(says(), QString::number(first.toInt() + 1));
+            QCOMPARE(accessible(QApplication::focusWidget())->valueInterface()->currentValue().toInt(), before + 1);
+        }
+        QCOMPARE(child<QComboBox>(astrology, QStringLiteral("cboYear"))->currentText(), QStringLiteral("1901"));
+    }
+
 };
 
 PADMORA_TEST_MAIN(AccessTest)
