@@ -106,20 +106,31 @@ void TarotResultScreen::cmdYogaChakra_Click()
         return;
     }
     // The pages read the slots just filled; the flags go when this screen closes.
-    step([] { openProgramScreen(screens::kTarotPages); });
+    Form *pages = nullptr;
+    step([&] { pages = openProgramScreen(screens::kTarotPages); });
     step([this] { unload(); });
     // The pages are a program screen of their own: the welcome panel that
-    // closing this screen brought back stays away while they are open.
+    // closing this screen brought back stays away while they are open, and
+    // the keyboard is on the pages, not on the program bar the panel took it to.
     step([] { showWelcomePanel(false); });
+    step([&] {
+        if (pages)
+            pages->showWindow();
+    });
 }
 
 void TarotResultScreen::cmdBack_Click()
 {
     if (isUnloaded())
         return;
-    step([] { openProgramScreen(screens::kTarotMain); });
+    Form *start = nullptr;
+    step([&] { start = openProgramScreen(screens::kTarotMain); });
     step([this] { unload(); });
     step([] { showWelcomePanel(false); });
+    step([&] {
+        if (start)
+            start->showWindow();
+    });
 }
 
 void TarotResultScreen::cmdExit_Click()

@@ -377,6 +377,23 @@ private slots:
         QCOMPARE(child<QComboBox>(astrology, QStringLiteral("cboYear"))->currentText(), QStringLiteral("1901"));
     }
 
+    void theCardPagesAndTheStartScreenTakeTheFocusFromTheTarotResult()
+    {
+        ReadingDriver run(main.get(), chakrasTarotProgram());
+        for (const char *button : {"cmdYogaChakra", "cmdBack"}) {
+            main->setWelcomeVisible(false);
+            main->openScreen(screens::kTarotMain);
+            QVERIFY(run.run({{0, 0}}));
+            QVERIFY(tabTo(QString::fromLatin1(button)));
+            press(Qt::Key_Return);
+            const QString opened = button == std::string_view("cmdBack") ? screens::kTarotMain : screens::kTarotPages;
+            QVERIFY(main->screen(opened));
+            QVERIFY2(main->screen(opened)->isAncestorOf(QApplication::focusWidget()), qPrintable(focusName()));
+            QCOMPARE(focusName(), button == std::string_view("cmdBack") ? QStringLiteral("chkChakras(0)")
+                                                                         : QStringLiteral("cmdBk"));
+        }
+    }
+
 };
 
 PADMORA_TEST_MAIN(AccessTest)
