@@ -394,6 +394,28 @@ private slots:
         }
     }
 
+    void tabFromTheLastControlGoesOnToAControl()
+    {
+        TarotCardNeeded().fill(-1);
+        AssignTarotCards();
+        for (const QString &name : {screens::kTestMain, screens::kTestQuestions, screens::kTestResult,
+                                    screens::kTarotResult, screens::kTarotPages, screens::kAstrologyMain}) {
+            main->openScreen(name)->focusFirstControl();
+            QStringList landed;
+            const auto watch = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+                QAccessibleInterface *i = accessible(now);
+                if (!i || qobject_cast<QMdiSubWindow *>(now) || i->role() == QAccessible::Window
+                    || i->text(QAccessible::Name).isEmpty())
+                    landed << (now ? now->objectName() : QStringLiteral("nothing"));
+            });
+            for (int i = 0; i < 30; ++i)
+                press(Qt::Key_Tab);
+            disconnect(watch);
+            QVERIFY2(landed.isEmpty(), qPrintable(name + QStringLiteral(": ") + landed.join(QLatin1Char(' '))));
+            main->closeScreen(name);
+        }
+    }
+
 };
 
 PADMORA_TEST_MAIN(AccessTest)
