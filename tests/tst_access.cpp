@@ -62,6 +62,24 @@ QString heard()
     return i ? i->text(QAccessible::Name) + QStringLiteral(". ") + i->text(QAccessible::Description) : QString();
 }
 
+// What a screen reader's review of the screen reads, as Orca's flat review
+// does: of everything shown, its text, or its name where it has no text.
+QStringList flatReview(QObject *root)
+{
+    QStringList read;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *i) {
+        if (!i || !i->isValid() || i->state().invisible || i->rect().isEmpty())
+            return;
+        const QString text = i->textInterface() ? i->textInterface()->text(0, i->textInterface()->characterCount())
+                                                : QString();
+        read << (text.contains(QRegularExpression(QStringLiteral("\\w"))) ? text : i->text(QAccessible::Name));
+        for (int c = 0; c < i->childCount(); ++c)
+            walk(i->child(c));
+    };
+    walk(accessible(root));
+    return read;
+}
+
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
@@ -416,6 +434,19 @@ private slots:
         }
     }
 
+    void flatReviewReadsEveryChartReading()
+    {
+        for (const auto &[program, result] : resultScreens()) {
+            ReadingDriver run(main.get(), *program);
+            main->openScreen(program->startScreen);
+            QVERIFY(run.run({{0, 0}, {3, 5}}));  // the Root bar is hidden, Heart's shown
+            const QStringList read = flatReview(main->screen(result));
+            for (const char *reading :
+                 {"Root Chakra (Muladhara): 0 of 8, UnderActive", "Heart Chakra (Anahata): 5 of 8, Open"})
+                QVERIFY2(read.contains(QString::fromLatin1(reading)), reading);
+            main->closeScreen(result);
+        }
+    }
 };
 
 PADMORA_TEST_MAIN(AccessTest)
