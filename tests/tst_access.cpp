@@ -9,6 +9,7 @@
 #include "chakras/catalogue.h"
 #include "chakras/program.h"
 #include "outreach/aboutbox.h"
+#include "guidance/tarotpages.h"
 #include "outreach/farewell.h"
 #include "support/readingdriver.h"
 #include "support/session.h"
@@ -276,6 +277,64 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("txtName"));
         press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(focusName(), QStringLiteral("chkChakras(0)"));
+    }
+
+    void enterOnTheNumberPadPressesTheFocusedButton()
+    {
+        QCOMPARE(focusName(), QStringLiteral("cmdSelectOption(0)"));
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        Form *astrology = main->screen(screens::kAstrologyMain);
+        QVERIFY(astrology);
+        child<QLineEdit>(astrology, QStringLiteral("txtName"))->setText(QStringLiteral("Asha"));
+        QVERIFY(tabTo(QStringLiteral("cmdNext")));
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(child<QWidget>(astrology, QStringLiteral("cmdBack"))->isVisible());  // the reading page
+    }
+
+    void holdingReturnDownPressesOnce()
+    {
+        auto holdReturn = [] {
+            for (int i = 0; i < 5; ++i) {  // the first press, then the keyboard's repeats
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), i > 0);
+                QApplication::sendEvent(QApplication::focusWidget(), &down);
+                settle();
+            }
+            QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(QApplication::focusWidget(), &up);
+        };
+        ReadingDriver run(main.get(), chakraTestProgram());
+        Form *questions = run.openAndStart({0});
+        QVERIFY(questions);
+        child<QPushButton>(questions, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
+        holdReturn();
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
+        QCOMPARE(chakraTestSheet().Answers.mid(0, 2), (QStringList{QStringLiteral("Yes"), QString()}));
+        // Where the focus stays on the button: the card pages' Next.
+        TarotCardNeeded().fill(-1);
+        AssignTarotCards();
+        auto *pages = qobject_cast<TarotPagesScreen *>(main->openScreen(screens::kTarotPages));
+        QVERIFY(pages);
+        child<QPushButton>(pages, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
+        holdReturn();
+        QCOMPARE(int(pages->TarotPageIndex()), 1);
+    }
+
+    void f6BackIntoAScreenReturnsToTheControlThatHadTheFocus()
+    {
+        main->setWelcomeVisible(false);
+        Form *start = main->openScreen(screens::kTestMain);
+        child<QWidget>(start, QStringLiteral("chkChakras"), 3)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_F6);
+        QVERIFY(focusName().startsWith(QStringLiteral("cmdSelectOption")));
+        press(Qt::Key_F6);
+        QCOMPARE(focusName(), QStringLiteral("chkChakras(3)"));
+    }
+
+    void theDockedPanelsArePanes()
+    {
+        for (const char *panel : {"Picture6", "Picture1", "picMain", "PicCoBrand"})
+            QVERIFY2(accessible(child<QWidget>(main.get(), QString::fromLatin1(panel)))->role() == QAccessible::Pane,
+                     panel);
     }
 
     void readableOnLightAndDarkDesktops_data()
