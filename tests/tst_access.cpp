@@ -457,17 +457,18 @@ private slots:
     void theCardPagesAndTheStartScreenTakeTheFocusFromTheTarotResult()
     {
         ReadingDriver run(main.get(), chakrasTarotProgram());
-        for (const char *button : {"cmdYogaChakra", "cmdBack"}) {
+        // The button, the screen it opens and that screen's first control.
+        const QStringList ways[2] = {{QStringLiteral("cmdYogaChakra"), screens::kTarotPages, QStringLiteral("cmdBk")},
+                                     {QStringLiteral("cmdBack"), screens::kTarotMain, QStringLiteral("chkChakras(0)")}};
+        for (const QStringList &way : ways) {
             main->setWelcomeVisible(false);
             main->openScreen(screens::kTarotMain);
             QVERIFY(run.run({{0, 0}}));
-            QVERIFY(tabTo(QString::fromLatin1(button)));
+            QVERIFY(tabTo(way[0]));
             press(Qt::Key_Return);
-            const QString opened = button == std::string_view("cmdBack") ? screens::kTarotMain : screens::kTarotPages;
-            QVERIFY(main->screen(opened));
-            QVERIFY2(main->screen(opened)->isAncestorOf(QApplication::focusWidget()), qPrintable(focusName()));
-            QCOMPARE(focusName(), button == std::string_view("cmdBack") ? QStringLiteral("chkChakras(0)")
-                                                                         : QStringLiteral("cmdBk"));
+            QVERIFY(main->screen(way[1]));
+            QVERIFY2(main->screen(way[1])->isAncestorOf(QApplication::focusWidget()), qPrintable(focusName()));
+            QCOMPARE(focusName(), way[2]);
         }
     }
 

@@ -114,7 +114,8 @@ private slots:
         name->setFocus(Qt::TabFocusReason);
         QStringList hidden;
         auto step = [&](Qt::Key key) {
-            QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            const Qt::KeyboardModifiers shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(QApplication::focusWidget(), key, shift);
             settle();
             if (!inView(main.get(), QApplication::focusWidget()))
                 hidden << QApplication::focusWidget()->objectName();
@@ -133,8 +134,8 @@ private slots:
         const auto [first, last] = inkColumns(offer->grab().toImage());
         QVERIFY(first >= 0);
         const int inkRight = offer->mapTo(main.get(), QPoint(int(last / offer->devicePixelRatio()), 0)).x();
-        QVERIFY2(inkRight < exit->mapTo(main.get(), QPoint(0, 0)).x(),
-                 qPrintable(QStringLiteral("ink to %1, Exit from %2").arg(inkRight).arg(exit->mapTo(main.get(), QPoint(0, 0)).x())));
+        const int exitLeft = exit->mapTo(main.get(), QPoint(0, 0)).x();
+        QVERIFY2(inkRight < exitLeft, qPrintable(QStringLiteral("ink to %1, Exit from %2").arg(inkRight).arg(exitLeft)));
     }
 
     void aScreenOpensAtTheTopWhereverTheAreaWasScrolled()
