@@ -113,6 +113,20 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
 
+    // Pressed, the list opens, as a click opens it.
+    QStringList actionNames() const override
+    {
+        return QStringList(showMenuAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        auto *l = qobject_cast<QComboBox *>(object());
+        if (action == showMenuAction() && l)
+            l->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
     QVariant currentValue() const override { return list() ? valueAt(list()->currentIndex()) : 0; }
     void setCurrentValue(const QVariant &value) override
     {

@@ -249,7 +249,8 @@ void AstrologyScreen::cmdNext_Click()
         const ResultTexts texts = resultTexts(sign, planet, *chakra);
         for (int i = 0; i < kResultCount; ++i)
             step([&] { m_lblResult[std::size_t(i)]->setText(texts[std::size_t(i)]); });
-        // What a screen reader says as the reading page takes the focus.
+        // What a screen reader says as the reading page takes the focus: the
+        // sign, the ruling planets, the chakra and its colour.
         step([&] {
             QStringList heard;
             for (const int i : {0, 1, 2, 7})

@@ -440,6 +440,8 @@ private slots:
         QCOMPARE(says(), QStringLiteral("January"));
         QAccessibleValueInterface *value = accessible(QApplication::focusWidget())->valueInterface();
         QVERIFY(value);  // a change of value is what a screen reader announces
+        QVERIFY(accessible(QApplication::focusWidget())->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::showMenuAction()));
         press(Qt::Key_Down);
         QCOMPARE(says(), QStringLiteral("February"));
         QCOMPARE(value->currentValue().toInt(), 2);
