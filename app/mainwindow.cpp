@@ -382,6 +382,9 @@ Form *MainWindow::openScreen(const QString &name, bool show)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setObjectName(name + QStringLiteral("Window"));
     sub->setWindowIcon(windowIcon());
+    // Tab goes from a screen's last control on to the next control, not to
+    // the window frame (which would only hand the focus on again).
+    sub->setFocusPolicy(Qt::ClickFocus);
     sub->resize(twipsToPxX(form->designWidthTwips()), twipsToPxY(form->designHeightTwips()));
     // Screens are placed against the area unscrolled.
     m_mdi->horizontalScrollBar()->setValue(m_mdi->horizontalScrollBar()->minimum());

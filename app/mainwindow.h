@@ -3,8 +3,8 @@
 // frmMDI, the frame of the whole program: banner, program bar, welcome panel,
 // the area in which the program screens open, and the co-branding bar.
 
-#include "kit/programhost.h"
 #include "kit/product.h"
+#include "kit/programhost.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QWidget>
 
 namespace padmora {
@@ -79,6 +80,74 @@ public:
     }
 };
 
+// A drop-down list is named by the entry it shows. A screen reader says the
+// name when the focus comes, and again on every change of the list's value:
+// the number an entry is (a day, a year), or else its place in the list from
+// 1 (a month). The caption beside a list names the whole row, not the list:
+// it would stand in for the entry.
+class AccessibleList : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleList(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    const QComboBox *list() const { return qobject_cast<const QComboBox *>(object()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if ((t == QAccessible::Name || t == QAccessible::Value) && list())
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        found.removeIf([](const auto &r) { return r.second & QAccessible::Label; });
+        return found;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // Pressed, the list opens, as a click opens it.
+    QStringList actionNames() const override
+    {
+        return QStringList(showMenuAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        auto *l = qobject_cast<QComboBox *>(object());
+        if (action == showMenuAction() && l)
+            l->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    QVariant currentValue() const override { return list() ? valueAt(list()->currentIndex()) : 0; }
+    void setCurrentValue(const QVariant &value) override
+    {
+        auto *l = qobject_cast<QComboBox *>(object());
+        for (int i = 0; l && i < l->count(); ++i)
+            if (valueAt(i) == value.toInt())
+                l->setCurrentIndex(i);
+    }
+    QVariant maximumValue() const override { return list() ? valueAt(list()->count() - 1) : 0; }
+    QVariant minimumValue() const override { return list() ? valueAt(0) : 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    int valueAt(int index) const
+    {
+        bool number = false;
+        const int n = list()->itemText(index).toInt(&number);
+        return number ? n : index + 1;
+    }
+};
+
 QAccessibleInterface *padmoraAccessible(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -90,6 +159,8 @@ QAccessibleInterface *padmoraAccessible(const QString &className, QObject *objec
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("padmora::PicturePanel"))
         return new AccessiblePanel(widget);
+    if (className == QLatin1String("QComboBox"))
+        return new AccessibleList(static_cast<QComboBox *>(widget));
     return nullptr;
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Padmora for everyone: a name for every control and picture a screen reader
-// reaches, a chakra test taken with the keyboard alone, and every text in a
-// colour of Padmora's own readable (4.5 : 1) on light and dark desktops.
+// reaches, what it hears as the focus moves and the screens change, a chakra
+// test taken with the keyboard alone, and every text in a colour of
+// Padmora's own readable (4.5 : 1) on light and dark desktops.
 
+#include "chakras/catalogue.h"
 #include "chakras/screens/program.h"
+#include "guidance/screens/tarotpages.h"
 #include "kit/form.h"
 #include "kit/screennames.h"
 #include "outreach/aboutbox.h"
@@ -15,9 +18,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QStyle>
 #include <QTextBrowser>
@@ -50,6 +56,31 @@ QStringList nameless(QObject *root)
 QAccessibleInterface *accessible(QObject *o) { return QAccessible::queryAccessibleInterface(o); }
 
 QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+// What a screen reader says of the focused control: its name and description.
+QString heard()
+{
+    QAccessibleInterface *i = accessible(QApplication::focusWidget());
+    return i ? i->text(QAccessible::Name) + QStringLiteral(". ") + i->text(QAccessible::Description) : QString();
+}
+
+// What a screen reader's review of the screen reads, as Orca's flat review
+// does: of everything shown, its text, or its name where it has no text.
+QStringList flatReview(QObject *root)
+{
+    QStringList read;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *i) {
+        if (!i || !i->isValid() || i->state().invisible || i->rect().isEmpty())
+            return;
+        const QString text = i->textInterface() ? i->textInterface()->text(0, i->textInterface()->characterCount())
+                                                : QString();
+        read << (text.contains(QRegularExpression(QStringLiteral("\\w"))) ? text : i->text(QAccessible::Name));
+        for (int c = 0; c < i->childCount(); ++c)
+            walk(i->child(c));
+    };
+    walk(accessible(root));
+    return read;
+}
 
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -109,6 +140,12 @@ QStringList unreadable(QWidget *window)
     }
     poor.removeDuplicates();
     return poor;
+}
+
+// Each program with the name of its result screen.
+QList<std::pair<const ProgramTraits *, QString>> resultScreens()
+{
+    return {{&chakraTestProgram(), screens::kTestResult}, {&chakrasTarotProgram(), screens::kTarotResult}};
 }
 
 #define EXPECT_EMPTY(list)                                                                                   \
@@ -214,9 +251,8 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(focusName(), QStringLiteral("optAnswer(0)"));
         for (int page = 0; page < 8; ++page) {
-            if (page == 1 || page == 3)  // from Next, back to the selected answer, then one to the right
-                press(Qt::Key_Backtab, Qt::ShiftModifier), press(Qt::Key_Backtab, Qt::ShiftModifier),
-                    press(Qt::Key_Right);
+            if (page == 1 || page == 3)  // Next left the focus on the selected answer: one to the right
+                press(Qt::Key_Right);
             QVERIFY(tabTo(QStringLiteral("cmdNext")));
             press(Qt::Key_Return);
         }
@@ -242,6 +278,64 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("txtName"));
         press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(focusName(), QStringLiteral("chkChakras(0)"));
+    }
+
+    void enterOnTheNumberPadPressesTheFocusedButton()
+    {
+        QCOMPARE(focusName(), QStringLiteral("cmdSelectOption(0)"));
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        Form *astrology = main->screen(screens::kAstrologyMain);
+        QVERIFY(astrology);
+        child<QLineEdit>(astrology, QStringLiteral("txtName"))->setText(QStringLiteral("Asha"));
+        QVERIFY(tabTo(QStringLiteral("cmdNext")));
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(child<QWidget>(astrology, QStringLiteral("cmdBack"))->isVisible());  // the reading page
+    }
+
+    void holdingReturnDownPressesOnce()
+    {
+        auto holdReturn = [] {
+            for (int i = 0; i < 5; ++i) {  // the first press, then the keyboard's repeats
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), i > 0);
+                QApplication::sendEvent(QApplication::focusWidget(), &down);
+                settle();
+            }
+            QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(QApplication::focusWidget(), &up);
+        };
+        ReadingDriver run(main.get(), chakraTestProgram());
+        Form *questions = run.openAndStart({0});
+        QVERIFY(questions);
+        child<QPushButton>(questions, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
+        holdReturn();
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
+        QCOMPARE(chakraTestSheet().Answers.mid(0, 2), (QStringList{QStringLiteral("Yes"), QString()}));
+        // Where the focus stays on the button: the card pages' Next.
+        TarotCardNeeded().fill(-1);
+        AssignTarotCards();
+        auto *pages = qobject_cast<TarotPagesScreen *>(main->openScreen(screens::kTarotPages));
+        QVERIFY(pages);
+        child<QPushButton>(pages, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
+        holdReturn();
+        QCOMPARE(int(pages->TarotPageIndex()), 1);
+    }
+
+    void f6BackIntoAScreenReturnsToTheControlThatHadTheFocus()
+    {
+        main->setWelcomeVisible(false);
+        Form *start = main->openScreen(screens::kTestMain);
+        child<QWidget>(start, QStringLiteral("chkChakras"), 3)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_F6);
+        QVERIFY(focusName().startsWith(QStringLiteral("cmdSelectOption")));
+        press(Qt::Key_F6);
+        QCOMPARE(focusName(), QStringLiteral("chkChakras(3)"));
+    }
+
+    void theDockedPanelsArePanes()
+    {
+        for (const char *panel : {"Picture6", "Picture1", "picMain", "PicCoBrand"})
+            QVERIFY2(accessible(child<QWidget>(main.get(), QString::fromLatin1(panel)))->role() == QAccessible::Pane,
+                     panel);
     }
 
     void readableOnLightAndDarkDesktops_data()
@@ -272,6 +366,149 @@ private slots:
         AboutBox about;
         about.show();
         EXPECT_EMPTY(unreadable(&about));
+    }
+
+    // --- what a screen reader hears ---------------------------------------
+
+    void nextSaysTheNewPage()
+    {
+        ReadingDriver run(main.get(), chakraTestProgram());
+        Form *questions = run.openAndStart({0});
+        QVERIFY(questions);
+        run.choose(1);
+        child<QPushButton>(questions, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        // The focus is on the answer kept from the page before, in a group
+        // named by the new page's caption and question.
+        QCOMPARE(focusName(), QStringLiteral("optAnswer(1)"));
+        QAccessibleInterface *group = accessible(QApplication::focusWidget())->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name),
+                 QStringLiteral("Question No. 2 of 8. ") + run.questionOnScreen());
+    }
+
+    void theReportIsReadByLineWordAndCharacter()
+    {
+        for (const auto &[program, result] : resultScreens()) {
+            ReadingDriver run(main.get(), *program);
+            main->openScreen(program->startScreen);
+            QVERIFY(run.run({{0, 1}}));
+            QCOMPARE(focusName(), QStringLiteral("RTB"));
+            QAccessibleInterface *report = accessible(QApplication::focusWidget());
+            QVERIFY(report->state().readOnly);
+            QAccessibleTextInterface *text = report->textInterface();
+            QVERIFY(text);
+            int start = -1, end = -1;
+            QCOMPARE(text->cursorPosition(), 0);  // the caret starts at the top
+            press(Qt::Key_Down);  // to the description under the title
+            const QString line =
+                text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed();
+            QVERIFY2(line.size() > 20 && chakraDescription(0).startsWith(line), qPrintable(line));
+            press(Qt::Key_Right, Qt::ControlModifier);
+            QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::WordBoundary, &start, &end).trimmed(),
+                     QStringLiteral("chakra"));  // "This chakra is..."
+            const int word = text->cursorPosition();
+            press(Qt::Key_Right);
+            QCOMPARE(text->cursorPosition(), word + 1);
+            QCOMPARE(text->textAtOffset(word, QAccessible::CharBoundary, &start, &end), QStringLiteral("c"));
+            main->closeScreen(result);
+            settle();
+        }
+    }
+
+    void theAstrologyReadingIsHeardWhenItComes()
+    {
+        Form *astrology = main->openScreen(screens::kAstrologyMain);
+        child<QLineEdit>(astrology, QStringLiteral("txtName"))->setText(QStringLiteral("Asha"));
+        child<QPushButton>(astrology, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        for (const char *part : {"Sun Sign: Capricorn", "Ruling Planet: Saturn", "Chakra Name: Root Chakra - Muladhara",
+                                 "Color: Red"})
+            QVERIFY2(heard().contains(QString::fromLatin1(part)), qPrintable(heard()));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("cmdBack"));
+    }
+
+    void dateListsSayTheirValueOnFocusAndChange()
+    {
+        Form *astrology = main->openScreen(screens::kAstrologyMain);
+        QVERIFY(tabTo(QStringLiteral("cboMonth")));
+        // The list is named by its entry, and no caption stands in for it.
+        auto says = [] {
+            QAccessibleInterface *list = accessible(QApplication::focusWidget());
+            return list->relations(QAccessible::Label).isEmpty() ? list->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(says(), QStringLiteral("January"));
+        QAccessibleValueInterface *value = accessible(QApplication::focusWidget())->valueInterface();
+        QVERIFY(value);  // a change of value is what a screen reader announces
+        QVERIFY(accessible(QApplication::focusWidget())->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::showMenuAction()));
+        press(Qt::Key_Down);
+        QCOMPARE(says(), QStringLiteral("February"));
+        QCOMPARE(value->currentValue().toInt(), 2);
+        for (const char *name : {"cboDate", "cboYear"}) {
+            QVERIFY(tabTo(QString::fromLatin1(name)));
+            const QString first = says();
+            const int before = accessible(QApplication::focusWidget())->valueInterface()->currentValue().toInt();
+            press(Qt::Key_Down);
+            QCOMPARE(says(), QString::number(first.toInt() + 1));
+            QCOMPARE(accessible(QApplication::focusWidget())->valueInterface()->currentValue().toInt(), before + 1);
+        }
+        QCOMPARE(child<QComboBox>(astrology, QStringLiteral("cboYear"))->currentText(), QStringLiteral("1901"));
+    }
+
+    void theCardPagesAndTheStartScreenTakeTheFocusFromTheTarotResult()
+    {
+        ReadingDriver run(main.get(), chakrasTarotProgram());
+        // The button, the screen it opens and that screen's first control.
+        const QStringList ways[2] = {{QStringLiteral("cmdYogaChakra"), screens::kTarotPages, QStringLiteral("cmdBk")},
+                                     {QStringLiteral("cmdBack"), screens::kTarotMain, QStringLiteral("chkChakras(0)")}};
+        for (const QStringList &way : ways) {
+            main->setWelcomeVisible(false);
+            main->openScreen(screens::kTarotMain);
+            QVERIFY(run.run({{0, 0}}));
+            QVERIFY(tabTo(way[0]));
+            press(Qt::Key_Return);
+            QVERIFY(main->screen(way[1]));
+            QVERIFY2(main->screen(way[1])->isAncestorOf(QApplication::focusWidget()), qPrintable(focusName()));
+            QCOMPARE(focusName(), way[2]);
+        }
+    }
+
+    void tabFromTheLastControlGoesOnToAControl()
+    {
+        TarotCardNeeded().fill(-1);
+        AssignTarotCards();
+        for (const QString &name : {screens::kTestMain, screens::kTestQuestions, screens::kTestResult,
+                                    screens::kTarotResult, screens::kTarotPages, screens::kAstrologyMain}) {
+            main->openScreen(name)->focusFirstControl();
+            QStringList landed;
+            const auto watch = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+                QAccessibleInterface *i = accessible(now);
+                if (!i || qobject_cast<QMdiSubWindow *>(now) || i->role() == QAccessible::Window
+                    || i->text(QAccessible::Name).isEmpty())
+                    landed << (now ? now->objectName() : QStringLiteral("nothing"));
+            });
+            for (int i = 0; i < 30; ++i)
+                press(Qt::Key_Tab);
+            disconnect(watch);
+            QVERIFY2(landed.isEmpty(), qPrintable(name + QStringLiteral(": ") + landed.join(QLatin1Char(' '))));
+            main->closeScreen(name);
+        }
+    }
+
+    void flatReviewReadsEveryChartReading()
+    {
+        for (const auto &[program, result] : resultScreens()) {
+            ReadingDriver run(main.get(), *program);
+            main->openScreen(program->startScreen);
+            QVERIFY(run.run({{0, 0}, {3, 5}}));  // the Root bar is hidden, Heart's shown
+            const QStringList read = flatReview(main->screen(result));
+            for (const char *reading :
+                 {"Root Chakra (Muladhara): 0 of 8, UnderActive", "Heart Chakra (Anahata): 5 of 8, Open"})
+                QVERIFY2(read.contains(QString::fromLatin1(reading)), reading);
+            main->closeScreen(result);
+        }
     }
 };
 

@@ -2,7 +2,8 @@
 // Padmora on screens of every size (CTest runs this program on several, see
 // tests/CMakeLists.txt): the main window fits with its bottom bar in view, and
 // every button of every screen can be brought into view and clicked, the
-// work area scrolling where a screen is larger than it.
+// work area scrolling where a screen is larger than it, up as well as down,
+// and the bottom bar's offer stays clear of its Exit button.
 
 #include "kit/form.h"
 #include "kit/screennames.h"
@@ -10,6 +11,7 @@
 #include "support/session.h"
 #include "tarot/tarotcards.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -103,6 +105,37 @@ private slots:
                 open->unload();
             settle();
         }
+    }
+
+    void tabAndShiftTabKeepTheFocusedControlInView()
+    {
+        Form *astrology = openFresh(screens::kAstrologyMain, false);
+        QWidget *name = child<QWidget>(astrology, QStringLiteral("txtName"));
+        name->setFocus(Qt::TabFocusReason);
+        QStringList hidden;
+        auto step = [&](Qt::Key key) {
+            const Qt::KeyboardModifiers shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(QApplication::focusWidget(), key, shift);
+            settle();
+            if (!inView(main.get(), QApplication::focusWidget()))
+                hidden << QApplication::focusWidget()->objectName();
+        };
+        while (QApplication::focusWidget()->objectName() != QStringLiteral("lblFullBrand") && hidden.size() < 20)
+            step(Qt::Key_Tab);  // down to the last link
+        while (QApplication::focusWidget() != name && hidden.size() < 20)
+            step(Qt::Key_Backtab);  // and back up to the name
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QLatin1Char(' '))));
+    }
+
+    void theOfferIsNotPaintedUnderTheExitButton()
+    {
+        auto *offer = child<QWidget>(main.get(), QStringLiteral("Label7"));
+        auto *exit = child<QWidget>(main.get(), QStringLiteral("cmdMdiExit"));
+        const auto [first, last] = inkColumns(offer->grab().toImage());
+        QVERIFY(first >= 0);
+        const int inkRight = offer->mapTo(main.get(), QPoint(int(last / offer->devicePixelRatio()), 0)).x();
+        const int exitLeft = exit->mapTo(main.get(), QPoint(0, 0)).x();
+        QVERIFY2(inkRight < exitLeft, qPrintable(QStringLiteral("ink to %1, Exit from %2").arg(inkRight).arg(exitLeft)));
     }
 
     void aScreenOpensAtTheTopWhereverTheAreaWasScrolled()

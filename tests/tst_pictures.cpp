@@ -2,8 +2,10 @@
 // Pictures on screen: what a picture view shows is the drawing rendered at
 // the view's size in device pixels (crisp at any scale: this program runs
 // again at twice the scale), rendered once per size, and a missing or broken
-// picture is an empty area of the view's size. The style's own icons are
-// the platform style's, read when first painted.
+// picture is an empty area of the view's size. On two screens of different
+// scales each window's pictures are rendered for its own screen (a run on
+// such a pair shows it). The style's own icons are the platform style's,
+// read when first painted.
 
 #include "kit/pictures.h"
 #include "kit/style.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QTemporaryFile>
@@ -124,6 +127,45 @@ private slots:
         showPicture(view, other);
         QCOMPARE(shownPicture(view), other);
         QCOMPARE(differing(seen(*view), drawn(other, *view)), 0);
+    }
+
+    void eachScreenHasItsPicturesRenderedForItsScale()
+    {
+        if (!qEnvironmentVariableIsSet("PADMORA_TWO_SCALES"))
+            QSKIP("the run on two screens at 100 % and 200 % shows this");
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QCOMPARE(screens.size(), 2);
+        QCOMPARE(screens[0]->devicePixelRatio(), 1.0);
+        QCOMPARE(screens[1]->devicePixelRatio(), 2.0);
+        // One window on each screen, each with the card at 90 x 135 and at 180 x 270.
+        std::unique_ptr<QWidget> windows[2];
+        PictureView *views[2][2];
+        for (int s = 0; s < 2; ++s) {
+            windows[s] = plainWindow();
+            windows[s]->resize(300, 300);
+            windows[s]->move(screens[s]->geometry().topLeft() + QPoint(20, 20));
+            for (int big = 0; big < 2; ++big) {
+                views[s][big] = new PictureView(kCard, windows[s].get());
+                views[s][big]->setGeometry(10 + 100 * big, 10, 90 * (big + 1), 135 * (big + 1));
+            }
+            windows[s]->show();
+            QVERIFY(QTest::qWaitForWindowExposed(windows[s].get()));
+            QCOMPARE(windows[s]->screen(), screens[s]);
+        }
+        for (int s = 0; s < 2; ++s)
+            for (PictureView *view : views[s]) {
+                const qreal ratio = s + 1.0;
+                QCOMPARE(view->devicePixelRatio(), ratio);
+                QCOMPARE(view->pixmap().size(), view->size() * ratio);
+                // The big card at 100 % has the pixels of the small one at 200 %, shared, but at its own ratio.
+                QCOMPARE(view->pixmap().devicePixelRatio(), ratio);
+                QCOMPARE(differing(seen(*view), drawn(kCard, *view)), 0);
+            }
+        // Moved to the other screen, a window's pictures are rendered for that one.
+        windows[0]->move(screens[1]->geometry().topLeft() + QPoint(400, 20));
+        QTRY_COMPARE_WITH_TIMEOUT(views[0][0]->devicePixelRatio(), 2.0, kPatience);
+        QCOMPARE(views[0][0]->pixmap().size(), QSize(180, 270));
+        QCOMPARE(differing(seen(*views[0][0]), drawn(kCard, *views[0][0])), 0);
     }
 
     void aMissingOrBrokenPictureIsAnEmptyAreaOfItsSize()

@@ -18,6 +18,7 @@
 #include "tarot/screens/tarotresultscreen.h"
 #include "tarot/tarotcards.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -244,6 +245,10 @@ private slots:
             pictures << shown().picture;
             QCOMPARE(shown().chakra, chakraTitle(tarotSlotChakra(k)));
             QCOMPARE(int(p->TarotPageIndex()), k);
+            // A screen reader names the picture by the card it shows.
+            QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>(p, QStringLiteral("picYoga")))
+                         ->text(QAccessible::Name),
+                     QString::fromLatin1(kCardNames[k]));
             if (k < 8)
                 next();
         }

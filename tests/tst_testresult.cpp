@@ -557,6 +557,27 @@ private slots:
         QCOMPARE(fake->opened.size(), 1);
     }
 
+    void theLinkCoversTheAddressToItsLastCharacterAndNoFurther()
+    {
+        TestResultScreen *screen = runTest({0}, {3});
+        QTextBrowser *view = screen->RTB();
+        QTextCursor end(view->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QStringLiteral("Read www.padmora.example/chakras, then rest."));
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        // The middle of a character, between the caret before it and after it.
+        auto middleOf = [&](int position) {
+            return (pointOf(view, position) + pointOf(view, position + 1)) / 2 - QPoint(3, 0);
+        };
+        const int last = int(view->toPlainText().indexOf(QStringLiteral("chakras,"))) + 6;
+        QCOMPARE(view->toPlainText().at(last), QLatin1Char('s'));
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, middleOf(last));
+        QCOMPARE(fake->opened, QList<QUrl>{QUrl(QStringLiteral("https://www.padmora.example/chakras"))});
+        QVERIFY(view->anchorAt(middleOf(last + 1)).isEmpty());  // the comma
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, middleOf(last + 1));
+        QCOMPARE(fake->opened.size(), 1);
+    }
+
     void aLinkToALocalFileIsNeverOpened()
     {
         TestResultScreen *screen = runTest({0}, {3});

@@ -108,6 +108,8 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
         placeTwips(page, kPageLeft, kPageTop, kPageWidth, kPageHeight);
         m_fraStep[std::size_t(i)] = page;
     }
+    // The reading page can hold the focus, for the reading to be heard; Tab passes it by.
+    m_fraStep[1]->setFocusPolicy(Qt::ClickFocus);
 
     // The details page.
     QGroupBox *details = m_fraStep[0];
@@ -247,9 +249,19 @@ void AstrologyScreen::cmdNext_Click()
         const ResultTexts texts = resultTexts(sign, planet, *chakra);
         for (int i = 0; i < kResultCount; ++i)
             step([&] { m_lblResult[std::size_t(i)]->setText(texts[std::size_t(i)]); });
+        // What a screen reader says as the reading page takes the focus: the
+        // sign, the ruling planets, the chakra and its colour.
+        step([&] {
+            QStringList heard;
+            for (const int i : {0, 1, 2, 7})
+                heard << kResultCaptions[std::size_t(i)] + QStringLiteral(": ") + texts[std::size_t(i)];
+            m_fraStep[1]->setAccessibleDescription(heard.join(QStringLiteral(". ")));
+        });
         step([&] { showChakraPicture(index); });
     }
     step([&] { showStep(1); });
+    // The reading is heard: the page itself takes the focus (Tab goes on to Back).
+    step([&] { m_fraStep[1]->setFocus(Qt::OtherFocusReason); });
 }
 
 void AstrologyScreen::cmdBack_Click()

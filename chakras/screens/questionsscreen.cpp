@@ -9,6 +9,7 @@
 #include "kit/twips.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -48,12 +49,18 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     m_txtQuestions->setAccessibleName(QStringLiteral("Question"));
     placeTwips(m_txtQuestions, 360, 540, kWidth - 900, 900);
 
+    // The answers are one group, named by the page's caption and question,
+    // so that a screen reader says the page when the focus comes to them.
+    m_fraAnswers = new QGroupBox(area);
+    m_fraAnswers->setObjectName(QStringLiteral("fraAnswers"));
+    m_fraAnswers->setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
+    placeTwips(m_fraAnswers, 480, 1560, 5700, 420);
     auto *group = new QButtonGroup(this);
     const QString captions[3] = {kYes, kNo, kNotSure};
     for (int i = 0; i < 3; ++i) {
-        auto *option = new QRadioButton(captions[i], area);
+        auto *option = new QRadioButton(captions[i], m_fraAnswers);
         setArrayName(option, QStringLiteral("optAnswer"), i);
-        placeTwips(option, 600 + i * 1800, 1620, 1500, 300);
+        placeTwips(option, 120 + i * 1800, 60, 1500, 300);
         group->addButton(option, i);
         m_optAnswer[std::size_t(i)] = option;
     }
@@ -125,11 +132,18 @@ void QuestionsScreen::showQuestion(int position)
     m_txtQuestions->setPlainText(text);
     // A screen reader names the view by the question it shows.
     m_txtQuestions->setAccessibleName(text);
+    nameAnswers();
+}
+
+void QuestionsScreen::nameAnswers()
+{
+    m_fraAnswers->setAccessibleName(m_lblQNo->text() + QStringLiteral(". ") + m_txtQuestions->toPlainText());
 }
 
 void QuestionsScreen::setCaption(int number)
 {
     m_lblQNo->setText(QStringLiteral("Question No. %1 of %2").arg(number).arg(m_program.sheet().askedCount()));
+    nameAnswers();
 }
 
 void QuestionsScreen::cmdNext_Click()
@@ -146,6 +160,8 @@ void QuestionsScreen::cmdNext_Click()
         setCaption(k + 1);
         showQuestion(k);
         m_questionCounter = qint16(k + 1);
+        // The new page is heard: the focus goes to its selected answer.
+        step([this] { firstControl()->setFocus(Qt::OtherFocusReason); });
     } else if (k == n && n > 0) {
         sheet.Answers[n - 1] = selection();
         // The last answer is in: hand over to the result, then leave without

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
@@ -37,10 +38,13 @@ private:
     void select(const QString &answer);
     void showQuestion(int position);
     void setCaption(int number);
+    // Names the group of answers by the page's caption and question.
+    void nameAnswers();
 
     const ProgramTraits &m_program;
     QLabel *m_lblQNo = nullptr;
     QPlainTextEdit *m_txtQuestions = nullptr;
+    QGroupBox *m_fraAnswers = nullptr;
     std::array<QRadioButton *, 3> m_optAnswer{};
     qint16 m_questionCounter = 0;
     bool m_finishing = false;

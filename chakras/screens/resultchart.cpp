@@ -77,6 +77,14 @@ QColor barColour(int chakra)
 ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
 {
     for (int i = 0; i < kChakraCount; ++i) {
+        // Where the bar stands at its full height, behind it: holds the
+        // reading while the bar is hidden, so that a screen reader's review
+        // of the screen still finds it there.
+        auto *place = new QLabel(parent);
+        setArrayName(place, QStringLiteral("lblPlace"), i);
+        placeTwips(place, barLeft(i), design.barsTop, kBarWidth, kBarFullHeight);
+        m_places[std::size_t(i)] = place;
+
         auto *bar = new QLabel(parent);
         setArrayName(bar, QStringLiteral("lblCurve"), i);
         bar->setAutoFillBackground(true);
@@ -130,6 +138,10 @@ void ResultChart::showScores(const AnswerSheet &sheet, const ChakraScores &score
         axis->setAccessibleDescription(reading);
         axis->setToolTip(reading);
         const BarGeometry g = barGeometry(scores[std::size_t(i)], bottom);
+        QLabel *place = m_places[std::size_t(i)];
+        placeTwips(place, barLeft(i), bottom - kBarFullHeight, kBarWidth, kBarFullHeight);
+        place->setAccessibleName(g.visible ? QString() : reading);
+        place->setToolTip(g.visible ? QString() : reading);
         if (!g.visible)
             continue;  // a score of 0 leaves the bar hidden
         placeTwips(bar, barLeft(i), g.top, kBarWidth, g.height);

@@ -47,13 +47,15 @@ public:
 
     // Shows a bar per scored chakra, growing upward from the given bottom
     // edge, and tells every bar and axis label what it stands for: a hidden
-    // bar's chakra is still read out by its axis label.
+    // bar's chakra is still read out by its axis label, and by the empty
+    // place where its bar would stand.
     void showScores(const AnswerSheet &sheet, const ChakraScores &scores, double bottom);
 
     QLabel *bar(int chakra) const { return m_bars[std::size_t(chakra)]; }
     QLabel *axisLabel(int chakra) const { return m_axis[std::size_t(chakra)]; }
 
 private:
+    std::array<QLabel *, kChakraCount> m_places{};
     std::array<QLabel *, kChakraCount> m_bars{};
     std::array<QLabel *, kChakraCount> m_axis{};
 };

@@ -53,6 +53,8 @@ TestResultScreen::TestResultScreen(QWidget *parent)
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Chakra test report"));
+    // A caret that the arrows move, so that the report is read line by line.
+    m_rtb->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     // The report's own colours are printed on paper, whatever the desktop's colours.
     fixColours(m_rtb, kInk, kPaper);
     placeTwips(m_rtb, 120, 3360, kWidenedWidth - 420, 4380);
@@ -93,6 +95,8 @@ void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestRes
     step([&] {
         writeIntoView(screen->RTB(), [&](QTextDocument *report) { AppendChakraReport(report, sheet, scores); });
     });
+    // The reader starts at the report's top, not where writing left the caret.
+    step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });
     step([&] { screen->setWindowWidthTwips(kWidenedWidth); });
 }
 

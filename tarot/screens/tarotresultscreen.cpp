@@ -63,6 +63,8 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
     m_rtb = new QTextBrowser(area);
     m_rtb->setObjectName(QStringLiteral("RTB"));
     m_rtb->setAccessibleName(QStringLiteral("Chakras tarot report"));
+    // A caret that the arrows move, so that the report is read line by line.
+    m_rtb->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     // The report's own colours are printed on paper, whatever the desktop's colours.
     fixColours(m_rtb, kInk, kPaper);
     placeTwips(m_rtb, 120, kReportTop, kWidth - 420, kReportHeight);
@@ -104,20 +106,31 @@ void TarotResultScreen::cmdYogaChakra_Click()
         return;
     }
     // The pages read the slots just filled; the flags go when this screen closes.
-    step([] { openProgramScreen(screens::kTarotPages); });
+    Form *pages = nullptr;
+    step([&] { pages = openProgramScreen(screens::kTarotPages); });
     step([this] { unload(); });
     // The pages are a program screen of their own: the welcome panel that
-    // closing this screen brought back stays away while they are open.
+    // closing this screen brought back stays away while they are open, and
+    // the keyboard is on the pages, not on the program bar the panel took it to.
     step([] { showWelcomePanel(false); });
+    step([&] {
+        if (pages)
+            pages->showWindow();
+    });
 }
 
 void TarotResultScreen::cmdBack_Click()
 {
     if (isUnloaded())
         return;
-    step([] { openProgramScreen(screens::kTarotMain); });
+    Form *start = nullptr;
+    step([&] { start = openProgramScreen(screens::kTarotMain); });
     step([this] { unload(); });
     step([] { showWelcomePanel(false); });
+    step([&] {
+        if (start)
+            start->showWindow();
+    });
 }
 
 void TarotResultScreen::cmdExit_Click()
