@@ -3,6 +3,7 @@
 # make check  installs what is missing, builds and runs every test headless,
 #             then again under AddressSanitizer and UBSan
 # make screenshot  renders the main window into docs/main-window.png
+# make printed-page  renders page 1 of a printed chakra test into docs/printed-page.png
 # make package  builds the Debian package padmora_VERSION_ARCH.deb in the
 #               build folder and checks it with lintian
 # make bench  times Padmora's start against a bare Qt window, and its
@@ -16,7 +17,7 @@ RUNS       ?= 15
 SCALE      ?=
 BENCH_ARGS  = --runs $(RUNS) $(if $(SCALE),--scale $(SCALE))
 
-.PHONY: all setup build run check test test-asan screenshot package-setup package bench clean
+.PHONY: all setup build run check test test-asan screenshot printed-page package-setup package bench clean
 
 all: build
 
@@ -47,6 +48,14 @@ check: test test-asan
 
 screenshot: build
 	scripts/screenshot.sh $(BUILD)/padmora docs/main-window.png
+
+# The printing test keeps the PDF of its whole chakra test where told.
+printed-page: build
+	rm -f $(BUILD)/printed-page.pdf
+	PADMORA_KEEP_PDF=$(abspath $(BUILD))/printed-page.pdf HOME=$(abspath $(BUILD))/home-printed-page \
+	  QT_QPA_PLATFORM=offscreen:configfile=$(abspath tests/offscreen-1280x1024.json) \
+	  $(BUILD)/tests/tst_printing aWholeTestPrintsInOrderOnA4 >/dev/null
+	pdftoppm -png -r 90 -f 1 -l 1 -singlefile $(BUILD)/printed-page.pdf docs/printed-page
 
 # Packaging needs a few tools more than building does.
 package-setup:

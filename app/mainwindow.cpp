@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/leaving.h"
+#include "app/printmenu.h"
 #include "app/screenregistry.h"
 #include "kit/colours.h"
 #include "kit/controlnames.h"
@@ -10,6 +11,7 @@
 #include "kit/links.h"
 #include "kit/picturepanel.h"
 #include "kit/pictures.h"
+#include "kit/programnames.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
@@ -69,8 +71,7 @@ const QString &programScreen(int index)
     return names[index];
 }
 
-const QString kProgramCaptions[3] = {QStringLiteral("Vovuvev Avoverazi"), QStringLiteral("Zazeder Izorudav"),
-                                     QStringLiteral("Dovazov Urera")};
+const QString kProgramCaptions[3] = {kAstrologyProgramName, kTestProgramName, kTarotProgramName};
 
 const QString kProgramPictures[3] = {QStringLiteral(":/brand/bar-astrology.svg"),
                                      QStringLiteral(":/brand/bar-test.svg"),
@@ -139,8 +140,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Menu bar: File, Help, and the business offer.
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    QAction *exit = addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    connect(exit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mkmoney"));
 
     auto *central = new QWidget(this);
@@ -219,6 +220,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_mdi->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_mdi->setMinimumHeight(1);
     column->addWidget(m_mdi, 1);
+    // Printing and PDF act on the active screen, above Exit.
+    new PrintMenu(file, exit, m_mdi, this);
 
     // Co-branding bar with the exit button and the full-branding offer.
     auto *coBrand = new PicturePanel(QStringLiteral("PicCoBrand"), QStringLiteral(":/brand/cobrand.svg"), central);

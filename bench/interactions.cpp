@@ -25,14 +25,17 @@
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include <cstdlib>
@@ -53,6 +56,9 @@ constexpr double kFrame = 16;
 constexpr double kTarotTarget = 8;
 constexpr double kReportRatioTarget = 10;
 constexpr int kReportCopies = 8;
+// Printing: the PDF of the whole test, and the print preview coming up.
+constexpr double kSavePdfTarget = 300;
+constexpr double kPreviewTarget = 500;
 
 // Delivers what an interaction left posted (layout requests, update requests),
 // so that the window paints and flushes what changed.
@@ -99,12 +105,15 @@ int answerFor(int question)
 
 class Interactions {
 public:
-    Interactions(MainWindow &main, int runs) : m_main(main), m_runs(runs) {}
+    Interactions(MainWindow &main, RecordingDesktop &desktop, int runs) : m_main(main), m_desktop(desktop), m_runs(runs)
+    {
+    }
 
     void run()
     {
         selector();
         chakraTest();
+        printing();
         astrology();
         tarot();
         reportWriting();
@@ -181,6 +190,33 @@ private:
         report("test_start_all_seven", start, kFrame);
         report("test_next", next, kFrame);
         report("test_last_next_report", last, kFrame);
+    }
+
+    // On the result screen of the last test (all 56 questions): Save as PDF
+    // from the press until the file is written, and the print preview from
+    // the press until it has painted its first page.
+    void printing()
+    {
+        if (!m_main.screen(screens::kTestResult))
+            return;
+        QTemporaryDir folder;
+        QAction *savePdf = child<QAction>(&m_main, QStringLiteral("mnuSavePdf"));
+        QAction *preview = child<QAction>(&m_main, QStringLiteral("mnuPrintPreview"));
+        std::vector<double> saving, previewing;
+        for (int r = 0; r < m_runs; ++r) {
+            m_desktop.chosenFiles << folder.filePath(QStringLiteral("test %1.pdf").arg(r));
+            saving.push_back(timed([&] { savePdf->trigger(); }));
+        }
+        m_desktop.onModal = [](QDialog &dialog) {
+            dialog.show();
+            paint();
+            return int(QDialog::Rejected);
+        };
+        for (int r = 0; r < m_runs; ++r)
+            previewing.push_back(timed([&] { preview->trigger(); }));
+        m_desktop.onModal = nullptr;
+        report("print_save_pdf_56_questions", saving, kSavePdfTarget);
+        report("print_open_preview", previewing, kPreviewTarget);
     }
 
     // A reading for a different month every time, then Back.
@@ -266,6 +302,7 @@ private:
     }
 
     MainWindow &m_main;
+    RecordingDesktop &m_desktop;
     int m_runs;
 };
 
@@ -293,6 +330,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "padmora_bench_interactions: the main window did not come up\n");
         return 1;
     }
-    Interactions(main, runs).run();
+    Interactions(main, desktop, runs).run();
     return 0;
 }

@@ -46,6 +46,11 @@ public:
 
     QMdiSubWindow *subWindow() const;
 
+signals:
+    // The reading the screen shows came, went or changed (a result written,
+    // a reading page brought forward or left).
+    void readingChanged();
+
 protected:
     // Runs once when the screen closes, whatever closes it.
     virtual void Form_Unload() {}

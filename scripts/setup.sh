@@ -10,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libxcb1-dev fonts-dejavu-core
-  xvfb xauth x11-utils xclip imagemagick
+  xvfb xauth x11-utils xclip imagemagick poppler-utils
   desktop-file-utils appstream man-db groff-base
 )
 if [ "${1:-}" = "--package" ]; then

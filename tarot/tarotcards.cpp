@@ -123,16 +123,25 @@ QString tarotCardPicture(int row)
     return row >= 0 && row < kTarotSlotCount ? kCardPictures[row] : QString();
 }
 
+QList<int> filledTarotSlots(const TarotFlags &needed)
+{
+    QList<int> filled;
+    for (int slot = 0; slot < kTarotSlotCount; ++slot)
+        if (needed[std::size_t(tarotSlotChakra(slot))] == -1)
+            filled.append(slot);
+    return filled;
+}
+
 bool AssignTarotCards()
 {
     const TarotFlags &needed = TarotCardNeeded();
     TarotSlots &cards = TarotSlotCard();
     std::array<QString, kTarotSlotCount> &titles = TarotSlotChakra();
+    const QList<int> filled = filledTarotSlots(needed);
     for (int slot = 0; slot < kTarotSlotCount; ++slot) {
-        const int chakra = tarotSlotChakra(slot);
-        if (needed[std::size_t(chakra)] == -1) {
+        if (filled.contains(slot)) {
             cards[std::size_t(slot)] = qint16(slot);
-            titles[std::size_t(slot)] = chakraTitle(chakra);
+            titles[std::size_t(slot)] = chakraTitle(tarotSlotChakra(slot));
         } else {
             // An empty slot keeps whatever title it had; it is never shown.
             cards[std::size_t(slot)] = -1;
@@ -142,6 +151,12 @@ bool AssignTarotCards()
         if (flag != 0)
             return true;
     return false;
+}
+
+QDateTime &TarotSlotsTakenAt()
+{
+    static QDateTime takenAt;
+    return takenAt;
 }
 
 int firstFilledSlotFrom(int from)

@@ -6,6 +6,8 @@
 
 #include "chakras/catalogue.h"
 
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -43,8 +45,18 @@ int tarotSlotChakra(int slot);
 // so on; empty outside 0 to 8.
 QString tarotCardPicture(int row);
 
+// The slots that a reading with these flags fills, in slot order.
+QList<int> filledTarotSlots(const TarotFlags &needed);
+
 // Fills the slots from TarotCardNeeded; true when any chakra needs a card.
 bool AssignTarotCards();
+
+// When the reading whose cards the slots hold was taken.
+QDateTime &TarotSlotsTakenAt();
+
+// The captions beside a card's reading and its reverse reading.
+inline const QString kTarotReadingCaption = QStringLiteral("Description");
+inline const QString kTarotReverseCaption = QStringLiteral("Reverse Description");
 
 // The first filled slot from `from` up to 8, or -1 when there is none.
 int firstFilledSlotFrom(int from);

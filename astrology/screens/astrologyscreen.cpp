@@ -3,8 +3,10 @@
 
 #include "chakras/catalogue.h"
 #include "kit/controlnames.h"
+#include "kit/desktop.h"
 #include "kit/pictures.h"
 #include "kit/programhost.h"
+#include "kit/programnames.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
@@ -259,6 +261,7 @@ void AstrologyScreen::cmdNext_Click()
         });
         step([&] { showChakraPicture(index); });
     }
+    step([&] { m_readingTime = desktop().now(); });
     step([&] { showStep(1); });
     // The reading is heard: the page itself takes the focus (Tab goes on to Back).
     step([&] { m_fraStep[1]->setFocus(Qt::OtherFocusReason); });
@@ -294,6 +297,25 @@ void AstrologyScreen::showStep(int page)
     // The pages have no background of their own: the one behind is hidden
     // so that its controls neither show through nor take the focus.
     back->hide();
+    emit readingChanged();
+}
+
+bool AstrologyScreen::showsReading() const
+{
+    return !isUnloaded() && !m_fraStep[1]->isHidden() && m_readingTime.isValid();
+}
+
+std::optional<PrintableReading> AstrologyScreen::printableReading() const
+{
+    if (!showsReading())
+        return std::nullopt;
+    PrintableReading reading(kAstrologyProgramName, QStringLiteral("chakras astrology"), m_readingTime);
+    reading.addTitle(m_fraStep[1]->title());
+    QList<PrintedFact> facts;
+    for (int i = 0; i < kResultCount; ++i)
+        facts.append({kResultCaptions[std::size_t(i)], m_lblResult[std::size_t(i)]->text()});
+    reading.addFacts(facts, shownChakraPicture());
+    return reading;
 }
 
 QString AstrologyScreen::shownChakraPicture() const

@@ -11,7 +11,9 @@
 
 #include "astrology/astrologyreading.h"
 #include "kit/form.h"
+#include "reports/printing/printablescreen.h"
 
+#include <QDateTime>
 #include <array>
 
 class QComboBox;
@@ -26,10 +28,15 @@ class PictureView;
 
 inline const QString kAstrologyCaption = QStringLiteral("VQ Vovuvev Avoverazi");
 
-class AstrologyScreen : public Form {
+class AstrologyScreen : public Form, public PrintableScreen {
     Q_OBJECT
 public:
     explicit AstrologyScreen(QWidget *parent = nullptr);
+
+    // PrintableScreen: while the reading page is in front, its eleven facts
+    // and the chakra's picture; never the name.
+    bool showsReading() const override;
+    std::optional<PrintableReading> printableReading() const override;
 
     void Form_Load() override;
     void cmdNext_Click();
@@ -58,6 +65,7 @@ private:
     QPushButton *m_cmdBack = nullptr;
     std::array<QLabel *, astrology::kResultCount> m_lblResult{};
     PictureView *m_picChakra = nullptr;
+    QDateTime m_readingTime;
 };
 
 } // namespace padmora

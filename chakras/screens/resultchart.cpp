@@ -6,7 +6,9 @@
 #include "kit/twips.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 
 namespace padmora {
 
@@ -25,7 +27,91 @@ const QString kAxisLabels[kChakraCount] = {
     QStringLiteral("Root"),   QStringLiteral("Sacral"),    QStringLiteral("Navel"), QStringLiteral("Heart"),
     QStringLiteral("Throat"), QStringLiteral("Third Eye"), QStringLiteral("Crown")};
 
+// The base line runs under all seven bars, one pixel (15 twips) thick as designed.
+constexpr double kBaseLineLeft = 180;
+constexpr double kBaseLineWidth = 6300;
+constexpr double kBaseLineThickness = 15;
+
+// On paper: the axis labels and the scores over the bars, their type size
+// in twips (20 to the point), and the room the scores take over the bars.
+constexpr double kPrintedLabelSize = 170;
+constexpr double kPrintedScoreSize = 150;
+constexpr double kScoreRoom = 300;
+const QColor kChartInk(0, 0, 0);
+
+QFont chartFont(double twips, bool bold)
+{
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(int(twips));
+    font.setBold(bold);
+    return font;
+}
+
 } // namespace
+
+QRectF chartBarRect(int chakra, int score, double bottom)
+{
+    const BarGeometry g = barGeometry(score, bottom);
+    if (!g.visible)
+        return QRectF();
+    return QRectF(barLeft(chakra), g.top, kBarWidth, g.height);
+}
+
+QRectF chartAxisLabelRect(const ChartDesign &design, int chakra)
+{
+    if (design.labels == ChartDesign::Labels::AtBarLeftEdges)
+        return QRectF(barLeft(chakra), design.labelsTop, kAxisLabelWidth, kAxisLabelHeight);
+    return QRectF(barLeft(chakra) + kBarWidth / 2 - kAxisLabelWidth / 2, design.labelsTop, kAxisLabelWidth,
+                  kAxisLabelHeight);
+}
+
+QRectF chartBaseLineRect(const ChartDesign &design)
+{
+    return QRectF(kBaseLineLeft, design.baseLineY, kBaseLineWidth, kBaseLineThickness);
+}
+
+QString chartAxisLabel(int chakra)
+{
+    return chakra >= 0 && chakra < kChakraCount ? kAxisLabels[chakra] : QString();
+}
+
+QRectF chartArea(const ChartDesign &design, double bottom)
+{
+    const double top = bottom - kBarFullHeight - kScoreRoom;
+    const double right = std::max(kBaseLineLeft + kBaseLineWidth, chartAxisLabelRect(design, kChakraCount - 1).right());
+    return QRectF(0, top, right + kBaseLineLeft, design.labelsTop + kAxisLabelHeight - top);
+}
+
+void paintResultChart(QPainter &painter, const ChartDesign &design, const AnswerSheet &sheet,
+                      const ChakraScores &scores, double bottom)
+{
+    painter.save();
+    const QFont labelFont = chartFont(kPrintedLabelSize, false);
+    const QFont scoreFont = chartFont(kPrintedScoreSize, true);
+    for (int i = 0; i < kChakraCount; ++i) {
+        const int score = scores[std::size_t(i)];
+        const QRectF bar = chartBarRect(i, score, bottom);
+        if (!bar.isEmpty())
+            painter.fillRect(bar, barColour(i));
+        painter.setPen(kChartInk);
+        if (sheet.isTicked(i)) {
+            // Over the bar, or over the base of a bar that a score of 0 leaves out.
+            const double over = bar.isEmpty() ? bottom : bar.top();
+            const double middle = barLeft(i) + kBarWidth / 2;
+            painter.setFont(scoreFont);
+            painter.drawText(QRectF(middle - 435, over - kScoreRoom, 870, kScoreRoom - 45),
+                             Qt::AlignHCenter | Qt::AlignBottom,
+                             QStringLiteral("%1 of %2").arg(score).arg(kQuestionsPerChakra));
+        }
+        const QRectF label = chartAxisLabelRect(design, i);
+        painter.setFont(labelFont);
+        const Qt::Alignment across =
+            design.labels == ChartDesign::Labels::AtBarLeftEdges ? Qt::AlignLeft : Qt::AlignHCenter;
+        painter.drawText(label, across | Qt::AlignTop | Qt::TextDontClip, kAxisLabels[i]);
+    }
+    painter.fillRect(chartBaseLineRect(design), kChartInk);
+    painter.restore();
+}
 
 QString chakraIntroductionFirst()
 {
@@ -74,7 +160,7 @@ QColor barColour(int chakra)
     return chakra >= 0 && chakra < kChakraCount ? colours[chakra] : QColor();
 }
 
-ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
+ResultChart::ResultChart(QWidget *parent, const ChartDesign &design) : m_design(design)
 {
     for (int i = 0; i < kChakraCount; ++i) {
         // Where the bar stands at its full height, behind it: holds the
@@ -97,14 +183,10 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
 
         auto *axis = new QLabel(kAxisLabels[i], parent);
         axis->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        if (design.labels == ChartDesign::Labels::AtBarLeftEdges) {
-            axis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            placeTwips(axis, barLeft(i), design.labelsTop, kAxisLabelWidth, kAxisLabelHeight);
-        } else {
-            axis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            placeTwips(axis, barLeft(i) + kBarWidth / 2 - kAxisLabelWidth / 2, design.labelsTop, kAxisLabelWidth,
-                       kAxisLabelHeight);
-        }
+        axis->setAlignment((design.labels == ChartDesign::Labels::AtBarLeftEdges ? Qt::AlignLeft : Qt::AlignHCenter)
+                           | Qt::AlignTop);
+        const QRectF label = chartAxisLabelRect(design, i);
+        placeTwips(axis, label.x(), label.y(), label.width(), label.height());
         m_axis[std::size_t(i)] = axis;
     }
     auto *line = new QFrame(parent);
@@ -112,7 +194,8 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
-    placeTwips(line, 180, design.baseLineY, 6300, 15);
+    const QRectF base = chartBaseLineRect(design);
+    placeTwips(line, base.x(), base.y(), base.width(), base.height());
 }
 
 QString chartReading(const AnswerSheet &sheet, const ChakraScores &scores, int chakra)
@@ -129,6 +212,9 @@ QString chartReading(const AnswerSheet &sheet, const ChakraScores &scores, int c
 
 void ResultChart::showScores(const AnswerSheet &sheet, const ChakraScores &scores, double bottom)
 {
+    m_sheet = sheet;
+    m_scores = scores;
+    m_bottom = bottom;
     for (int i = 0; i < kChakraCount; ++i) {
         const QString reading = chartReading(sheet, scores, i);
         QLabel *bar = m_bars[std::size_t(i)];
@@ -137,16 +223,27 @@ void ResultChart::showScores(const AnswerSheet &sheet, const ChakraScores &score
         bar->setToolTip(reading);
         axis->setAccessibleDescription(reading);
         axis->setToolTip(reading);
-        const BarGeometry g = barGeometry(scores[std::size_t(i)], bottom);
+        const QRectF rect = chartBarRect(i, scores[std::size_t(i)], bottom);
+        const QRectF full = chartBarRect(i, kQuestionsPerChakra, bottom);
         QLabel *place = m_places[std::size_t(i)];
-        placeTwips(place, barLeft(i), bottom - kBarFullHeight, kBarWidth, kBarFullHeight);
-        place->setAccessibleName(g.visible ? QString() : reading);
-        place->setToolTip(g.visible ? QString() : reading);
-        if (!g.visible)
+        placeTwips(place, full.x(), full.y(), full.width(), full.height());
+        place->setAccessibleName(rect.isEmpty() ? reading : QString());
+        place->setToolTip(rect.isEmpty() ? reading : QString());
+        if (rect.isEmpty())
             continue;  // a score of 0 leaves the bar hidden
-        placeTwips(bar, barLeft(i), g.top, kBarWidth, g.height);
+        placeTwips(bar, rect.x(), rect.y(), rect.width(), rect.height());
         bar->show();
     }
+}
+
+PrintedDrawing ResultChart::printed() const
+{
+    const QRectF area = chartArea(m_design, m_bottom);
+    return PrintedDrawing{area.size(), [design = m_design, sheet = m_sheet, scores = m_scores, bottom = m_bottom,
+                                        origin = area.topLeft()](QPainter &painter) {
+                              painter.translate(-origin);
+                              paintResultChart(painter, design, sheet, scores, bottom);
+                          }};
 }
 
 } // namespace padmora

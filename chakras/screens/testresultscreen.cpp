@@ -4,7 +4,9 @@
 #include "chakras/scoring.h"
 #include "chakras/screens/testresult.h"
 #include "kit/colours.h"
+#include "kit/desktop.h"
 #include "kit/programhost.h"
+#include "kit/programnames.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
@@ -27,6 +29,8 @@ constexpr double kWidenedWidth = 11500;
 constexpr double kHeight = 10800;
 constexpr double kBarsBottom = 750 + kBarFullHeight;
 
+const QString kTitle = QStringLiteral("Results From The Chakra Test");
+
 } // namespace
 
 TestResultScreen::TestResultScreen(QWidget *parent)
@@ -40,7 +44,7 @@ TestResultScreen::TestResultScreen(QWidget *parent)
             &QAction::triggered, this, &TestResultScreen::cmdChakrasBack_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
-    auto *title = new QLabel(QStringLiteral("Results From The Chakra Test"), area);
+    auto *title = new QLabel(kTitle, area);
     title->setObjectName(QStringLiteral("Label1"));
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setBold(true);
@@ -75,6 +79,29 @@ void TestResultScreen::Form_Load()
     InstallLinkHandling(m_rtb, this);
 }
 
+void TestResultScreen::setReadingTime(const QDateTime &takenAt)
+{
+    m_readingTime = takenAt;
+    emit readingChanged();
+}
+
+bool TestResultScreen::showsReading() const
+{
+    return m_readingTime.isValid() && !isUnloaded();
+}
+
+std::optional<PrintableReading> TestResultScreen::printableReading() const
+{
+    if (!showsReading())
+        return std::nullopt;
+    PrintableReading reading(kTestProgramName, QStringLiteral("chakra test"), m_readingTime);
+    reading.addTitle(kTitle);
+    const PrintedDrawing chart = m_chart.printed();
+    reading.addDrawing(chart.twips, chart.paint);
+    reading.addDocument(*m_rtb->document());
+    return reading;
+}
+
 void TestResultScreen::cmdChakrasBack_Click()
 {
     unload();
@@ -98,6 +125,7 @@ void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestRes
     // The reader starts at the report's top, not where writing left the caret.
     step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });
     step([&] { screen->setWindowWidthTwips(kWidenedWidth); });
+    step([&] { screen->setReadingTime(desktop().now()); });
 }
 
 void finishChakraTest()

@@ -3,8 +3,10 @@
 
 #include "kit/colours.h"
 #include "kit/controlnames.h"
+#include "kit/desktop.h"
 #include "kit/pictures.h"
 #include "kit/programhost.h"
+#include "kit/programnames.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
@@ -103,12 +105,12 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
     const double reverseTop = descriptionTop + kReadingHeight + 240;
     auto *description =
         textLabel(area, QStringLiteral("Label1"), descriptionTop, kTextLeft, kCaptionWidth, 300, 0, true);
-    description->setText(QStringLiteral("Description"));
+    description->setText(kTarotReadingCaption);
     m_lblCaption[1] = textLabel(area, arrayName(QStringLiteral("lblCaption"), 1), descriptionTop, kReadingLeft,
                                 kReadingWidth, kReadingHeight, 9, false);
 
     auto *reverse = textLabel(area, QStringLiteral("Label2"), reverseTop, kTextLeft, kCaptionWidth, 300, 0, true);
-    reverse->setText(QStringLiteral("Reverse Description"));
+    reverse->setText(kTarotReverseCaption);
     m_lblCaption[2] = textLabel(area, arrayName(QStringLiteral("lblCaption"), 2), reverseTop, kReadingLeft,
                                 kReadingWidth, kReadingHeight, 9, false);
     for (int i = 0; i < 3; ++i)
@@ -138,11 +140,37 @@ QString TarotPagesScreen::shownPicture() const
     return padmora::shownPicture(m_picYoga);
 }
 
+PrintedCard printedTarotCard(int row, const QString &chakraTitle)
+{
+    const TarotCard &card = TarotCardTable()[std::size_t(row)];
+    return PrintedCard{tarotCardPicture(row), chakraTitle, card.name,
+                       {{kTarotReadingCaption, card.reading}, {kTarotReverseCaption, card.reverseReading}}};
+}
+
+bool TarotPagesScreen::showsReading() const
+{
+    return !isUnloaded() && firstFilledSlotFrom(0) >= 0;
+}
+
+std::optional<PrintableReading> TarotPagesScreen::printableReading() const
+{
+    if (!showsReading())
+        return std::nullopt;
+    // The cards are those of the reading taken then; pages opened by
+    // themselves date from now.
+    const QDateTime takenAt = TarotSlotsTakenAt().isValid() ? TarotSlotsTakenAt() : desktop().now();
+    PrintableReading reading(kTarotProgramName, QStringLiteral("tarot cards"), takenAt);
+    for (int slot = firstFilledSlotFrom(0); slot >= 0; slot = firstFilledSlotFrom(slot + 1))
+        reading.addCard(printedTarotCard(TarotSlotCard()[std::size_t(slot)], TarotSlotChakra()[std::size_t(slot)]));
+    return reading;
+}
+
 void TarotPagesScreen::Form_Load()
 {
     placeCentredAtTop();
     m_tarotPageIndex = 0;
     Display_Yoga_Chakra();
+    emit readingChanged();
 }
 
 void TarotPagesScreen::Display_Yoga_Chakra()

@@ -5,6 +5,7 @@
 // reading and its picture.
 
 #include "kit/form.h"
+#include "reports/printing/printablescreen.h"
 
 #include <array>
 
@@ -14,10 +15,14 @@ namespace padmora {
 
 class PictureView;
 
-class TarotPagesScreen : public Form {
+class TarotPagesScreen : public Form, public PrintableScreen {
     Q_OBJECT
 public:
     explicit TarotPagesScreen(QWidget *parent = nullptr);
+
+    // PrintableScreen: every card of the reading, from any of its pages.
+    bool showsReading() const override;
+    std::optional<PrintableReading> printableReading() const override;
 
     // The slot on show (it may drift past the last page or below the first).
     qint16 TarotPageIndex() const { return m_tarotPageIndex; }
@@ -43,6 +48,9 @@ private:
     PictureView *m_picYoga = nullptr;
     qint16 m_tarotPageIndex = 0;
 };
+
+// Card row r as it prints, under the chakra title its page shows.
+PrintedCard printedTarotCard(int row, const QString &chakraTitle);
 
 // One page forward or back. The index is a 16-bit number: pressed often
 // enough it stops at the limits instead of wrapping round.

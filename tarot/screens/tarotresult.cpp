@@ -2,6 +2,7 @@
 #include "tarot/screens/tarotresult.h"
 
 #include "chakras/scoring.h"
+#include "kit/desktop.h"
 #include "kit/programhost.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
@@ -36,6 +37,7 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
     // The view's own cursor was carried along to the end of the report;
     // the reader starts at its top.
     step([&] { screen->RTB()->moveCursor(QTextCursor::Start); });
+    step([&] { screen->setReadingTime(desktop().now()); });
     step([&] { screen->showWindow(); });
     return screen;
 }

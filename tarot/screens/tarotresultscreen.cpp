@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tarot/screens/tarotresultscreen.h"
 
+#include "chakras/catalogue.h"
 #include "chakras/screens/resultchart.h"
+#include "guidance/screens/tarotpages.h"
 #include "kit/colours.h"
 #include "kit/desktop.h"
 #include "kit/paragraphlabel.h"
 #include "kit/programhost.h"
+#include "kit/programnames.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
@@ -106,6 +109,7 @@ void TarotResultScreen::cmdYogaChakra_Click()
         return;
     }
     // The pages read the slots just filled; the flags go when this screen closes.
+    step([this] { TarotSlotsTakenAt() = m_readingTime; });
     Form *pages = nullptr;
     step([&] { pages = openProgramScreen(screens::kTarotPages); });
     step([this] { unload(); });
@@ -117,6 +121,33 @@ void TarotResultScreen::cmdYogaChakra_Click()
         if (pages)
             pages->showWindow();
     });
+}
+
+void TarotResultScreen::setReadingTime(const QDateTime &takenAt)
+{
+    m_readingTime = takenAt;
+    emit readingChanged();
+}
+
+bool TarotResultScreen::showsReading() const
+{
+    return m_readingTime.isValid() && !isUnloaded();
+}
+
+std::optional<PrintableReading> TarotResultScreen::printableReading() const
+{
+    if (!showsReading())
+        return std::nullopt;
+    PrintableReading reading(kTarotProgramName, QStringLiteral("chakras tarot"), m_readingTime);
+    const PrintedDrawing chart = m_chart.printed();
+    reading.addDrawing(chart.twips, chart.paint);
+    reading.addDocument(*m_rtb->document());
+    const QList<int> cards = filledTarotSlots(TarotCardNeeded());
+    if (!cards.isEmpty())
+        reading.addTitle(QStringLiteral("Your tarot cards"));
+    for (int slot : cards)
+        reading.addCard(printedTarotCard(slot, chakraTitle(tarotSlotChakra(slot))));
+    return reading;
 }
 
 void TarotResultScreen::cmdBack_Click()

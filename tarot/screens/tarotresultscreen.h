@@ -5,20 +5,32 @@
 
 #include "chakras/screens/resultchart.h"
 #include "kit/form.h"
+#include "reports/printing/printablescreen.h"
 
+#include <QDateTime>
 #include <QStringList>
 
 class QTextBrowser;
 
 namespace padmora {
 
-class TarotResultScreen : public Form {
+class TarotResultScreen : public Form, public PrintableScreen {
     Q_OBJECT
 public:
     explicit TarotResultScreen(QWidget *parent = nullptr);
 
     QTextBrowser *RTB() const { return m_rtb; }
     ResultChart &chart() { return m_chart; }
+
+    // When the reading on show was taken; it prints from then on, and its
+    // card pages carry the same time.
+    void setReadingTime(const QDateTime &takenAt);
+    QDateTime readingTime() const { return m_readingTime; }
+
+    // PrintableScreen: the chart, the report and the cards of the chakras
+    // that are not open.
+    bool showsReading() const override;
+    std::optional<PrintableReading> printableReading() const override;
 
     void Form_Load() override;
     void cmdYogaChakra_Click();
@@ -31,6 +43,7 @@ protected:
 private:
     QTextBrowser *m_rtb = nullptr;
     ResultChart m_chart;
+    QDateTime m_readingTime;
 };
 
 // lblChakra's paragraphs: the result introduction, led by ten blanks; the

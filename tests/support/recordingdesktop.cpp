@@ -87,6 +87,11 @@ QDate RecordingDesktop::today()
     return todayValue;
 }
 
+QDateTime RecordingDesktop::now()
+{
+    return nowValue;
+}
+
 void RecordingDesktop::seedFromClock()
 {
     ++seeds;

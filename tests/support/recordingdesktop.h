@@ -44,6 +44,7 @@ public:
     StoredValue readSetting(const QString &section, const QString &key) override;
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override;
+    QDateTime now() override;
     void seedFromClock() override;
     double uniform() override;
     bool claimSingleInstance() override;
@@ -78,6 +79,7 @@ public:
     bool storeWritable = true;
 
     QDate todayValue = QDate(2026, 12, 8);
+    QDateTime nowValue = QDateTime(QDate(2026, 12, 8), QTime(14, 5));
     // Chance: a fixed-seed generator, or a script of numbers taken first.
     std::mt19937 random{20261208u};
     QList<double> scriptedUniform;
