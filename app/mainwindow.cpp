@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "app/journalshell.h"
 #include "app/leaving.h"
 #include "app/screenregistry.h"
 #include "kit/colours.h"
@@ -139,6 +140,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Menu bar: File, Help, and the business offer.
     QMenu *file = addFileMenu(menuBar());
+    addJournalItems(file, this);
     connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
             &QAction::triggered, this, &MainWindow::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mkmoney"));

@@ -6,6 +6,7 @@
 // desktop(); tests install a RecordingDesktop and read back what happened.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QUrl>
 #include <optional>
@@ -58,6 +59,8 @@ public:
     virtual bool writeSetting(const QString &section, const QString &key, const QString &value) = 0;
 
     virtual QDate today() = 0;
+    // The moment it is now, in local time.
+    virtual QDateTime now() = 0;
 
     // Chance: reseed from the clock, then draw uniform numbers in [0, 1).
     virtual void seedFromClock() = 0;

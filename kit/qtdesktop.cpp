@@ -157,6 +157,11 @@ QDate QtDesktop::today()
     return QDate::currentDate();
 }
 
+QDateTime QtDesktop::now()
+{
+    return QDateTime::currentDateTime();
+}
+
 void QtDesktop::seedFromClock()
 {
     seedFromClockReading(

@@ -24,6 +24,7 @@ public:
     StoredValue readSetting(const QString &section, const QString &key) override;
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override;
+    QDateTime now() override;
     void seedFromClock() override;
     double uniform() override;
     bool claimSingleInstance() override;

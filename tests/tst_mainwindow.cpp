@@ -165,7 +165,8 @@ private slots:
         QCOMPARE(captionsOf(bar->actions()),
                  (QStringList{QStringLiteral("&File"), QStringLiteral("&Help"), QStringLiteral("Make Money &Online")}));
         QCOMPARE(captionsOf(child<QMenu>(bar, QStringLiteral("mnuFile"))->actions()),
-                 QStringList{QStringLiteral("E&xit")});
+                 (QStringList{QStringLiteral("My &Readings\u2026"), QStringLiteral("Keep a &Journal of My Readings"),
+                              QStringLiteral("-"), QStringLiteral("E&xit")}));
         QCOMPARE(captionsOf(child<QMenu>(bar, QStringLiteral("mnuHelp"))->actions()),
                  (QStringList{QStringLiteral("&Online Help"), QStringLiteral("&Visit Us Online"), QStringLiteral("-"),
                               QStringLiteral("Check for Software &Update"), QStringLiteral("-"),

@@ -2,6 +2,8 @@
 #include "astrology/screens/astrologyscreen.h"
 
 #include "chakras/catalogue.h"
+#include "journal/keeping.h"
+#include "kit/desktop.h"
 #include "kit/controlnames.h"
 #include "kit/pictures.h"
 #include "kit/programhost.h"
@@ -232,7 +234,19 @@ void AstrologyScreen::cmdNext_Click()
             step([&] { m_txtName->setFocus(Qt::OtherFocusReason); });
         return;
     }
+    showReading();
+    // The reading shown is kept in the journal: the birth date and what it
+    // gave, never the name.
+    step([&] {
+        const QDate born(m_cboYear->currentText().toInt(), m_cboMonth->currentIndex() + 1,
+                         m_cboDate->currentText().toInt());
+        journal::keepReading(journal::astrologyReading(born, m_lblResult[0]->text(), m_lblResult[1]->text(),
+                                                       m_shownChakraName, desktop().now()));
+    });
+}
 
+void AstrologyScreen::showReading()
+{
     QString day, month;
     step([&] { day = m_cboDate->currentText(); });
     step([&] { month = m_cboMonth->currentText(); });
@@ -248,8 +262,28 @@ void AstrologyScreen::cmdNext_Click()
         for (int i = 0; i < kResultCount; ++i)
             step([&] { m_lblResult[std::size_t(i)]->setText(texts[std::size_t(i)]); });
         step([&] { showChakraPicture(index); });
+        m_shownChakraName = chakraName;
     }
     step([&] { showStep(1); });
+}
+
+void AstrologyScreen::showKeptReading(const QDate &birthDate)
+{
+    step([&] { m_cboMonth->setCurrentIndex(birthDate.month() - 1); });
+    step([&] { m_cboDate->setCurrentIndex(birthDate.day() - 1); });
+    step([&] { m_cboYear->setCurrentIndex(m_cboYear->findText(QString::number(birthDate.year()))); });
+    showReading();
+    step([&] { m_cmdBack->setFocus(Qt::OtherFocusReason); });
+}
+
+bool openKeptAstrology(const journal::Reading &reading)
+{
+    auto *screen = qobject_cast<AstrologyScreen *>(openProgramScreen(screens::kAstrologyMain));
+    if (!screen || !reading.birthDate.isValid())
+        return false;
+    screen->showKeptReading(reading.birthDate);
+    screen->setWindowTitle(journal::reopenedCaption(kAstrologyCaption, reading));
+    return true;
 }
 
 void AstrologyScreen::cmdBack_Click()

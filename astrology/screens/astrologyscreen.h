@@ -12,6 +12,7 @@
 #include "astrology/astrologyreading.h"
 #include "kit/form.h"
 
+#include <QDate>
 #include <array>
 
 class QComboBox;
@@ -36,6 +37,10 @@ public:
     void cmdBack_Click();
     void mnuExit_Click();
 
+    // The reading page for a birth date, as "&Get My Vovuvev Avoverazi
+    // Reading" shows it, without the name and without keeping it again.
+    void showKeptReading(const QDate &birthDate);
+
     // The resource path of the picture picChakra shows; empty before the
     // first reading. Also kept in picChakra's "picture" property.
     QString shownChakraPicture() const;
@@ -48,6 +53,8 @@ private:
     void showStep(int page);
     // Shows the picture of the chakra at this screen's index in picChakra.
     void showChakraPicture(int index);
+    // Fills the reading page from the chosen birth date and brings it forward.
+    void showReading();
 
     std::array<QGroupBox *, 2> m_fraStep{};
     QLineEdit *m_txtName = nullptr;
@@ -58,6 +65,13 @@ private:
     QPushButton *m_cmdBack = nullptr;
     std::array<QLabel *, astrology::kResultCount> m_lblResult{};
     PictureView *m_picChakra = nullptr;
+    QString m_shownChakraName;
 };
+
+namespace journal {
+struct Reading;
+}
+// Opens the astrology screen on a kept reading's page; false when it cannot be shown.
+bool openKeptAstrology(const journal::Reading &reading);
 
 } // namespace padmora

@@ -2,8 +2,11 @@
 #include "chakras/screens/testresultscreen.h"
 
 #include "chakras/scoring.h"
+#include "chakras/screens/keptreadings.h"
 #include "chakras/screens/testresult.h"
+#include "journal/keeping.h"
 #include "kit/colours.h"
+#include "kit/desktop.h"
 #include "kit/programhost.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
@@ -100,6 +103,24 @@ void finishChakraTest()
 {
     auto *screen = qobject_cast<TestResultScreen *>(openProgramScreen(screens::kTestResult));
     ComputeChakraResult(chakraTestSheet(), chakraTestScores(), screen);
+    // The result shown is kept in the journal.
+    step([] {
+        journal::keepReading(journal::chakraReading(journal::Program::ChakraTest, chakraTestSheet(),
+                                                    chakraTestScores(), desktop().now()));
+    });
+}
+
+bool openKeptChakraTest(const journal::Reading &reading)
+{
+    auto *screen = qobject_cast<TestResultScreen *>(openProgramScreen(screens::kTestResult));
+    if (!screen)
+        return false;
+    // The sheet and scores of that day, apart from the test's own.
+    const AnswerSheet sheet = journal::sheetOf(reading);
+    ChakraScores scores{};
+    ComputeChakraResult(sheet, scores, screen);
+    screen->setWindowTitle(journal::reopenedCaption(screen->windowTitle(), reading));
+    return true;
 }
 
 } // namespace padmora

@@ -2,6 +2,8 @@
 #include "tarot/screens/tarotresult.h"
 
 #include "chakras/scoring.h"
+#include "journal/keeping.h"
+#include "kit/desktop.h"
 #include "kit/programhost.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
@@ -43,6 +45,24 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
 void finishTarot()
 {
     ComputeTarotResult(tarotSheet(), tarotScores(), TarotCardNeeded());
+    // The result shown is kept in the journal, with the cards it shows.
+    step([] {
+        journal::keepReading(
+            journal::chakraReading(journal::Program::ChakrasTarot, tarotSheet(), tarotScores(), desktop().now()));
+    });
+}
+
+bool openKeptTarot(const journal::Reading &reading)
+{
+    // The sheet and scores of that day, apart from the tarot's own; the card
+    // flags are this reading's, so its interpretation shows its cards.
+    const TarotAnswerSheet sheet = journal::sheetOf(reading);
+    ChakraScores scores{};
+    TarotResultScreen *screen = ComputeTarotResult(sheet, scores, TarotCardNeeded());
+    if (!screen)
+        return false;
+    screen->setWindowTitle(journal::reopenedCaption(screen->windowTitle(), reading));
+    return true;
 }
 
 } // namespace padmora

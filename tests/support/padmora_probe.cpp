@@ -98,6 +98,7 @@ public:
         return real.writeSetting(section, key, value);
     }
     QDate today() override { return real.today(); }
+    QDateTime now() override { return real.now(); }
     void seedFromClock() override
     {
         if (clock)
