@@ -40,11 +40,23 @@ QDateTime timeFrom(const QString &text)
     return t;
 }
 
+// SQLite's primary result code of an error. Errors of a commit carry no
+// code of their own, only SQLite's text for it.
 int primaryCode(const QSqlError &error)
 {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? (code & 0xff) : -1;
+    if (ok && code != 0)
+        return code & 0xff;
+    const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
+    const std::pair<const char *, int> known[] = {{"database or disk is full", kSqliteFull},
+                                                  {"readonly database", kSqliteReadOnly},
+                                                  {"file is not a database", kSqliteNotADatabase},
+                                                  {"malformed", kSqliteCorrupt}};
+    for (const auto &[words, known_code] : known)
+        if (text.contains(QLatin1String(words)))
+            return known_code;
+    return -1;
 }
 
 QString describe(const QSqlError &error)
