@@ -290,7 +290,7 @@ private slots:
     void aNewerJournalIsReadAndNeverChanged()
     {
         makeJournal(2);
-        QVERIFY(!ask(m_path, QStringLiteral("PRAGMA user_version = 7")).isNull() || true);
+        ask(m_path, QStringLiteral("PRAGMA user_version = 7"));
         QCOMPARE(ask(m_path, QStringLiteral("PRAGMA user_version")), QStringLiteral("7"));
         const QByteArray before = digest(m_path);
         {
