@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -214,11 +215,12 @@ public:
         const ScorePoint &p = m_rows[index.row()];
         switch (index.column()) {
         case 0:
-            return momentText(p.taken.toOffsetFromUtc(p.offsetSeconds));
+            return QLocale().toString(p.taken.toOffsetFromUtc(p.offsetSeconds).date(), QLocale::ShortFormat);
         case 1:
             return programTitle(p.program);
         case 2:
-            return chakraTitle(p.chakra);
+            // Short on screen, in full to a screen reader.
+            return role == Qt::DisplayRole ? shortChakraName(p.chakra) : chakraTitle(p.chakra);
         case 3:
             return p.score;
         default:
@@ -251,6 +253,7 @@ JournalScreen::JournalScreen(QWidget *parent)
 
     m_tabs = new QTabWidget(area);
     m_tabs->setObjectName(QStringLiteral("tabJournal"));
+    m_tabs->setAccessibleName(QStringLiteral("Journal"));
     m_tabs->tabBar()->setAccessibleName(QStringLiteral("Journal pages"));
     placeTwips(m_tabs, 120, 90, kPageWidth, 6900);
 
@@ -284,7 +287,13 @@ JournalScreen::JournalScreen(QWidget *parent)
     m_grdReadings->setColumnWidth(1, twipsToPxX(1800));
     m_grdReadings->setColumnWidth(2, twipsToPxX(4800));
     placeTwips(m_grdReadings, 120, 600, kInner, 3360);
-    connect(m_grdReadings, &QAbstractItemView::activated, this, &JournalScreen::grdReadings_DblClick);
+    // A double click or Return reopens the entry.
+    connect(m_grdReadings, &QAbstractItemView::doubleClicked, this, &JournalScreen::grdReadings_DblClick);
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *open = new QShortcut(keys, m_grdReadings);
+        open->setContext(Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this, &JournalScreen::cmdOpen_Click);
+    }
     connect(m_grdReadings->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &JournalScreen::grdReadings_RowColChange);
     auto *del = new QShortcut(QKeySequence(Qt::Key_Delete), m_grdReadings);
@@ -344,13 +353,16 @@ JournalScreen::JournalScreen(QWidget *parent)
     m_picTrends = new TrendChart(trends);
     m_picTrends->setObjectName(QStringLiteral("picTrends"));
     m_picTrends->setAccessibleName(QStringLiteral("Trends of the chakra scores"));
-    placeTwips(m_picTrends, 120, 600, 6900, 3600);
+    placeTwips(m_picTrends, 120, 600, 5940, 3600);
     m_grdTrends = addTable(trends, QStringLiteral("grdTrends"), QStringLiteral("Trend scores"));
     m_trendRows = new TrendTableModel(this);
     m_grdTrends->setModel(m_trendRows);
     m_grdTrends->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grdTrends->horizontalHeader()->setStretchLastSection(true);
-    placeTwips(m_grdTrends, 7140, 600, 4260, 3600);
+    const double trendColumns[4] = {1320, 1500, 900, 600};
+    for (int c = 0; c < 4; ++c)
+        m_grdTrends->setColumnWidth(c, twipsToPxX(trendColumns[c]));
+    placeTwips(m_grdTrends, 6180, 600, 5220, 3600);
 
     m_lblTrendSummary = new QLabel(trends);
     m_lblTrendSummary->setObjectName(QStringLiteral("lblTrendSummary"));
