@@ -13,12 +13,10 @@ namespace padmora::journal {
 
 namespace {
 
-const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ");
-
 QJsonObject entryObject(const Reading &r)
 {
     QJsonObject o;
-    o.insert(QStringLiteral("taken"), r.taken.toUTC().toString(kTimeFormat));
+    o.insert(QStringLiteral("taken"), takenText(r.taken));
     o.insert(QStringLiteral("offset"), r.offsetSeconds);
     o.insert(QStringLiteral("program"), programKey(r.program));
     if (r.program == Program::Astrology) {
@@ -62,10 +60,9 @@ public:
         QString text;
         if (!textField(QStringLiteral("taken"), &text))
             return m_problem;
-        m_r.taken = QDateTime::fromString(text, kTimeFormat);
+        m_r.taken = takenFromText(text);
         if (!m_r.taken.isValid())
             return at(QStringLiteral("taken"), QStringLiteral("\"%1\" is no time of the form 2026-12-08T09:30:00.000Z").arg(text));
-        m_r.taken.setTimeSpec(Qt::UTC);
         if (!intField(QStringLiteral("offset"), &m_r.offsetSeconds))
             return m_problem;
         if (!textField(QStringLiteral("program"), &text))

@@ -62,6 +62,11 @@ struct Reading {
     bool sameReading(const Reading &other) const;
 };
 
+// A moment as the store and the export write it, in UTC to the millisecond:
+// "2026-12-08T09:30:00.000Z"; and back (invalid for any other text).
+QString takenText(const QDateTime &moment);
+QDateTime takenFromText(QStringView text);
+
 // The longest note an entry keeps.
 inline constexpr int kNoteLimit = 10000;
 

@@ -26,18 +26,14 @@ constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteNotADatabase = 26;
 constexpr int kSqliteCorrupt = 11;
 
-const QString kTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ");
-
 QString timeText(const QDateTime &utc)
 {
-    return utc.toUTC().toString(kTimeFormat);
+    return takenText(utc);
 }
 
 QDateTime timeFrom(const QString &text)
 {
-    QDateTime t = QDateTime::fromString(text, kTimeFormat);
-    t.setTimeSpec(Qt::UTC);
-    return t;
+    return takenFromText(text);
 }
 
 // SQLite's primary result code of an error. Errors of a commit carry no
@@ -82,16 +78,23 @@ const QStringList &migrationStep(int version)
 {
     static const QStringList none;
     static const QStringList one{
+        // One row per entry, small, so that the whole journal is listed at
+        // once; "scores" repeats the entry's chakra_score rows as "chakra
+        // score" pairs ("0 5 3 2") for the list and the trends.
         QStringLiteral("CREATE TABLE reading ("
                        " id INTEGER PRIMARY KEY,"
                        " taken TEXT NOT NULL,"
                        " offset_seconds INTEGER NOT NULL,"
                        " program TEXT NOT NULL CHECK (program IN ('test', 'tarot', 'astrology')),"
-                       " question_order TEXT NOT NULL DEFAULT '',"
-                       " answers TEXT NOT NULL DEFAULT '',"
+                       " scores TEXT NOT NULL DEFAULT '',"
                        " note TEXT NOT NULL DEFAULT '',"
                        " UNIQUE (program, taken))"),
         QStringLiteral("CREATE INDEX reading_by_time ON reading (taken)"),
+        // The questions in asked order ("24 3 ...") and the answers ("Yes|No|Not Sure|...").
+        QStringLiteral("CREATE TABLE answer_sheet ("
+                       " reading_id INTEGER PRIMARY KEY REFERENCES reading (id) ON DELETE CASCADE,"
+                       " question_order TEXT NOT NULL,"
+                       " answers TEXT NOT NULL)"),
         QStringLiteral("CREATE TABLE chakra_score ("
                        " reading_id INTEGER NOT NULL REFERENCES reading (id) ON DELETE CASCADE,"
                        " chakra INTEGER NOT NULL CHECK (chakra BETWEEN 0 AND 6),"
@@ -141,12 +144,13 @@ QList<int> splitOrder(const QString &text)
 struct Store::Connection {
     QString name;
     QSqlDatabase db;
-    std::optional<QSqlQuery> insertReading, insertScore, insertCard, insertAstrology;
+    std::optional<QSqlQuery> insertReading, insertSheet, insertScore, insertCard, insertAstrology;
 
     explicit Connection(const QString &n) : name(n), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), n)) {}
     ~Connection()
     {
         insertReading.reset();
+        insertSheet.reset();
         insertScore.reset();
         insertCard.reset();
         insertAstrology.reset();
@@ -381,8 +385,10 @@ std::optional<ImportCount> Store::add(const QList<Reading> &readings)
         return std::nullopt;
     }
     QSqlQuery &insertReading = c.prepared(
-        c.insertReading, QStringLiteral("INSERT INTO reading (taken, offset_seconds, program, question_order, answers, "
-                                        "note) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (program, taken) DO NOTHING"));
+        c.insertReading, QStringLiteral("INSERT INTO reading (taken, offset_seconds, program, scores, note) VALUES (?, ?, ?, ?, ?) "
+                                        "ON CONFLICT (program, taken) DO NOTHING"));
+    QSqlQuery &insertSheet = c.prepared(
+        c.insertSheet, QStringLiteral("INSERT INTO answer_sheet (reading_id, question_order, answers) VALUES (?, ?, ?)"));
     QSqlQuery &insertScore =
         c.prepared(c.insertScore, QStringLiteral("INSERT INTO chakra_score (reading_id, chakra, score) VALUES (?, ?, ?)"));
     QSqlQuery &insertCard = c.prepared(
@@ -403,9 +409,12 @@ std::optional<ImportCount> Store::add(const QList<Reading> &readings)
         insertReading.bindValue(0, timeText(r.taken));
         insertReading.bindValue(1, r.offsetSeconds);
         insertReading.bindValue(2, programKey(r.program));
-        insertReading.bindValue(3, notNull(joinedOrder(r.questionOrder)));
-        insertReading.bindValue(4, notNull(r.answers.join(QLatin1Char('|'))));
-        insertReading.bindValue(5, notNull(r.note));
+        QStringList pairs;
+        for (int i = 0; i < kChakraCount; ++i)
+            if (r.isChakraReading() && r.ticked[std::size_t(i)])
+                pairs << QString::number(i) << QString::number(r.scores[std::size_t(i)]);
+        insertReading.bindValue(3, notNull(pairs.join(QLatin1Char(' '))));
+        insertReading.bindValue(4, notNull(r.note));
         if (!(ok = exec(insertReading)))
             break;
         if (insertReading.numRowsAffected() != 1) {
@@ -424,6 +433,11 @@ std::optional<ImportCount> Store::add(const QList<Reading> &readings)
                 break;
             continue;
         }
+        insertSheet.bindValue(0, id);
+        insertSheet.bindValue(1, notNull(joinedOrder(r.questionOrder)));
+        insertSheet.bindValue(2, notNull(r.answers.join(QLatin1Char('|'))));
+        if (!(ok = exec(insertSheet)))
+            break;
         for (int i = 0; i < kChakraCount && ok; ++i) {
             if (!r.ticked[std::size_t(i)])
                 continue;
@@ -464,8 +478,8 @@ std::optional<Reading> Store::load(qint64 id)
     }
     QSqlQuery q(m_db->db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT taken, offset_seconds, program, question_order, answers, note FROM reading "
-                             "WHERE id = ?"));
+    q.prepare(QStringLiteral("SELECT r.taken, r.offset_seconds, r.program, s.question_order, s.answers, r.note"
+                             " FROM reading r LEFT JOIN answer_sheet s ON s.reading_id = r.id WHERE r.id = ?"));
     q.bindValue(0, id);
     if (!q.exec() || !q.next()) {
         fail(q.lastError().isValid() ? describe(q.lastError()) : QStringLiteral("there is no entry %1").arg(id));
@@ -516,14 +530,11 @@ QList<Entry> Store::entries()
     if (!ensureOpen())
         return out;
     auto q = m_db->run(QStringLiteral(
-        "SELECT r.id, r.taken, r.offset_seconds, r.program, r.note,"
-        " (SELECT group_concat(chakra || ' ' || score, ' ') FROM chakra_score s WHERE s.reading_id = r.id),"
-        " a.sign, a.ruling_planet, a.chakra"
+        "SELECT r.id, r.taken, r.offset_seconds, r.program, r.note, r.scores, a.sign, a.ruling_planet, a.chakra"
         " FROM reading r LEFT JOIN astrology_reading a ON a.reading_id = r.id"
         " ORDER BY r.taken DESC, r.id DESC"));
     if (!q)
         return out;
-    Reading shape;
     while (q->next()) {
         Entry e;
         e.id = q->value(0).toLongLong();
@@ -531,24 +542,35 @@ QList<Entry> Store::entries()
         e.offsetSeconds = q->value(2).toInt();
         programFromKey(q->value(3).toString(), &e.program);
         e.note = q->value(4).toString();
-        shape.program = e.program;
         if (e.program == Program::Astrology) {
-            shape.sign = q->value(6).toString();
-            shape.rulingPlanet = q->value(7).toString();
-            shape.chakraName = q->value(8).toString();
+            e.sign = q->value(6).toString();
+            e.rulingPlanet = q->value(7).toString();
+            e.chakraName = q->value(8).toString();
         } else {
-            shape.ticked.fill(false);
-            const QList<int> pairs = splitOrder(q->value(5).toString());
-            for (qsizetype k = 0; k + 1 < pairs.size(); k += 2)
-                if (pairs[k] >= 0 && pairs[k] < kChakraCount) {
-                    shape.ticked[std::size_t(pairs[k])] = true;
-                    shape.scores[std::size_t(pairs[k])] = qint16(pairs[k + 1]);
-                }
+            e.scores = q->value(5).toString();
         }
-        e.summary = summaryOf(shape);
         out.append(std::move(e));
     }
     return out;
+}
+
+QString Entry::summary() const
+{
+    if (!madeSummary.isNull())
+        return madeSummary;
+    Reading shape;
+    shape.program = program;
+    shape.sign = sign;
+    shape.rulingPlanet = rulingPlanet;
+    shape.chakraName = chakraName;
+    const QList<int> pairs = splitOrder(scores);
+    for (qsizetype k = 0; k + 1 < pairs.size(); k += 2)
+        if (pairs[k] >= 0 && pairs[k] < kChakraCount) {
+            shape.ticked[std::size_t(pairs[k])] = true;
+            shape.scores[std::size_t(pairs[k])] = qint16(pairs[k + 1]);
+        }
+    madeSummary = notNull(summaryOf(shape));
+    return madeSummary;
 }
 
 bool Store::setNote(qint64 id, const QString &note)
@@ -603,26 +625,21 @@ QList<ScorePoint> Store::scorePoints()
     QList<ScorePoint> out;
     if (!ensureOpen())
         return out;
-    auto q = m_db->run(QStringLiteral("SELECT r.taken, r.offset_seconds, r.program, s.chakra, s.score"
-                                      " FROM chakra_score s JOIN reading r ON r.id = s.reading_id"
-                                      " ORDER BY r.taken, r.id, s.chakra"));
+    auto q = m_db->run(QStringLiteral("SELECT taken, offset_seconds, program, scores FROM reading"
+                                      " WHERE program IN ('test', 'tarot') ORDER BY taken, id"));
     if (!q)
         return out;
-    QString lastTaken;
-    QDateTime taken;
     while (q->next()) {
         ScorePoint p;
-        const QString text = q->value(0).toString();
-        if (text != lastTaken) {
-            lastTaken = text;
-            taken = timeFrom(text);
-        }
-        p.taken = taken;
+        p.taken = timeFrom(q->value(0).toString());
         p.offsetSeconds = q->value(1).toInt();
         programFromKey(q->value(2).toString(), &p.program);
-        p.chakra = q->value(3).toInt();
-        p.score = q->value(4).toInt();
-        out.append(p);
+        const QList<int> pairs = splitOrder(q->value(3).toString());
+        for (qsizetype k = 0; k + 1 < pairs.size(); k += 2) {
+            p.chakra = pairs[k];
+            p.score = pairs[k + 1];
+            out.append(p);
+        }
     }
     return out;
 }

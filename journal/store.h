@@ -43,10 +43,18 @@ struct Entry {
     QDateTime taken;  // UTC
     int offsetSeconds = 0;
     Program program = Program::ChakraTest;
-    QString summary;
     QString note;
 
     QDateTime localTaken() const { return taken.toOffsetFromUtc(offsetSeconds); }
+    // "Root 5 Open · Heart 2 UnderActive", made when first asked for: a
+    // table of thousands shows a screenful.
+    QString summary() const;
+
+    // What the summary is made of, as the store keeps it: "chakra score"
+    // pairs, or the astrology reading's sign, planets and chakra.
+    QString scores;
+    QString sign, rulingPlanet, chakraName;
+    mutable QString madeSummary;
 };
 
 // One chakra score of a test or tarot entry, for the trends.

@@ -195,9 +195,9 @@ private slots:
         }
         const QList<Entry> entries = store.entries();
         QCOMPARE(entries.size(), 3);
-        QCOMPARE(entries[0].summary, QStringLiteral("Leo \u00b7 The Sun \u00b7 Crown Chakra (Sahasrara)"));
-        QCOMPARE(entries[1].summary, QStringLiteral("Sacral 4 Open \u00b7 Heart 7 OverActive \u00b7 Crown 0 UnderActive"));
-        QCOMPARE(entries[2].summary, QStringLiteral("Root 5 Open \u00b7 Heart 2 UnderActive"));
+        QCOMPARE(entries[0].summary(), QStringLiteral("Leo \u00b7 The Sun \u00b7 Crown Chakra (Sahasrara)"));
+        QCOMPARE(entries[1].summary(), QStringLiteral("Sacral 4 Open \u00b7 Heart 7 OverActive \u00b7 Crown 0 UnderActive"));
+        QCOMPARE(entries[2].summary(), QStringLiteral("Root 5 Open \u00b7 Heart 2 UnderActive"));
         QCOMPARE(entries[2].note, test.note);
         // The same reading twice is one entry.
         QVERIFY(!store.save(test));

@@ -130,7 +130,7 @@ public:
             case 1:
                 return programTitle(e.program);
             case 2:
-                return e.summary;
+                return e.summary();
             default: {
                 const QString line = firstLine(e.note);
                 if (line.isEmpty() && role == Qt::AccessibleTextRole)

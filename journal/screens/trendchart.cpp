@@ -101,24 +101,47 @@ void TrendChart::paintEvent(QPaintEvent *)
     p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignRight,
                locale.toString(to.toLocalTime().date(), QLocale::ShortFormat));
 
-    p.setRenderHint(QPainter::Antialiasing, true);
     for (int chakra = 0; chakra < 7; ++chakra) {
         const QList<journal::ScorePoint> &points = m_series[std::size_t(chakra)];
         if (!m_shown[std::size_t(chakra)] || points.isEmpty())
             continue;
-        // Many points share a pixel column: one point per column and score is enough.
-        QPolygonF line;
-        line.reserve(std::min<qsizetype>(points.size(), plot.width() * 2));
+        // Thousands of readings share a few hundred pixel columns: each column
+        // is drawn once, as the span of its scores, joined to its neighbours
+        // from its first score and on from its last.
+        struct Column {
+            int x;
+            double first, last, low, high;
+        };
+        QList<Column> columns;
+        columns.reserve(std::min<qsizetype>(points.size(), plot.width()));
         for (const journal::ScorePoint &point : points) {
-            const QPointF at(xOf(point.taken), yOf(point.score));
-            if (!line.isEmpty() && int(line.last().x()) == int(at.x()) && line.last().y() == at.y())
+            const int x = int(xOf(point.taken));
+            const double y = yOf(point.score);
+            if (columns.isEmpty() || columns.last().x != x) {
+                columns.append({x, y, y, y, y});
                 continue;
-            line.append(at);
+            }
+            Column &c = columns.last();
+            c.last = y;
+            c.low = std::min(c.low, y);
+            c.high = std::max(c.high, y);
         }
+        QPolygonF line;
+        line.reserve(columns.size() * 2);
+        for (const Column &c : columns) {
+            line.append(QPointF(c.x, c.first));
+            if (c.last != c.first)
+                line.append(QPointF(c.x, c.last));
+        }
+        const bool sparse = columns.size() <= plot.width() / 6;
+        p.setRenderHint(QPainter::Antialiasing, sparse);
         const QColor colour = lineColour(chakra);
-        p.setPen(QPen(colour, 2));
+        p.setPen(QPen(colour, sparse ? 2 : 1));
         p.drawPolyline(line);
-        if (line.size() <= plot.width() / 6) {
+        for (const Column &c : columns)
+            if (c.high > c.low)
+                p.drawLine(QPointF(c.x, c.low), QPointF(c.x, c.high));
+        if (sparse) {
             p.setBrush(colour);
             for (const QPointF &at : line)
                 p.drawEllipse(at, 3, 3);
