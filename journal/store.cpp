@@ -467,6 +467,8 @@ std::optional<ImportCount> Store::add(const QList<Reading> &readings)
         fail(describe(error));
         return std::nullopt;
     }
+    if (count.added > 0)
+        emit changed();
     return count;
 }
 
@@ -607,6 +609,7 @@ bool Store::remove(const QList<qint64> &ids)
         m_db->db.rollback();
         return fail(describe(error));
     }
+    emit changed();
     return true;
 }
 
@@ -617,6 +620,7 @@ bool Store::removeAll()
     QSqlError error;
     if (!m_db->run(QStringLiteral("DELETE FROM reading"), &error))
         return fail(describe(error));
+    emit changed();
     return true;
 }
 
@@ -704,6 +708,7 @@ QString Store::moveAside(const QDateTime &moment)
     for (const QString &companion : {QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFileInfo::exists(m_path + companion))
             QFile::rename(m_path + companion, aside + companion);
+    emit changed();
     return aside;
 }
 

@@ -77,6 +77,7 @@ struct ImportCount {
 };
 
 class Store : public QObject {
+    Q_OBJECT
 public:
     // The store of the database file at path; nothing is opened yet.
     explicit Store(const QString &path, QObject *parent = nullptr);
@@ -120,6 +121,10 @@ public:
 
     // Closes the database; the next use opens it again.
     void close();
+
+signals:
+    // Entries were added or deleted, or the file was moved aside.
+    void changed();
 
 private:
     struct Connection;

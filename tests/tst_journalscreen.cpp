@@ -494,8 +494,11 @@ private slots:
         QCOMPARE(fileBytes(file + QStringLiteral(".damaged-20261208-101112")), noise);
         QVERIFY(!moveAside->isVisible());
         QVERIFY(child<QLabel>(journal, QStringLiteral("lblState"))->text().startsWith(QStringLiteral("0 readings.")));
+        // The journal follows a reading kept while it is open.
         QVERIFY(runTest(chakraTestProgram(), {{4, 6}}));
         QCOMPARE(store().count(), 1);
+        QCOMPARE(table(journal)->model()->rowCount(), 1);
+        QCOMPARE(cell(journal, 0, 2), QStringLiteral("Throat 6 OverActive"));
     }
 
     void aNewerJournalIsShownButNotChanged()

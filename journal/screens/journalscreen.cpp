@@ -411,6 +411,8 @@ void JournalScreen::Form_Load()
 {
     placeCentredAtTop();
     refresh();
+    // A reading kept, deleted or imported while the journal is open shows at once.
+    connect(&m_store, &Store::changed, this, &JournalScreen::refresh);
 }
 
 QWidget *JournalScreen::firstControl() const
@@ -540,7 +542,6 @@ void JournalScreen::cmdDelete_Click()
     if (!m_store.remove(ids))
         desktop().message(QStringLiteral("The readings could not be deleted: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
-    refresh();
 }
 
 void JournalScreen::cmdDeleteAll_Click()
@@ -561,7 +562,6 @@ void JournalScreen::cmdDeleteAll_Click()
     if (!m_store.removeAll())
         desktop().message(QStringLiteral("The readings could not be deleted: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
-    refresh();
 }
 
 bool JournalScreen::exportAs(const QString &caption, const QString &suffix, const QString &filter, bool json)
@@ -627,7 +627,6 @@ void JournalScreen::cmdImport_Click()
         refuse(m_store.lastError());
         return;
     }
-    refresh();
     desktop().message(QStringLiteral("%1 added, %2 already there.").arg(count->added).arg(count->alreadyThere),
                       MessageIcon::Information);
 }
@@ -641,10 +640,11 @@ void JournalScreen::cmdMoveAside_Click()
                           MessageIcon::Information, MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
-    if (m_store.moveAside(now).isEmpty())
+    if (m_store.moveAside(now).isEmpty()) {
         desktop().message(QStringLiteral("The file could not be moved aside: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
-    refresh();
+        refresh();
+    }
 }
 
 void JournalScreen::cmdClose_Click()
