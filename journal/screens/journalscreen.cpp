@@ -359,7 +359,8 @@ JournalScreen::JournalScreen(QWidget *parent)
     m_grdTrends->setModel(m_trendRows);
     m_grdTrends->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grdTrends->horizontalHeader()->setStretchLastSection(true);
-    const double trendColumns[4] = {1320, 1500, 900, 600};
+    // Room for every state's name; the program's name is cut short if need be.
+    const double trendColumns[4] = {1200, 1140, 840, 540};
     for (int c = 0; c < 4; ++c)
         m_grdTrends->setColumnWidth(c, twipsToPxX(trendColumns[c]));
     placeTwips(m_grdTrends, 6180, 600, 5220, 3600);
