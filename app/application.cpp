@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/journalshell.h"
 #include "app/mainwindow.h"
 #include "app/windowicon.h"
 #include "kit/accessibility.h"
@@ -67,6 +68,7 @@ void initPadmora()
     installKeyboardSupport();
     installAccessibility();
     setAboutBoxCommand(&showAboutBox);
+    registerJournalOpeners();
 }
 
 } // namespace padmora

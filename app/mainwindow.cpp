@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "app/journalshell.h"
 #include "app/leaving.h"
 #include "app/printmenu.h"
 #include "app/screenregistry.h"
@@ -140,6 +141,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Menu bar: File, Help, and the business offer.
     QMenu *file = addFileMenu(menuBar());
+    addJournalItems(file, this);
     QAction *exit = addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
     connect(exit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mkmoney"));

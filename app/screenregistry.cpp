@@ -7,6 +7,7 @@
 #include "chakras/screens/startscreen.h"
 #include "chakras/screens/testresultscreen.h"
 #include "guidance/screens/tarotpages.h"
+#include "journal/screens/journalscreen.h"
 #include "kit/screennames.h"
 #include "tarot/screens/tarotprogram.h"
 #include "tarot/screens/tarotresultscreen.h"
@@ -27,6 +28,7 @@ Form *createScreen(const QString &name)
         {screens::kTarotQuestions, [] { return new QuestionsScreen(chakrasTarotProgram()); }},
         {screens::kTarotResult, [] { return new TarotResultScreen; }},
         {screens::kTarotPages, [] { return new TarotPagesScreen; }},
+        {screens::kJournal, [] { return new JournalScreen; }},
     };
     const auto it = factories.constFind(name);
     return it == factories.constEnd() ? nullptr : it.value()();

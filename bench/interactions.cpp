@@ -15,8 +15,14 @@
 #include "app/mainwindow.h"
 #include "astrology/astrologytables.h"
 #include "chakras/answersheet.h"
+#include "chakras/questionbank.h"
 #include "chakras/screens/program.h"
 #include "chakras/screens/testresultscreen.h"
+#include "journal/exchange.h"
+#include "journal/keeping.h"
+#include "journal/screens/journalscreen.h"
+#include "journal/screens/trendchart.h"
+#include "journal/store.h"
 #include "kit/form.h"
 #include "kit/screennames.h"
 #include "reports/chakrareport.h"
@@ -35,6 +41,8 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -59,6 +67,11 @@ constexpr int kReportCopies = 8;
 // Printing: the PDF of the whole test, and the print preview coming up.
 constexpr double kSavePdfTarget = 300;
 constexpr double kPreviewTarget = 500;
+// The journal's: a journal of this many entries.
+constexpr int kJournalEntries = 10000;
+constexpr double kSaveTarget = 5;
+constexpr double kOpenJournalTarget = 100;
+constexpr double kImportTarget = 2000;
 
 // Delivers what an interaction left posted (layout requests, update requests),
 // so that the window paints and flushes what changed.
@@ -117,6 +130,7 @@ public:
         astrology();
         tarot();
         reportWriting();
+        journalWork();
     }
 
 private:
@@ -299,6 +313,98 @@ private:
         figure("report.once.median_ms", bench::median(once));
         figure("report.eight_times.median_ms", bench::median(many));
         figure("report.eight_times_to_once_ratio", bench::median(many) / bench::median(once), kReportRatioTarget);
+    }
+
+    // Entries of every kind over the last three years: seven-chakra tests and
+    // tarots answered by answerFor's rule, and now and then an astrology reading.
+    static QList<journal::Reading> manyReadings(int count)
+    {
+        QList<journal::Reading> readings;
+        const QDateTime last(QDate(2026, 12, 8), QTime(8, 0), Qt::UTC);
+        for (int i = 0; i < count; ++i) {
+            const QDateTime taken = last.addSecs(-qint64(i) * 9000 - (i % 7) * 60);
+            if (i % 10 == 9) {
+                readings << journal::astrologyReading(QDate(1980, 7, 23), QStringLiteral("Leo"), QStringLiteral("The Sun"),
+                                                      QStringLiteral("Crown Chakra"), taken);
+                continue;
+            }
+            AnswerSheet sheet;
+            for (int c = 0; c < kChakraCount; ++c)
+                sheet.ChakraSelection[std::size_t(c)] = qint16(c);
+            for (int k = 0; k < kQuestionCount; ++k) {
+                const int q = (k * 11 + i) % kQuestionCount;
+                sheet.QuestionOrder << qint16(q);
+                const int answer = (answerFor(q) + i / 3) % 3;
+                sheet.Answers << (answer == 0 ? QStringLiteral("Yes") : answer == 1 ? QStringLiteral("No") : QStringLiteral("Not Sure"));
+            }
+            sheet.QuestionOrder << 0;
+            sheet.Answers << QString();
+            ChakraScores scores{};
+            for (int k = 0; k < kQuestionCount; ++k)
+                if (sheet.Answers[k] == answerKey(sheet.QuestionOrder[k]))
+                    ++scores[std::size_t(sheet.QuestionOrder[k] / 8)];
+            readings << journal::chakraReading(i % 2 ? journal::Program::ChakrasTarot : journal::Program::ChakraTest,
+                                               sheet, scores, taken);
+        }
+        return readings;
+    }
+
+    // With a journal of ten thousand entries: importing them, saving a
+    // reading, opening "My Readings", drawing the trends, reopening an entry.
+    void journalWork()
+    {
+        reset();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("journal.json"));
+        QString why;
+        if (!journal::writeWhole(file, journal::toJson(manyReadings(kJournalEntries)), &why)) {
+            bench::note("the journal's figures are missing: " + why.toStdString());
+            return;
+        }
+        RecordingDesktop &fake = static_cast<RecordingDesktop &>(desktop());
+        // Imported through the screen into the journal as the bench left it.
+        m_main.setWelcomeVisible(false);
+        Form *screen = m_main.openScreen(screens::kJournal);
+        paint();
+        fake.chosenFiles = {file};
+        const double import = timed([&] { click(child<QPushButton>(screen, QStringLiteral("cmdImport"))); });
+        figure("journal.import_10000_entries_ms", import, kImportTarget);
+        bench::note("journal: " + fake.lastMessage().text.toStdString() + " "
+                    + std::to_string(journal::journalStore().count()) + " entries");
+        reset();
+
+        std::vector<double> save;
+        const QList<journal::Reading> more = manyReadings(m_runs);
+        for (const journal::Reading &r : more) {
+            journal::Reading later = r;
+            later.taken = r.taken.addYears(1);
+            save.push_back(timed([&] { journal::keepReading(later); }));
+        }
+        report("journal_save_reading", save, kSaveTarget);
+
+        std::vector<double> open, trends, draw, reopen;
+        for (int r = 0; r < m_runs; ++r) {
+            reset();
+            open.push_back(timed([&] { child<QAction>(&m_main, QStringLiteral("mnuMyReadings"))->trigger(); }));
+            Form *journal = m_main.screen(screens::kJournal);
+            if (!journal)
+                continue;
+            trends.push_back(
+                timed([&] { child<QTabWidget>(journal, QStringLiteral("tabJournal"))->setCurrentIndex(1); }));
+            auto *chart = child<TrendChart>(journal, QStringLiteral("picTrends"));
+            draw.push_back(timed([&] { chart->repaint(); }));
+            child<QTabWidget>(journal, QStringLiteral("tabJournal"))->setCurrentIndex(0);
+            auto *table = child<QTableView>(journal, QStringLiteral("grdReadings"));
+            table->setCurrentIndex(table->model()->index(1 + r % 2, 0));  // a test or a tarot of seven chakras
+            paint();
+            reopen.push_back(timed([&] { click(child<QPushButton>(journal, QStringLiteral("cmdOpen"))); }));
+            if (!m_main.screen(screens::kTestResult) && !m_main.screen(screens::kTarotResult))
+                bench::note("journal: an entry did not open");
+        }
+        report("journal_open_screen", open, kOpenJournalTarget);
+        report("journal_first_trends_page", trends, kOpenJournalTarget);
+        report("journal_draw_trends", draw, kFrame);
+        report("journal_reopen_entry", reopen, kFrame);
     }
 
     MainWindow &m_main;

@@ -59,7 +59,7 @@ public:
     virtual bool writeSetting(const QString &section, const QString &key, const QString &value) = 0;
 
     virtual QDate today() = 0;
-    // The date and time now, as the clock on the wall says.
+    // The moment it is now, in local time.
     virtual QDateTime now() = 0;
 
     // Chance: reseed from the clock, then draw uniform numbers in [0, 1).

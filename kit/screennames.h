@@ -14,5 +14,6 @@ inline const QString kTarotMain = QStringLiteral("frmChakrasTarotMain");
 inline const QString kTarotQuestions = QStringLiteral("frmChakrasTarotQuestions");
 inline const QString kTarotResult = QStringLiteral("frmChakrasTarotResult");
 inline const QString kTarotPages = QStringLiteral("frmYogaChakra");
+inline const QString kJournal = QStringLiteral("frmMyReadings");
 
 } // namespace padmora::screens

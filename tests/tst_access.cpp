@@ -7,6 +7,7 @@
 #include "chakras/catalogue.h"
 #include "chakras/screens/program.h"
 #include "guidance/screens/tarotpages.h"
+#include "journal/store.h"
 #include "kit/form.h"
 #include "kit/screennames.h"
 #include "outreach/aboutbox.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -196,6 +198,16 @@ private slots:
         QCOMPARE(accessible(child<QWidget>(main->screen(screens::kTarotPages), QStringLiteral("picYoga")))->role(),
                  QAccessible::Graphic);
 
+        // The journal, with an entry in its table, on both its pages.
+        journal::Reading kept = journal::astrologyReading(QDate(1980, 7, 23), QStringLiteral("Leo"),
+                                                          QStringLiteral("The Sun"), QStringLiteral("Crown Chakra"),
+                                                          QDateTime(QDate(2026, 5, 3), QTime(9, 0), Qt::UTC));
+        journal::journalStore().save(kept);
+        Form *readings = main->openScreen(screens::kJournal);
+        EXPECT_EMPTY(nameless(readings));
+        child<QTabWidget>(readings, QStringLiteral("tabJournal"))->setCurrentIndex(1);
+        EXPECT_EMPTY(nameless(readings));
+
         AboutBox about;
         EXPECT_EMPTY(nameless(&about));
         FarewellScreen farewell;
@@ -362,6 +374,12 @@ private slots:
         EXPECT_EMPTY(unreadable(main.get()));
         click(child<QPushButton>(main->screen(screens::kTarotResult), QStringLiteral("cmdYogaChakra")));
         EXPECT_EMPTY(unreadable(main.get()));  // the card pages
+        // The journal on both its pages, its trends drawn on their own background.
+        Form *readings = main->openScreen(screens::kJournal);
+        EXPECT_EMPTY(unreadable(main.get()));
+        child<QTabWidget>(readings, QStringLiteral("tabJournal"))->setCurrentIndex(1);
+        EXPECT_EMPTY(unreadable(main.get()));
+        readings->unload();
 
         AboutBox about;
         about.show();

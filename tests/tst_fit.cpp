@@ -77,7 +77,7 @@ private slots:
         QTest::addColumn<bool>("readingPage");
         for (const QString &name : {screens::kAstrologyMain, screens::kTestMain, screens::kTestQuestions,
                                     screens::kTestResult, screens::kTarotMain, screens::kTarotResult,
-                                    screens::kTarotPages})
+                                    screens::kTarotPages, screens::kJournal})
             QTest::newRow(qPrintable(name)) << name << false;
         QTest::newRow("astrology reading") << screens::kAstrologyMain << true;
     }

@@ -9,6 +9,7 @@
 #include "chakras/screens/program.h"
 #include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
+#include "journal/keeping.h"
 #include "kit/screennames.h"
 #include "reports/printing/pagination.h"
 #include "reports/printing/printcommands.h"
@@ -293,6 +294,10 @@ private slots:
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
         QVERIFY(session.start());
+        // Every reading of a case is taken at 14:05 on the test's day; the
+        // journal, which keeps one reading a moment, is not asked to keep them.
+        fake->nowValue = QDateTime(fake->todayValue, QTime(14, 5));
+        journal::setKeepingReadings(false);
     }
 
     void cleanup()

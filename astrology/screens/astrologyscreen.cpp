@@ -2,6 +2,7 @@
 #include "astrology/screens/astrologyscreen.h"
 
 #include "chakras/catalogue.h"
+#include "journal/keeping.h"
 #include "kit/controlnames.h"
 #include "kit/desktop.h"
 #include "kit/pictures.h"
@@ -236,7 +237,19 @@ void AstrologyScreen::cmdNext_Click()
             step([&] { m_txtName->setFocus(Qt::OtherFocusReason); });
         return;
     }
+    showReading();
+    // The reading shown is kept in the journal: the birth date and what it
+    // gave, never the name.
+    step([&] {
+        const QDate born(m_cboYear->currentText().toInt(), m_cboMonth->currentIndex() + 1,
+                         m_cboDate->currentText().toInt());
+        journal::keepReading(journal::astrologyReading(born, m_lblResult[0]->text(), m_lblResult[1]->text(),
+                                                       m_shownChakraName, m_readingTime));
+    });
+}
 
+void AstrologyScreen::showReading()
+{
     QString day, month;
     step([&] { day = m_cboDate->currentText(); });
     step([&] { month = m_cboMonth->currentText(); });
@@ -260,11 +273,32 @@ void AstrologyScreen::cmdNext_Click()
             m_fraStep[1]->setAccessibleDescription(heard.join(QStringLiteral(". ")));
         });
         step([&] { showChakraPicture(index); });
+        m_shownChakraName = chakraName;
     }
     step([&] { m_readingTime = desktop().now(); });
     step([&] { showStep(1); });
     // The reading is heard: the page itself takes the focus (Tab goes on to Back).
     step([&] { m_fraStep[1]->setFocus(Qt::OtherFocusReason); });
+}
+
+void AstrologyScreen::showKeptReading(const QDate &birthDate, const QDateTime &takenAt)
+{
+    step([&] { m_cboMonth->setCurrentIndex(birthDate.month() - 1); });
+    step([&] { m_cboDate->setCurrentIndex(birthDate.day() - 1); });
+    step([&] { m_cboYear->setCurrentIndex(m_cboYear->findText(QString::number(birthDate.year()))); });
+    showReading();
+    // It prints as the reading of that day.
+    step([&] { m_readingTime = takenAt; });
+}
+
+bool openKeptAstrology(const journal::Reading &reading)
+{
+    auto *screen = qobject_cast<AstrologyScreen *>(openProgramScreen(screens::kAstrologyMain));
+    if (!screen || !reading.birthDate.isValid())
+        return false;
+    screen->showKeptReading(reading.birthDate, reading.localTaken());
+    screen->setWindowTitle(journal::reopenedCaption(kAstrologyCaption, reading));
+    return true;
 }
 
 void AstrologyScreen::cmdBack_Click()

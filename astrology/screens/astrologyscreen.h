@@ -43,6 +43,11 @@ public:
     void cmdBack_Click();
     void mnuExit_Click();
 
+    // The reading page for a birth date, as "&Get My Vovuvev Avoverazi
+    // Reading" shows it, without the name and without keeping it again; it
+    // prints as the reading taken at takenAt.
+    void showKeptReading(const QDate &birthDate, const QDateTime &takenAt);
+
     // The resource path of the picture picChakra shows; empty before the
     // first reading. Also kept in picChakra's "picture" property.
     QString shownChakraPicture() const;
@@ -55,6 +60,8 @@ private:
     void showStep(int page);
     // Shows the picture of the chakra at this screen's index in picChakra.
     void showChakraPicture(int index);
+    // Fills the reading page from the chosen birth date and brings it forward.
+    void showReading();
 
     std::array<QGroupBox *, 2> m_fraStep{};
     QLineEdit *m_txtName = nullptr;
@@ -66,6 +73,13 @@ private:
     std::array<QLabel *, astrology::kResultCount> m_lblResult{};
     PictureView *m_picChakra = nullptr;
     QDateTime m_readingTime;
+    QString m_shownChakraName;
 };
+
+namespace journal {
+struct Reading;
+}
+// Opens the astrology screen on a kept reading's page; false when it cannot be shown.
+bool openKeptAstrology(const journal::Reading &reading);
 
 } // namespace padmora

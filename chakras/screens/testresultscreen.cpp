@@ -2,7 +2,9 @@
 #include "chakras/screens/testresultscreen.h"
 
 #include "chakras/scoring.h"
+#include "chakras/screens/keptreadings.h"
 #include "chakras/screens/testresult.h"
+#include "journal/keeping.h"
 #include "kit/colours.h"
 #include "kit/desktop.h"
 #include "kit/programhost.h"
@@ -132,6 +134,27 @@ void finishChakraTest()
 {
     auto *screen = qobject_cast<TestResultScreen *>(openProgramScreen(screens::kTestResult));
     ComputeChakraResult(chakraTestSheet(), chakraTestScores(), screen);
+    // The result shown is kept in the journal, at the moment the screen shows.
+    step([screen] {
+        const QDateTime taken = screen ? screen->readingTime() : desktop().now();
+        journal::keepReading(
+            journal::chakraReading(journal::Program::ChakraTest, chakraTestSheet(), chakraTestScores(), taken));
+    });
+}
+
+bool openKeptChakraTest(const journal::Reading &reading)
+{
+    auto *screen = qobject_cast<TestResultScreen *>(openProgramScreen(screens::kTestResult));
+    if (!screen)
+        return false;
+    // The sheet and scores of that day, apart from the test's own.
+    const AnswerSheet sheet = journal::sheetOf(reading);
+    ChakraScores scores{};
+    ComputeChakraResult(sheet, scores, screen);
+    // It prints as the reading of that day.
+    step([&] { screen->setReadingTime(reading.localTaken()); });
+    screen->setWindowTitle(journal::reopenedCaption(screen->windowTitle(), reading));
+    return true;
 }
 
 } // namespace padmora

@@ -2,6 +2,7 @@
 #include "tarot/screens/tarotresult.h"
 
 #include "chakras/scoring.h"
+#include "journal/keeping.h"
 #include "kit/desktop.h"
 #include "kit/programhost.h"
 #include "kit/resume.h"
@@ -44,7 +45,28 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
 
 void finishTarot()
 {
-    ComputeTarotResult(tarotSheet(), tarotScores(), TarotCardNeeded());
+    const TarotResultScreen *screen = ComputeTarotResult(tarotSheet(), tarotScores(), TarotCardNeeded());
+    // The result shown is kept in the journal, with the cards it shows, at
+    // the moment the screen shows.
+    step([screen] {
+        const QDateTime taken = screen ? screen->readingTime() : desktop().now();
+        journal::keepReading(journal::chakraReading(journal::Program::ChakrasTarot, tarotSheet(), tarotScores(), taken));
+    });
+}
+
+bool openKeptTarot(const journal::Reading &reading)
+{
+    // The sheet and scores of that day, apart from the tarot's own; the card
+    // flags are this reading's, so its interpretation shows its cards.
+    const TarotAnswerSheet sheet = journal::sheetOf(reading);
+    ChakraScores scores{};
+    TarotResultScreen *screen = ComputeTarotResult(sheet, scores, TarotCardNeeded());
+    if (!screen)
+        return false;
+    // It prints as the reading of that day.
+    step([&] { screen->setReadingTime(reading.localTaken()); });
+    screen->setWindowTitle(journal::reopenedCaption(screen->windowTitle(), reading));
+    return true;
 }
 
 } // namespace padmora

@@ -15,7 +15,15 @@ class TarotResultScreen;
 // nullptr when it could not be opened (the scores are set all the same).
 TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScores &scores, TarotFlags &needed);
 
-// The tarot questionnaire's last Next: computes the tarot result.
+// The tarot questionnaire's last Next: computes the tarot result and keeps
+// it in the journal.
 void finishTarot();
+
+namespace journal {
+struct Reading;
+}
+// Opens frmChakrasTarotResult on a kept tarot reading, as it was shown the
+// day it was taken; false when it cannot be shown.
+bool openKeptTarot(const journal::Reading &reading);
 
 } // namespace padmora

@@ -5,8 +5,14 @@
 
 namespace padmora::testing {
 
+namespace {
+// Minutes of the clock handed out so far in this run.
+qint64 g_minutesHandedOut = 0;
+} // namespace
+
 RecordingDesktop::RecordingDesktop() : m_previous(nullptr)
 {
+    nowValue = QDateTime(todayValue, QTime(9, 0), Qt::UTC).addSecs(60 * g_minutesHandedOut);
     setDesktop(this);
 }
 
@@ -89,7 +95,12 @@ QDate RecordingDesktop::today()
 
 QDateTime RecordingDesktop::now()
 {
-    return nowValue;
+    if (!scriptedNow.isEmpty())
+        return scriptedNow.takeFirst();
+    const QDateTime moment = nowValue;
+    nowValue = nowValue.addSecs(60);
+    ++g_minutesHandedOut;
+    return moment;
 }
 
 void RecordingDesktop::seedFromClock()

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QTimeZone>
 #include <QStringList>
 #include <functional>
 #include <random>
@@ -79,7 +80,13 @@ public:
     bool storeWritable = true;
 
     QDate todayValue = QDate(2026, 12, 8);
-    QDateTime nowValue = QDateTime(QDate(2026, 12, 8), QTime(14, 5));
+    // The clock: the moments in scriptedNow are taken first; after them it
+    // reads nowValue and then moves it on by a minute. It starts where the
+    // previous recording desktop of the run left it (at 9:00 UTC on
+    // todayValue's day for the first), so that no two readings of one test
+    // program share a moment.
+    QList<QDateTime> scriptedNow;
+    QDateTime nowValue;
     // Chance: a fixed-seed generator, or a script of numbers taken first.
     std::mt19937 random{20261208u};
     QList<double> scriptedUniform;

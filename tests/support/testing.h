@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -203,9 +205,12 @@ inline std::pair<int, int> rowsOfColour(const QImage &image, int column, const Q
 } // namespace padmora::testing
 
 // Every Padmora test runs on the application object Padmora runs on.
+// Each run keeps its journal in a data folder of its own, gone when it ends.
 #define PADMORA_TEST_MAIN(TestObject)                                                                    \
     int main(int argc, char **argv)                                                                      \
     {                                                                                                    \
+        QTemporaryDir data;                                                                              \
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));                                        \
         padmora::PadmoraApplication app(argc, argv);                                                     \
         padmora::initPadmora();                                                                          \
         TestObject tc;                                                                                   \

@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/exchange.h"
+
+#include "chakras/catalogue.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QTimeZone>
+
+namespace padmora::journal {
+
+namespace {
+
+QJsonObject entryObject(const Reading &r)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("taken"), takenText(r.taken));
+    o.insert(QStringLiteral("offset"), r.offsetSeconds);
+    o.insert(QStringLiteral("program"), programKey(r.program));
+    if (r.program == Program::Astrology) {
+        o.insert(QStringLiteral("birthDate"), r.birthDate.toString(Qt::ISODate));
+        o.insert(QStringLiteral("sign"), r.sign);
+        o.insert(QStringLiteral("rulingPlanet"), r.rulingPlanet);
+        o.insert(QStringLiteral("chakra"), r.chakraName);
+    } else {
+        QJsonArray questions, answers, scores;
+        for (int q : r.questionOrder)
+            questions.append(q);
+        for (const QString &a : r.answers)
+            answers.append(a);
+        for (int i = 0; i < kChakraCount; ++i)
+            if (r.ticked[std::size_t(i)])
+                scores.append(QJsonObject{{QStringLiteral("chakra"), i},
+                                          {QStringLiteral("score"), int(r.scores[std::size_t(i)])}});
+        o.insert(QStringLiteral("questions"), questions);
+        o.insert(QStringLiteral("answers"), answers);
+        o.insert(QStringLiteral("scores"), scores);
+        if (r.program == Program::ChakrasTarot) {
+            QJsonArray cards;
+            for (const ShownCard &c : r.cards)
+                cards.append(QJsonObject{{QStringLiteral("chakra"), c.chakra},
+                                         {QStringLiteral("slot"), c.slot},
+                                         {QStringLiteral("card"), c.card}});
+            o.insert(QStringLiteral("cards"), cards);
+        }
+    }
+    o.insert(QStringLiteral("note"), r.note);
+    return o;
+}
+
+// Reads one entry; the problem, or empty.
+class EntryReader {
+public:
+    EntryReader(const QJsonObject &o, Reading &r) : m_o(o), m_r(r) {}
+
+    QString read()
+    {
+        QString text;
+        if (!textField(QStringLiteral("taken"), &text))
+            return m_problem;
+        m_r.taken = takenFromText(text);
+        if (!m_r.taken.isValid())
+            return at(QStringLiteral("taken"), QStringLiteral("\"%1\" is no time of the form 2026-12-08T09:30:00.000Z").arg(text));
+        if (!intField(QStringLiteral("offset"), &m_r.offsetSeconds))
+            return m_problem;
+        if (!textField(QStringLiteral("program"), &text))
+            return m_problem;
+        if (!programFromKey(text, &m_r.program))
+            return at(QStringLiteral("program"),
+                      QStringLiteral("\"%1\" is no program; a program is \"test\", \"tarot\" or \"astrology\"").arg(text));
+        if (m_o.contains(QStringLiteral("note")) && !textField(QStringLiteral("note"), &m_r.note))
+            return m_problem;
+        if (m_r.program == Program::Astrology) {
+            if (!textField(QStringLiteral("birthDate"), &text))
+                return m_problem;
+            m_r.birthDate = QDate::fromString(text, Qt::ISODate);
+            if (!m_r.birthDate.isValid())
+                return at(QStringLiteral("birthDate"), QStringLiteral("\"%1\" is no date of the form 1980-07-23").arg(text));
+            if (!textField(QStringLiteral("sign"), &m_r.sign) || !textField(QStringLiteral("rulingPlanet"), &m_r.rulingPlanet)
+                || !textField(QStringLiteral("chakra"), &m_r.chakraName))
+                return m_problem;
+            return QString();
+        }
+        QJsonArray list;
+        if (!arrayField(QStringLiteral("questions"), &list))
+            return m_problem;
+        for (const QJsonValue v : list) {
+            if (!v.isDouble() || v.toDouble() != double(v.toInt()))
+                return at(QStringLiteral("questions"), QStringLiteral("a question number is a whole number"));
+            m_r.questionOrder.append(v.toInt());
+        }
+        if (!arrayField(QStringLiteral("answers"), &list))
+            return m_problem;
+        for (const QJsonValue v : list) {
+            if (!v.isString())
+                return at(QStringLiteral("answers"), QStringLiteral("an answer is a text"));
+            m_r.answers.append(v.toString());
+        }
+        if (!arrayField(QStringLiteral("scores"), &list))
+            return m_problem;
+        for (const QJsonValue v : list) {
+            const QJsonObject s = v.toObject();
+            const QJsonValue chakra = s.value(QStringLiteral("chakra"));
+            const QJsonValue score = s.value(QStringLiteral("score"));
+            if (!v.isObject() || !chakra.isDouble() || !score.isDouble())
+                return at(QStringLiteral("scores"), QStringLiteral("each score is {\"chakra\": 0 to 6, \"score\": 0 to 8}"));
+            const int i = chakra.toInt(-1);
+            if (i < 0 || i >= kChakraCount || chakra.toDouble() != double(i))
+                return at(QStringLiteral("scores"), QStringLiteral("chakra %1 does not exist (chakras are 0 to 6)").arg(chakra.toDouble()));
+            if (m_r.ticked[std::size_t(i)])
+                return at(QStringLiteral("scores"), QStringLiteral("the %1 has two scores").arg(chakraName(i)));
+            const double value = score.toDouble();
+            if (value < 0 || value > kQuestionsPerChakra || value != double(int(value)))
+                return at(QStringLiteral("scores"),
+                          QStringLiteral("the score of the %1 is %2; a score is 0 to 8").arg(chakraName(i)).arg(value));
+            m_r.ticked[std::size_t(i)] = true;
+            m_r.scores[std::size_t(i)] = qint16(value);
+        }
+        if (m_r.program == Program::ChakrasTarot) {
+            if (!arrayField(QStringLiteral("cards"), &list))
+                return m_problem;
+            for (const QJsonValue v : list) {
+                const QJsonObject c = v.toObject();
+                if (!v.isObject() || !c.value(QStringLiteral("chakra")).isDouble() || !c.value(QStringLiteral("slot")).isDouble()
+                    || !c.value(QStringLiteral("card")).isString())
+                    return at(QStringLiteral("cards"),
+                              QStringLiteral("each card is {\"chakra\": 0 to 6, \"slot\": 0 to 8, \"card\": its name}"));
+                m_r.cards.append({c.value(QStringLiteral("chakra")).toInt(), c.value(QStringLiteral("slot")).toInt(),
+                                  c.value(QStringLiteral("card")).toString()});
+            }
+        } else if (m_o.contains(QStringLiteral("cards"))) {
+            return at(QStringLiteral("cards"), QStringLiteral("a chakra test shows no tarot cards"));
+        }
+        return QString();
+    }
+
+private:
+    QString at(const QString &field, const QString &what)
+    {
+        m_problem = QStringLiteral("\"%1\": %2").arg(field, what);
+        return m_problem;
+    }
+    bool textField(const QString &name, QString *out)
+    {
+        const QJsonValue v = m_o.value(name);
+        if (!v.isString()) {
+            at(name, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not a text"));
+            return false;
+        }
+        *out = v.toString();
+        return true;
+    }
+    bool intField(const QString &name, int *out)
+    {
+        const QJsonValue v = m_o.value(name);
+        if (!v.isDouble() || v.toDouble() != double(v.toInt())) {
+            at(name, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not a whole number"));
+            return false;
+        }
+        *out = v.toInt();
+        return true;
+    }
+    bool arrayField(const QString &name, QJsonArray *out)
+    {
+        const QJsonValue v = m_o.value(name);
+        if (!v.isArray()) {
+            at(name, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not a list"));
+            return false;
+        }
+        *out = v.toArray();
+        return true;
+    }
+
+    const QJsonObject &m_o;
+    Reading &m_r;
+    QString m_problem;
+};
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+QByteArray toJson(const QList<Reading> &readings)
+{
+    QJsonArray entries;
+    for (const Reading &r : readings)
+        entries.append(entryObject(r));
+    QJsonObject top;
+    top.insert(QStringLiteral("format"), kExchangeFormat);
+    top.insert(QStringLiteral("version"), kExchangeVersion);
+    top.insert(QStringLiteral("entries"), entries);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+ParsedJournal fromJson(const QByteArray &json)
+{
+    ParsedJournal out;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError) {
+        const int line = int(json.left(error.offset).count('\n')) + 1;
+        out.problem = QStringLiteral("it is not whole, well-formed JSON (%1 at line %2, character %3)")
+                          .arg(error.errorString())
+                          .arg(line)
+                          .arg(error.offset);
+        return out;
+    }
+    const QJsonObject top = document.object();
+    if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kExchangeFormat) {
+        out.problem = QStringLiteral("it is no Padmora journal (its \"format\" is not \"%1\")").arg(kExchangeFormat);
+        return out;
+    }
+    const QJsonValue version = top.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toInt() < 1) {
+        out.problem = QStringLiteral("its \"version\" is missing or no version number");
+        return out;
+    }
+    if (version.toInt() > kExchangeVersion) {
+        out.problem = QStringLiteral("it is of format version %1, newer than this Padmora reads (up to version %2)")
+                          .arg(version.toInt())
+                          .arg(kExchangeVersion);
+        return out;
+    }
+    const QJsonValue entries = top.value(QStringLiteral("entries"));
+    if (!entries.isArray()) {
+        out.problem = QStringLiteral("its \"entries\" are missing or not a list");
+        return out;
+    }
+    const QJsonArray list = entries.toArray();
+    out.readings.reserve(list.size());
+    for (qsizetype k = 0; k < list.size(); ++k) {
+        const QString where = QStringLiteral("entry %1").arg(k + 1);
+        if (!list[k].isObject()) {
+            out.problem = where + QStringLiteral(": not an object");
+            out.readings.clear();
+            return out;
+        }
+        const QJsonObject o = list[k].toObject();
+        Reading r;
+        QString problem = EntryReader(o, r).read();
+        if (problem.isEmpty())
+            problem = problemOf(r);
+        if (!problem.isEmpty()) {
+            out.problem = where + QStringLiteral(", ") + problem;
+            out.readings.clear();
+            return out;
+        }
+        out.readings.append(std::move(r));
+    }
+    return out;
+}
+
+QByteArray toCsv(const QList<Reading> &readings)
+{
+    QString csv = QStringLiteral("date,program,chakra,score,state\r\n");
+    for (const Reading &r : readings) {
+        if (!r.isChakraReading())
+            continue;
+        const QString date = r.localTaken().toString(Qt::ISODate);
+        for (int i = 0; i < kChakraCount; ++i) {
+            if (!r.ticked[std::size_t(i)])
+                continue;
+            const int s = r.scores[std::size_t(i)];
+            csv += QStringList{csvField(date), csvField(programTitle(r.program)), csvField(chakraTitle(i)),
+                               QString::number(s), stateName(classifyScore(s))}
+                       .join(QLatin1Char(','))
+                   + QStringLiteral("\r\n");
+        }
+    }
+    return csv.toUtf8();
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *why)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *why = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        *why = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace padmora::journal

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The journal as a file of its own: JSON for keeping and moving it (read
+// back losslessly), CSV for spreadsheets. Both are written whole or not at
+// all; an import is taken whole or refused whole.
+//
+// The JSON format, version 1 (the README describes it):
+//   { "format": "Padmora journal", "version": 1, "entries": [ entry, ... ] }
+// where an entry of the chakra test or the chakras tarot is
+//   { "taken": "2026-12-08T09:30:00.000Z", "offset": 3600,
+//     "program": "test" | "tarot",
+//     "questions": [24, 3, ...], "answers": ["Yes", "No", "Not Sure", ...],
+//     "scores": [{"chakra": 0, "score": 5}, ...],
+//     "cards": [{"chakra": 3, "slot": 4, "card": "Justice"}, ...],   (tarot only)
+//     "note": "..." }
+// and an astrology entry is
+//   { "taken": ..., "offset": ..., "program": "astrology",
+//     "birthDate": "1980-07-23", "sign": "Leo", "rulingPlanet": "The Sun",
+//     "chakra": "Crown Chakra", "note": "..." }
+
+#include "journal/reading.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace padmora::journal {
+
+inline const QString kExchangeFormat = QStringLiteral("Padmora journal");
+inline constexpr int kExchangeVersion = 1;
+
+QByteArray toJson(const QList<Reading> &readings);
+
+// The readings of a JSON journal, or, in problem, what is wrong and where
+// ("entry 12, \"scores\": the score of the Heart Chakra is 9; a score is 0 to 8").
+struct ParsedJournal {
+    QList<Reading> readings;
+    QString problem;
+};
+ParsedJournal fromJson(const QByteArray &json);
+
+// One row per chakra score: date, program, chakra, score, state.
+QByteArray toCsv(const QList<Reading> &readings);
+
+// Writes a file whole or not at all (QSaveFile); false with the reason.
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *why);
+
+} // namespace padmora::journal

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/reading.h"
+
+#include "astrology/astrologyreading.h"
+#include "chakras/questionbank.h"
+#include "chakras/scoring.h"
+#include "tarot/tarotcards.h"
+
+#include <QSet>
+
+namespace padmora::journal {
+
+QString programKey(Program program)
+{
+    switch (program) {
+    case Program::ChakraTest:
+        return QStringLiteral("test");
+    case Program::ChakrasTarot:
+        return QStringLiteral("tarot");
+    case Program::Astrology:
+        break;
+    }
+    return QStringLiteral("astrology");
+}
+
+bool programFromKey(const QString &key, Program *program)
+{
+    for (Program p : {Program::ChakraTest, Program::ChakrasTarot, Program::Astrology})
+        if (programKey(p) == key) {
+            *program = p;
+            return true;
+        }
+    return false;
+}
+
+QString programTitle(Program program)
+{
+    switch (program) {
+    case Program::ChakraTest:
+        return QStringLiteral("Zazeder Izorudav");
+    case Program::ChakrasTarot:
+        return QStringLiteral("Dovazov Urera");
+    case Program::Astrology:
+        break;
+    }
+    return QStringLiteral("Vovuvev Avoverazi");
+}
+
+bool Reading::sameReading(const Reading &o) const
+{
+    return taken == o.taken && offsetSeconds == o.offsetSeconds && program == o.program && ticked == o.ticked
+           && questionOrder == o.questionOrder && answers == o.answers && scores == o.scores && cards == o.cards
+           && birthDate == o.birthDate && sign == o.sign && rulingPlanet == o.rulingPlanet
+           && chakraName == o.chakraName;
+}
+
+namespace {
+
+QDateTime utcToTheMillisecond(const QDateTime &moment)
+{
+    return moment.toUTC();
+}
+
+} // namespace
+
+QString takenText(const QDateTime &moment)
+{
+    const QDateTime utc = moment.toUTC();
+    const QDate d = utc.date();
+    const QTime t = utc.time();
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", d.year(), d.month(), d.day(), t.hour(), t.minute(),
+                             t.second(), t.msec());
+}
+
+QDateTime takenFromText(QStringView text)
+{
+    // Read by hand: a journal of thousands of entries is read in a blink,
+    // which QDateTime::fromString with a format is not.
+    if (text.size() != 24 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' || text[13] != u':'
+        || text[16] != u':' || text[19] != u'.' || text[23] != u'Z')
+        return QDateTime();
+    auto number = [&](int from, int length) {
+        int n = 0;
+        for (int i = from; i < from + length; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * 10 + (c - u'0');
+        }
+        return n;
+    };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
+    if (!date.isValid() || !time.isValid())
+        return QDateTime();
+    return QDateTime(date, time, Qt::UTC);
+}
+
+QList<ShownCard> shownCards(const AnswerSheet &sheet, const ChakraScores &scores)
+{
+    QList<ShownCard> cards;
+    for (int slot = 0; slot < kTarotSlotCount; ++slot) {
+        const int chakra = tarotSlotChakra(slot);
+        if (!sheet.isTicked(chakra) || classifyScore(scores[std::size_t(chakra)]) == ChakraState::Open)
+            continue;
+        cards.append({chakra, slot, TarotCardTable()[std::size_t(slot)].name});
+    }
+    return cards;
+}
+
+Reading chakraReading(Program program, const AnswerSheet &sheet, const ChakraScores &scores,
+                      const QDateTime &moment)
+{
+    Reading r;
+    r.program = program;
+    r.taken = utcToTheMillisecond(moment);
+    r.offsetSeconds = moment.offsetFromUtc();
+    for (int i = 0; i < kChakraCount; ++i) {
+        r.ticked[std::size_t(i)] = sheet.isTicked(i);
+        r.scores[std::size_t(i)] = sheet.isTicked(i) ? scores[std::size_t(i)] : 0;
+    }
+    const int n = sheet.askedCount();
+    for (int k = 0; k < n; ++k) {
+        r.questionOrder.append(sheet.QuestionOrder.value(k));
+        r.answers.append(sheet.Answers.value(k));
+    }
+    if (program == Program::ChakrasTarot)
+        r.cards = shownCards(sheet, scores);
+    return r;
+}
+
+Reading astrologyReading(const QDate &birthDate, const QString &sign, const QString &rulingPlanet,
+                         const QString &chakraName, const QDateTime &moment)
+{
+    Reading r;
+    r.program = Program::Astrology;
+    r.taken = utcToTheMillisecond(moment);
+    r.offsetSeconds = moment.offsetFromUtc();
+    r.birthDate = birthDate;
+    r.sign = sign;
+    r.rulingPlanet = rulingPlanet;
+    r.chakraName = chakraName;
+    return r;
+}
+
+AnswerSheet sheetOf(const Reading &reading)
+{
+    AnswerSheet sheet;
+    for (int i = 0; i < kChakraCount; ++i)
+        sheet.ChakraSelection[std::size_t(i)] = reading.ticked[std::size_t(i)] ? qint16(i) : qint16(-1);
+    sheet.ChakraSelection[7] = 0;
+    const qsizetype n = reading.questionOrder.size();
+    for (qsizetype k = 0; k < n; ++k) {
+        const int q = reading.questionOrder[k];
+        sheet.QuestionOrder.append(qint16(q));
+        sheet.AskedQuestions.append(questionText(q));
+        sheet.AskedKeys.append(answerKey(q));
+        sheet.Answers.append(reading.answers.value(k));
+    }
+    // Position N of every list, as START TEST leaves it.
+    sheet.QuestionOrder.append(0);
+    sheet.AskedQuestions.append(QString());
+    sheet.AskedKeys.append(QString());
+    sheet.Answers.append(QString());
+    return sheet;
+}
+
+int chakraOfAstrologyName(const QString &name)
+{
+    const int index = astrology::chakraIndexOf(name);
+    // The astrology tables run crown first.
+    return index < 0 ? -1 : astrology::kChakraCount - 1 - index;
+}
+
+QString problemOf(const Reading &r)
+{
+    if (!r.taken.isValid())
+        return QStringLiteral("the time it was taken is missing or no time");
+    if (r.offsetSeconds < -18 * 3600 || r.offsetSeconds > 18 * 3600)
+        return QStringLiteral("the offset %1 s from UTC is more than 18 hours").arg(r.offsetSeconds);
+    if (r.note.size() > kNoteLimit)
+        return QStringLiteral("the note is %1 characters long; a note holds at most %2").arg(r.note.size()).arg(kNoteLimit);
+    if (r.program == Program::Astrology) {
+        if (!r.birthDate.isValid())
+            return QStringLiteral("the birth date is missing or no date");
+        if (r.birthDate.year() < astrology::kFirstYear || r.birthDate.year() > astrology::kLastYear)
+            return QStringLiteral("the birth year %1 is outside %2 to %3")
+                .arg(r.birthDate.year())
+                .arg(astrology::kFirstYear)
+                .arg(astrology::kLastYear);
+        const QString sign =
+            astrology::sunSign(astrology::monthNames()[std::size_t(r.birthDate.month() - 1)], r.birthDate.day());
+        if (r.sign != sign)
+            return QStringLiteral("the sign \"%1\" is not the sun sign of %2 (%3)")
+                .arg(r.sign, r.birthDate.toString(Qt::ISODate), sign);
+        const astrology::SignEntry *entry = astrology::signEntry(sign);
+        if (!entry || r.rulingPlanet != entry->rulingPlanet)
+            return QStringLiteral("the ruling planet \"%1\" is not that of %2").arg(r.rulingPlanet, sign);
+        if (r.chakraName != entry->chakraName)
+            return QStringLiteral("the chakra \"%1\" is not that of %2").arg(r.chakraName, sign);
+        return QString();
+    }
+    int tickedCount = 0;
+    for (bool t : r.ticked)
+        tickedCount += t ? 1 : 0;
+    if (tickedCount == 0)
+        return QStringLiteral("no chakra is ticked");
+    if (r.questionOrder.size() != tickedCount * kQuestionsPerChakra)
+        return QStringLiteral("%1 questions for %2 ticked chakras; each chakra has %3")
+            .arg(r.questionOrder.size())
+            .arg(tickedCount)
+            .arg(kQuestionsPerChakra);
+    if (r.answers.size() != r.questionOrder.size())
+        return QStringLiteral("%1 answers to %2 questions").arg(r.answers.size()).arg(r.questionOrder.size());
+    QSet<int> asked;
+    for (qsizetype k = 0; k < r.questionOrder.size(); ++k) {
+        const int q = r.questionOrder[k];
+        const int chakra = chakraOfQuestion(q);
+        if (chakra < 0)
+            return QStringLiteral("question %1 does not exist (questions are 0 to %2)").arg(q).arg(kQuestionCount - 1);
+        if (!r.ticked[std::size_t(chakra)])
+            return QStringLiteral("question %1 belongs to the %2, which is not ticked").arg(q).arg(chakraName(chakra));
+        if (asked.contains(q))
+            return QStringLiteral("question %1 is asked twice").arg(q);
+        asked.insert(q);
+        const QString &a = r.answers[k];
+        if (a != kYes && a != kNo && a != kNotSure)
+            return QStringLiteral("answer %1 is \"%2\"; an answer is \"Yes\", \"No\" or \"Not Sure\"").arg(k + 1).arg(a);
+    }
+    for (int i = 0; i < kChakraCount; ++i) {
+        const int s = r.scores[std::size_t(i)];
+        if (s < 0 || s > kQuestionsPerChakra)
+            return QStringLiteral("the score of the %1 is %2; a score is 0 to 8").arg(chakraName(i)).arg(s);
+    }
+    const ChakraScores counted = scoreAnswers(sheetOf(r));
+    for (int i = 0; i < kChakraCount; ++i)
+        if (counted[std::size_t(i)] != r.scores[std::size_t(i)])
+            return QStringLiteral("the score of the %1 is %2, but its answers give %3")
+                .arg(chakraName(i))
+                .arg(r.scores[std::size_t(i)])
+                .arg(counted[std::size_t(i)]);
+    if (r.program == Program::ChakraTest && !r.cards.isEmpty())
+        return QStringLiteral("a chakra test shows no tarot cards");
+    if (r.program == Program::ChakrasTarot) {
+        for (const ShownCard &c : r.cards) {
+            if (c.slot < 0 || c.slot >= kTarotSlotCount || TarotCardTable()[std::size_t(c.slot)].name != c.card)
+                return QStringLiteral("\"%1\" is no card of slot %2").arg(c.card).arg(c.slot);
+        }
+        if (r.cards != shownCards(sheetOf(r), r.scores))
+            return QStringLiteral("the cards are not those that its scores show");
+    }
+    return QString();
+}
+
+QString shortChakraName(int chakra)
+{
+    QString name = chakraName(chakra);
+    name.remove(QStringLiteral(" Chakra"));
+    return name;
+}
+
+QString summaryOf(const Reading &r)
+{
+    const QString dot = QStringLiteral(" \u00b7 ");
+    if (r.program == Program::Astrology) {
+        const int chakra = chakraOfAstrologyName(r.chakraName);
+        return r.sign + dot + r.rulingPlanet + dot + (chakra >= 0 ? chakraTitle(chakra) : r.chakraName);
+    }
+    QStringList parts;
+    for (int i = 0; i < kChakraCount; ++i) {
+        if (!r.ticked[std::size_t(i)])
+            continue;
+        const int s = r.scores[std::size_t(i)];
+        parts << QStringLiteral("%1 %2 %3").arg(shortChakraName(i)).arg(s).arg(stateName(classifyScore(s)));
+    }
+    return parts.join(dot);
+}
+
+} // namespace padmora::journal

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// One reading as the journal keeps it: when it was taken, by which program,
+// and what the program needs to show it again exactly as it was: for the
+// chakra test and the chakras tarot the ticked chakras, the question order,
+// every answer and the scores (and the tarot's cards); for the astrology
+// reading the birth date and what it gave. Never the name.
+
+#include "chakras/answersheet.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <array>
+
+namespace padmora::journal {
+
+enum class Program { ChakraTest, ChakrasTarot, Astrology };
+inline constexpr int kProgramCount = 3;
+
+// "test", "tarot", "astrology": the names the store and the export use.
+QString programKey(Program program);
+// The program of a key; false when the key names none.
+bool programFromKey(const QString &key, Program *program);
+// The program's own name, as its button shows it ("Zazeder Izorudav").
+QString programTitle(Program program);
+
+// A card that a tarot reading showed, on its slot.
+struct ShownCard {
+    int chakra = 0;
+    int slot = 0;
+    QString card;
+    bool operator==(const ShownCard &) const = default;
+};
+
+struct Reading {
+    qint64 id = 0;          // the store's number for it; 0 while it is not stored
+    QDateTime taken;        // in UTC, to the millisecond
+    int offsetSeconds = 0;  // the local offset from UTC it was taken at
+    Program program = Program::ChakraTest;
+
+    // The chakra test and the chakras tarot.
+    std::array<bool, kChakraCount> ticked{};
+    QList<int> questionOrder;  // question numbers in asked order
+    QStringList answers;       // "Yes", "No" or "Not Sure", one per asked question
+    ChakraScores scores{};     // per chakra; 0 for a chakra not ticked
+    QList<ShownCard> cards;    // the tarot's, in slot order
+
+    // The astrology reading.
+    QDate birthDate;
+    QString sign;
+    QString rulingPlanet;
+    QString chakraName;  // as the astrology table names it: "Heart Chakra"
+
+    QString note;
+
+    bool isChakraReading() const { return program != Program::Astrology; }
+    // The moment it was taken, in the offset it was taken at.
+    QDateTime localTaken() const { return taken.toOffsetFromUtc(offsetSeconds); }
+    // Everything but the store's number and the note.
+    bool sameReading(const Reading &other) const;
+};
+
+// A moment as the store and the export write it, in UTC to the millisecond:
+// "2026-12-08T09:30:00.000Z"; and back (invalid for any other text).
+QString takenText(const QDateTime &moment);
+QDateTime takenFromText(QStringView text);
+
+// The longest note an entry keeps.
+inline constexpr int kNoteLimit = 10000;
+
+// A reading of a finished questionnaire, taken at a moment.
+Reading chakraReading(Program program, const AnswerSheet &sheet, const ChakraScores &scores,
+                      const QDateTime &moment);
+// The cards a tarot reading shows: every slot of every ticked chakra that is not open.
+QList<ShownCard> shownCards(const AnswerSheet &sheet, const ChakraScores &scores);
+// An astrology reading of a birth date, taken at a moment.
+Reading astrologyReading(const QDate &birthDate, const QString &sign, const QString &rulingPlanet,
+                         const QString &chakraName, const QDateTime &moment);
+
+// The answer sheet a stored chakra reading was taken on, with the asked
+// questions and keys filled in as the questionnaire fills them.
+AnswerSheet sheetOf(const Reading &reading);
+
+// What is wrong with a reading, or empty when nothing is: a reading the
+// programs could not have made (a score of 9, an unknown card, a question of
+// a chakra that was not ticked, a sign that is not that of the birth date).
+QString problemOf(const Reading &reading);
+
+// The chakra index (0 Root ... 6 Crown) of an astrology table's chakra name; -1 for none.
+int chakraOfAstrologyName(const QString &name);
+
+// The table's summary of an entry: "Root 5 Open · Heart 2 UnderActive", or
+// for astrology "Leo · The Sun · Crown Chakra (Sahasrara)".
+QString summaryOf(const Reading &reading);
+// The short name of a chakra in summaries: "Root", "Third Eye".
+QString shortChakraName(int chakra);
+
+} // namespace padmora::journal

@@ -1,0 +1,713 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/screens/journalscreen.h"
+
+#include "journal/exchange.h"
+#include "journal/keeping.h"
+#include "journal/screens/trendchart.h"
+#include "kit/controlnames.h"
+#include "kit/desktop.h"
+#include "kit/programhost.h"
+#include "kit/resume.h"
+#include "kit/screennames.h"
+#include "kit/sharedmenus.h"
+#include "kit/twips.h"
+
+#include <QAbstractTableModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace padmora {
+
+using namespace journal;
+
+namespace {
+
+constexpr double kWidth = 12000;
+constexpr double kHeight = 9000;
+constexpr double kPageWidth = 11640;
+constexpr double kInner = 11280;
+constexpr double kRow = 345;
+constexpr double kButtonHeight = 420;
+
+QString firstLine(const QString &note)
+{
+    const qsizetype end = note.indexOf(QLatin1Char('\n'));
+    return (end < 0 ? note : note.left(end)).trimmed();
+}
+
+QString entryCount(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 reading") : QStringLiteral("%1 readings").arg(n);
+}
+
+QTableView *addTable(QWidget *parent, const QString &name, const QString &accessibleName)
+{
+    auto *view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setAccessibleName(accessibleName);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTabKeyNavigation(false);
+    view->setWordWrap(false);
+    view->verticalHeader()->hide();
+    // Every row is one line high: ten thousand rows cost no more than a screenful.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setHighlightSections(false);
+    return view;
+}
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, double left, double top,
+                       double width)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    placeTwips(button, left, top, width, kButtonHeight);
+    return button;
+}
+
+QLabel *addCaption(QWidget *parent, const QString &text, QWidget *buddy, double left, double top, double width)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    placeTwips(label, left, top + 30, width, kRow);
+    return label;
+}
+
+} // namespace
+
+// The journal's entries as grdReadings shows them, filtered by program and note.
+class EntriesModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setEntries(QList<Entry> entries)
+    {
+        beginResetModel();
+        m_all = std::move(entries);
+        refilter();
+        endResetModel();
+    }
+
+    void setFilter(int program, const QString &search)
+    {
+        beginResetModel();
+        m_program = program;
+        m_search = search;
+        refilter();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_shown.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_shown.size())
+            return {};
+        const Entry &e = m_all[m_shown[index.row()]];
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+            switch (index.column()) {
+            case 0:
+                return momentText(e.localTaken());
+            case 1:
+                return programTitle(e.program);
+            case 2:
+                return e.summary();
+            default: {
+                const QString line = firstLine(e.note);
+                if (line.isEmpty() && role == Qt::AccessibleTextRole)
+                    return QStringLiteral("no note");
+                return line;
+            }
+            }
+        }
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        static const QString titles[4] = {QStringLiteral("Taken"), QStringLiteral("Program"),
+                                          QStringLiteral("Summary"), QStringLiteral("Note")};
+        return section >= 0 && section < 4 ? titles[section] : QVariant();
+    }
+
+    const Entry *entryAt(int row) const
+    {
+        return row >= 0 && row < m_shown.size() ? &m_all[m_shown[row]] : nullptr;
+    }
+    int rowOf(qint64 id) const
+    {
+        for (qsizetype r = 0; r < m_shown.size(); ++r)
+            if (m_all[m_shown[r]].id == id)
+                return int(r);
+        return -1;
+    }
+    void setNote(int row, const QString &note)
+    {
+        if (row < 0 || row >= m_shown.size())
+            return;
+        m_all[m_shown[row]].note = note;
+        emit dataChanged(index(row, 3), index(row, 3));
+    }
+    qsizetype total() const { return m_all.size(); }
+
+private:
+    void refilter()
+    {
+        m_shown.clear();
+        m_shown.reserve(m_all.size());
+        for (qsizetype i = 0; i < m_all.size(); ++i) {
+            const Entry &e = m_all[i];
+            if (m_program > 0 && int(e.program) != m_program - 1)
+                continue;
+            if (!m_search.isEmpty() && !e.note.contains(m_search, Qt::CaseInsensitive))
+                continue;
+            m_shown.append(i);
+        }
+    }
+
+    QList<Entry> m_all;
+    QList<qsizetype> m_shown;
+    int m_program = 0;  // 0 every program, else the program's number + 1
+    QString m_search;
+};
+
+// The points the trend chart draws, one row each, newest first.
+class TrendTableModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRows(QList<ScorePoint> rows)
+    {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 5; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_rows.size()
+            || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+            return {};
+        const ScorePoint &p = m_rows[index.row()];
+        switch (index.column()) {
+        case 0:
+            return QLocale().toString(p.taken.toOffsetFromUtc(p.offsetSeconds).date(), QLocale::ShortFormat);
+        case 1:
+            return programTitle(p.program);
+        case 2:
+            // Short on screen, in full to a screen reader.
+            return role == Qt::DisplayRole ? shortChakraName(p.chakra) : chakraTitle(p.chakra);
+        case 3:
+            return p.score;
+        default:
+            return stateName(classifyScore(p.score));
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        static const QString titles[5] = {QStringLiteral("Taken"), QStringLiteral("Program"), QStringLiteral("Chakra"),
+                                          QStringLiteral("Score"), QStringLiteral("State")};
+        return section >= 0 && section < 5 ? titles[section] : QVariant();
+    }
+
+private:
+    QList<ScorePoint> m_rows;
+};
+
+JournalScreen::JournalScreen(QWidget *parent)
+    : Form(screens::kJournal, kJournalCaption, kWidth, kHeight, parent), m_store(journalStore())
+{
+    QWidget *area = client();
+
+    QMenu *file = addFileMenu(menuBar());
+    connect(addMenuItem(file, QStringLiteral("mnuClose"), QStringLiteral("&Close")), &QAction::triggered, this,
+            &JournalScreen::cmdClose_Click);
+    addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
+
+    m_tabs = new QTabWidget(area);
+    m_tabs->setObjectName(QStringLiteral("tabJournal"));
+    m_tabs->setAccessibleName(QStringLiteral("Journal"));
+    m_tabs->tabBar()->setAccessibleName(QStringLiteral("Journal pages"));
+    placeTwips(m_tabs, 120, 90, kPageWidth, 6900);
+
+    // The readings.
+    auto *readings = new QWidget;
+    readings->setObjectName(QStringLiteral("pageReadings"));
+    m_tabs->addTab(readings, QStringLiteral("&Readings"));
+    m_cboProgram = new QComboBox(readings);
+    m_cboProgram->setObjectName(QStringLiteral("cboProgram"));
+    m_cboProgram->setAccessibleName(QStringLiteral("Show the readings of"));
+    m_cboProgram->addItem(QStringLiteral("Every Program"));
+    for (Program p : {Program::ChakraTest, Program::ChakrasTarot, Program::Astrology})
+        m_cboProgram->addItem(programTitle(p));
+    addCaption(readings, QStringLiteral("&Show:"), m_cboProgram, 120, 120, 900);
+    placeTwips(m_cboProgram, 1080, 120, 3000, kRow + 60);
+    connect(m_cboProgram, &QComboBox::currentIndexChanged, this, &JournalScreen::cboProgram_Click);
+    m_txtSearch = new QLineEdit(readings);
+    m_txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    m_txtSearch->setAccessibleName(QStringLiteral("Search in notes"));
+    m_txtSearch->setClearButtonEnabled(true);
+    addCaption(readings, QStringLiteral("Search in &notes:"), m_txtSearch, 4500, 120, 1800);
+    placeTwips(m_txtSearch, 6300, 120, 5100, kRow + 60);
+    connect(m_txtSearch, &QLineEdit::textChanged, this, &JournalScreen::txtSearch_Change);
+
+    m_grdReadings = addTable(readings, QStringLiteral("grdReadings"), QStringLiteral("Readings"));
+    m_entries = new EntriesModel(this);
+    m_grdReadings->setModel(m_entries);
+    m_grdReadings->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grdReadings->horizontalHeader()->setStretchLastSection(true);
+    m_grdReadings->setColumnWidth(0, twipsToPxX(2100));
+    m_grdReadings->setColumnWidth(1, twipsToPxX(1800));
+    m_grdReadings->setColumnWidth(2, twipsToPxX(4800));
+    placeTwips(m_grdReadings, 120, 600, kInner, 3360);
+    // A double click or Return reopens the entry.
+    connect(m_grdReadings, &QAbstractItemView::doubleClicked, this, &JournalScreen::grdReadings_DblClick);
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *open = new QShortcut(keys, m_grdReadings);
+        open->setContext(Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this, &JournalScreen::cmdOpen_Click);
+    }
+    connect(m_grdReadings->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &JournalScreen::grdReadings_RowColChange);
+    auto *del = new QShortcut(QKeySequence(Qt::Key_Delete), m_grdReadings);
+    del->setContext(Qt::WidgetShortcut);
+    connect(del, &QShortcut::activated, this, &JournalScreen::cmdDelete_Click);
+
+    m_txtNote = new QPlainTextEdit(readings);
+    m_txtNote->setObjectName(QStringLiteral("txtNote"));
+    m_txtNote->setAccessibleName(QStringLiteral("Note"));
+    m_txtNote->setTabChangesFocus(true);
+    m_txtNote->setPlaceholderText(QStringLiteral("A note of your own on the reading chosen above; it is kept as you type."));
+    addCaption(readings, QStringLiteral("No&te:"), m_txtNote, 120, 4020, 1800);
+    placeTwips(m_txtNote, 120, 4380, kInner, 1200);
+    connect(m_txtNote, &QPlainTextEdit::textChanged, this, &JournalScreen::txtNote_Change);
+
+    const double buttonsTop = 5700;
+    auto *cmdOpen = addButton(readings, QStringLiteral("cmdOpen"), QStringLiteral("&Open"), 120, buttonsTop, 1200);
+    connect(cmdOpen, &QPushButton::clicked, this, &JournalScreen::cmdOpen_Click);
+    auto *cmdDelete = addButton(readings, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), 1440, buttonsTop, 1200);
+    connect(cmdDelete, &QPushButton::clicked, this, &JournalScreen::cmdDelete_Click);
+    auto *cmdDeleteAll = addButton(readings, QStringLiteral("cmdDeleteAll"), QStringLiteral("Delete A&ll Readings\u2026"),
+                                   2760, buttonsTop, 2400);
+    connect(cmdDeleteAll, &QPushButton::clicked, this, &JournalScreen::cmdDeleteAll_Click);
+    auto *cmdExportJson = addButton(readings, QStringLiteral("cmdExportJson"), QStringLiteral("Export &JSON\u2026"),
+                                    5400, buttonsTop, 1900);
+    connect(cmdExportJson, &QPushButton::clicked, this, &JournalScreen::cmdExportJson_Click);
+    auto *cmdExportCsv = addButton(readings, QStringLiteral("cmdExportCsv"), QStringLiteral("Export C&SV\u2026"), 7420,
+                                   buttonsTop, 1900);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &JournalScreen::cmdExportCsv_Click);
+    auto *cmdImport = addButton(readings, QStringLiteral("cmdImport"), QStringLiteral("&Import JSON\u2026"), 9440,
+                                buttonsTop, 1960);
+    connect(cmdImport, &QPushButton::clicked, this, &JournalScreen::cmdImport_Click);
+    m_changers = {cmdDelete, cmdDeleteAll, cmdImport};
+
+    // The trends.
+    auto *trends = new QWidget;
+    trends->setObjectName(QStringLiteral("pageTrends"));
+    m_tabs->addTab(trends, QStringLiteral("&Trends"));
+    for (int i = 0; i < kChakraCount; ++i) {
+        auto *box = new QCheckBox(shortChakraName(i), trends);
+        setArrayName(box, QStringLiteral("chkTrend"), i);
+        box->setAccessibleName(chakraTitle(i));
+        box->setChecked(true);
+        placeTwips(box, 120 + i * 1140, 120, 1100, kRow);
+        connect(box, &QCheckBox::toggled, this, [this, i] { chkTrend_Click(i); });
+        m_chkTrend[std::size_t(i)] = box;
+    }
+    m_cboRange = new QComboBox(trends);
+    m_cboRange->setObjectName(QStringLiteral("cboRange"));
+    m_cboRange->setAccessibleName(QStringLiteral("Range of time"));
+    m_cboRange->addItems({QStringLiteral("All"), QStringLiteral("Last Year"), QStringLiteral("Last 3 Months"),
+                          QStringLiteral("Last Month")});
+    addCaption(trends, QStringLiteral("R&ange:"), m_cboRange, 8220, 90, 900);
+    placeTwips(m_cboRange, 9120, 90, 2280, kRow + 60);
+    connect(m_cboRange, &QComboBox::currentIndexChanged, this, &JournalScreen::cboRange_Click);
+
+    m_picTrends = new TrendChart(trends);
+    m_picTrends->setObjectName(QStringLiteral("picTrends"));
+    m_picTrends->setAccessibleName(QStringLiteral("Trends of the chakra scores"));
+    placeTwips(m_picTrends, 120, 600, 5940, 3600);
+    m_grdTrends = addTable(trends, QStringLiteral("grdTrends"), QStringLiteral("Trend scores"));
+    m_trendRows = new TrendTableModel(this);
+    m_grdTrends->setModel(m_trendRows);
+    m_grdTrends->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grdTrends->horizontalHeader()->setStretchLastSection(true);
+    // Room for every state's name; the program's name is cut short if need be.
+    const double trendColumns[4] = {1200, 1140, 840, 540};
+    for (int c = 0; c < 4; ++c)
+        m_grdTrends->setColumnWidth(c, twipsToPxX(trendColumns[c]));
+    placeTwips(m_grdTrends, 6180, 600, 5220, 3600);
+
+    m_lblTrendSummary = new QLabel(trends);
+    m_lblTrendSummary->setObjectName(QStringLiteral("lblTrendSummary"));
+    m_lblTrendSummary->setAccessibleName(QStringLiteral("Trend of each chakra"));
+    m_lblTrendSummary->setTextFormat(Qt::PlainText);
+    m_lblTrendSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblTrendSummary->setWordWrap(true);
+    // The keyboard reaches it, and a screen reader reads it out.
+    m_lblTrendSummary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_lblTrendSummary->setFocusPolicy(Qt::StrongFocus);
+    placeTwips(m_lblTrendSummary, 120, 4320, kInner, 1500);
+    m_lblCards = new QLabel(trends);
+    m_lblCards->setObjectName(QStringLiteral("lblCards"));
+    m_lblCards->setAccessibleName(QStringLiteral("Cards that came up most often"));
+    m_lblCards->setTextFormat(Qt::PlainText);
+    m_lblCards->setWordWrap(true);
+    m_lblCards->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblCards->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_lblCards->setFocusPolicy(Qt::StrongFocus);
+    placeTwips(m_lblCards, 120, 5880, kInner, 600);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
+        if (page == 1)
+            showTrends();
+    });
+
+    // Where the journal is, and what is wrong with it.
+    m_lblState = new QLabel(area);
+    m_lblState->setObjectName(QStringLiteral("lblState"));
+    m_lblState->setAccessibleName(QStringLiteral("The journal file"));
+    m_lblState->setTextFormat(Qt::PlainText);
+    m_lblState->setWordWrap(true);
+    m_lblState->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblState->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_lblState->setFocusPolicy(Qt::StrongFocus);
+    placeTwips(m_lblState, 120, 7080, 8400, 900);
+    m_cmdMoveAside = addButton(area, QStringLiteral("cmdMoveAside"), QStringLiteral("&Move It Aside, Start Anew"), 8640,
+                               7080, 3120);
+    connect(m_cmdMoveAside, &QPushButton::clicked, this, &JournalScreen::cmdMoveAside_Click);
+    auto *cmdClose = addButton(area, QStringLiteral("cmdClose"), QStringLiteral("&Close"), 10560, 7620, 1200);
+    connect(cmdClose, &QPushButton::clicked, this, &JournalScreen::cmdClose_Click);
+}
+
+JournalScreen::~JournalScreen() = default;
+
+void JournalScreen::Form_Load()
+{
+    placeCentredAtTop();
+    refresh();
+    // A reading kept, deleted or imported while the journal is open shows at once.
+    connect(&m_store, &Store::changed, this, &JournalScreen::refresh);
+}
+
+QWidget *JournalScreen::firstControl() const
+{
+    return m_grdReadings->model()->rowCount() > 0 ? static_cast<QWidget *>(m_grdReadings) : m_cboProgram;
+}
+
+void JournalScreen::refresh()
+{
+    const qint64 current = currentId();
+    m_entries->setEntries(m_store.entries());
+    const int row = std::max(0, m_entries->rowOf(current));
+    if (m_entries->rowCount() > 0)
+        m_grdReadings->setCurrentIndex(m_entries->index(row, 0));
+    else
+        grdReadings_RowColChange();
+    showState();
+    m_trendsRead = false;
+    if (m_tabs->currentIndex() == 1)
+        showTrends();
+}
+
+void JournalScreen::showState()
+{
+    const StoreStatus status = m_store.status();
+    QString text = statusText(status, m_store.path());
+    if (status.state == StoreState::Ready)
+        text = entryCount(m_entries->total()) + QStringLiteral(". ") + text
+               + (isKeepingReadings() ? QString() : QStringLiteral(" New readings are not kept: keeping is switched off."));
+    m_lblState->setText(text);
+    m_cmdMoveAside->setVisible(status.state == StoreState::Damaged
+                               || (status.state == StoreState::Unavailable && QFileInfo(m_store.path()).isDir()));
+    const bool writable = status.state == StoreState::Ready;
+    for (QPushButton *b : m_changers)
+        b->setEnabled(writable);
+    m_txtNote->setReadOnly(!writable);
+}
+
+qint64 JournalScreen::currentId() const
+{
+    const Entry *e = m_entries->entryAt(m_grdReadings->currentIndex().row());
+    return e ? e->id : 0;
+}
+
+QList<qint64> JournalScreen::selectedIds() const
+{
+    QList<qint64> ids;
+    for (const QModelIndex &index : m_grdReadings->selectionModel()->selectedRows())
+        if (const Entry *e = m_entries->entryAt(index.row()))
+            ids << e->id;
+    if (ids.isEmpty() && currentId())
+        ids << currentId();
+    return ids;
+}
+
+void JournalScreen::cboProgram_Click()
+{
+    m_entries->setFilter(m_cboProgram->currentIndex(), m_txtSearch->text());
+    if (m_entries->rowCount() > 0)
+        m_grdReadings->setCurrentIndex(m_entries->index(0, 0));
+    grdReadings_RowColChange();
+}
+
+void JournalScreen::txtSearch_Change()
+{
+    cboProgram_Click();
+}
+
+void JournalScreen::grdReadings_RowColChange()
+{
+    const Entry *e = m_entries->entryAt(m_grdReadings->currentIndex().row());
+    m_noteOf = e ? e->id : 0;
+    m_showingNote = true;
+    m_txtNote->setPlainText(e ? e->note : QString());
+    m_showingNote = false;
+    m_txtNote->setEnabled(e != nullptr);
+}
+
+void JournalScreen::txtNote_Change()
+{
+    if (m_showingNote || m_noteOf == 0 || m_txtNote->isReadOnly())
+        return;
+    QString note = m_txtNote->toPlainText();
+    if (note.size() > kNoteLimit) {
+        // Past the limit nothing more goes in.
+        note.truncate(kNoteLimit);
+        m_showingNote = true;
+        m_txtNote->setPlainText(note);
+        m_txtNote->moveCursor(QTextCursor::End);
+        m_showingNote = false;
+    }
+    if (!m_store.setNote(m_noteOf, note)) {
+        desktop().message(QStringLiteral("The note could not be kept: %1.").arg(m_store.lastError()), MessageIcon::Critical);
+        return;
+    }
+    m_entries->setNote(m_entries->rowOf(m_noteOf), note);
+}
+
+void JournalScreen::grdReadings_DblClick()
+{
+    cmdOpen_Click();
+}
+
+void JournalScreen::cmdOpen_Click()
+{
+    const qint64 id = currentId();
+    if (!id)
+        return;
+    std::optional<Reading> reading = m_store.load(id);
+    if (!reading || !openKeptReading(*reading))
+        desktop().message(QStringLiteral("This reading cannot be shown again%1.")
+                              .arg(reading ? QString() : QStringLiteral(": ") + m_store.lastError()),
+                          MessageIcon::Critical);
+}
+
+void JournalScreen::cmdDelete_Click()
+{
+    const QList<qint64> ids = selectedIds();
+    if (ids.isEmpty() || !m_store.isWritable())
+        return;
+    const QString question = ids.size() == 1
+                                 ? QStringLiteral("Delete the chosen reading and its note from your journal?")
+                                 : QStringLiteral("Delete the %1 chosen readings and their notes from your journal?")
+                                       .arg(ids.size());
+    if (desktop().message(question, MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    if (!m_store.remove(ids))
+        desktop().message(QStringLiteral("The readings could not be deleted: %1.").arg(m_store.lastError()),
+                          MessageIcon::Critical);
+}
+
+void JournalScreen::cmdDeleteAll_Click()
+{
+    if (!m_store.isWritable())
+        return;
+    const int n = m_store.count();
+    if (n == 0)
+        return;
+    if (desktop().message(QStringLiteral("Delete all %1 from your journal, with their notes?").arg(entryCount(n)),
+                          MessageIcon::Information, MessageButtons::YesNo)
+        != MessageAnswer::Yes)
+        return;
+    if (desktop().message(QStringLiteral("Are you sure? Every reading and note in your journal will be gone for good."),
+                          MessageIcon::Information, MessageButtons::YesNo)
+        != MessageAnswer::Yes)
+        return;
+    if (!m_store.removeAll())
+        desktop().message(QStringLiteral("The readings could not be deleted: %1.").arg(m_store.lastError()),
+                          MessageIcon::Critical);
+}
+
+bool JournalScreen::exportAs(const QString &caption, const QString &suffix, const QString &filter, bool json)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString proposed = QDir(folder.isEmpty() ? QDir::homePath() : folder)
+                                 .filePath(QStringLiteral("Padmora journal %1.%2")
+                                               .arg(desktop().today().toString(Qt::ISODate), suffix));
+    const QString path = desktop().chooseSaveFile(caption, proposed, filter);
+    if (path.isEmpty())
+        return false;
+    const std::optional<QList<Reading>> readings = m_store.allReadings();
+    QString why;
+    if (!readings)
+        why = m_store.lastError();
+    else if (writeWhole(path, json ? toJson(*readings) : toCsv(*readings), &why))
+        return true;
+    desktop().message(QStringLiteral("The journal could not be written to %1: %2. Nothing was written.")
+                          .arg(QDir::toNativeSeparators(path), why),
+                      MessageIcon::Critical);
+    return false;
+}
+
+void JournalScreen::cmdExportJson_Click()
+{
+    exportAs(QStringLiteral("Export the Journal as JSON"), QStringLiteral("json"),
+             QStringLiteral("JSON files (*.json)"), true);
+}
+
+void JournalScreen::cmdExportCsv_Click()
+{
+    exportAs(QStringLiteral("Export the Scores as CSV"), QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
+             false);
+}
+
+void JournalScreen::cmdImport_Click()
+{
+    if (!m_store.isWritable())
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = desktop().chooseOpenFile(QStringLiteral("Import a Journal"),
+                                                  folder.isEmpty() ? QDir::homePath() : folder,
+                                                  QStringLiteral("JSON files (*.json)"));
+    if (path.isEmpty())
+        return;
+    auto refuse = [&](const QString &why) {
+        desktop().message(QStringLiteral("%1 cannot be imported: %2. Nothing was imported.")
+                              .arg(QDir::toNativeSeparators(path), why),
+                          MessageIcon::Critical);
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuse(file.errorString());
+        return;
+    }
+    const ParsedJournal parsed = fromJson(file.readAll());
+    if (!parsed.problem.isEmpty()) {
+        refuse(parsed.problem);
+        return;
+    }
+    const std::optional<ImportCount> count = m_store.add(parsed.readings);
+    if (!count) {
+        refuse(m_store.lastError());
+        return;
+    }
+    desktop().message(QStringLiteral("%1 added, %2 already there.").arg(count->added).arg(count->alreadyThere),
+                      MessageIcon::Information);
+}
+
+void JournalScreen::cmdMoveAside_Click()
+{
+    const QDateTime now = desktop().now();
+    const QString aside = m_store.path() + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (desktop().message(QStringLiteral("Move %1 aside as %2 and start a new journal? Nothing is deleted.")
+                              .arg(QDir::toNativeSeparators(m_store.path()), QDir::toNativeSeparators(aside)),
+                          MessageIcon::Information, MessageButtons::YesNo)
+        != MessageAnswer::Yes)
+        return;
+    if (m_store.moveAside(now).isEmpty()) {
+        desktop().message(QStringLiteral("The file could not be moved aside: %1.").arg(m_store.lastError()),
+                          MessageIcon::Critical);
+        refresh();
+    }
+}
+
+void JournalScreen::cmdClose_Click()
+{
+    unload();
+}
+
+void JournalScreen::chkTrend_Click(int chakra)
+{
+    m_picTrends->setChakraShown(chakra, m_chkTrend[std::size_t(chakra)]->isChecked());
+}
+
+void JournalScreen::cboRange_Click()
+{
+    showTrends();
+}
+
+void JournalScreen::refreshTrends()
+{
+    m_trendsRead = false;
+    showTrends();
+}
+
+void JournalScreen::showTrends()
+{
+    if (!m_trendsRead) {
+        m_points = m_store.scorePoints();
+        m_trendsRead = true;
+        const QString cards = cardsSummary(m_store.cardCounts());
+        m_lblCards->setText(cards.isEmpty() ? QStringLiteral("No tarot reading has shown a card yet.")
+                                            : QStringLiteral("Cards that came up most often: ") + cards + QLatin1Char('.'));
+    }
+    const auto range = TrendRange(std::clamp(m_cboRange->currentIndex(), 0, 3));
+    const QDateTime now = desktop().now().toUTC();
+    const TrendSeries series = trendSeries(m_points, range, now);
+    m_picTrends->setSeries(series, rangeStart(range, now), range == TrendRange::All ? QDateTime() : now);
+    QStringList lines;
+    QList<ScorePoint> rows;
+    for (int i = 0; i < kChakraCount; ++i) {
+        lines << trendSummary(i, series[std::size_t(i)]);
+        rows += series[std::size_t(i)];
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const ScorePoint &a, const ScorePoint &b) { return a.taken > b.taken; });
+    m_trendRows->setRows(std::move(rows));
+    m_lblTrendSummary->setText(lines.join(QLatin1Char('\n')));
+    m_picTrends->setAccessibleDescription(lines.join(QStringLiteral("; ")));
+}
+
+void JournalScreen::Form_Unload()
+{
+    // Back on the welcome panel unless another program screen is still open.
+    QMdiSubWindow *own = subWindow();
+    QMdiArea *mdi = own ? own->mdiArea() : nullptr;
+    bool others = false;
+    if (mdi)
+        for (QMdiSubWindow *sub : mdi->subWindowList())
+            if (sub != own) {
+                auto *form = qobject_cast<Form *>(sub->widget());
+                others = others || (form && !form->isUnloaded());
+            }
+    if (!others)
+        showWelcomePanel(true);
+}
+
+} // namespace padmora

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// frmMyReadings, "My Readings": the journal of every reading kept, newest
+// first, with a note per entry, its trends per chakra, and its export and
+// import. An entry opens again as its own program showed it.
+//
+// Controls: tabJournal with the pages pageReadings and pageTrends;
+// cboProgram and txtSearch filter grdReadings; txtNote; cmdOpen, cmdDelete,
+// cmdDeleteAll, cmdExportJson, cmdExportCsv, cmdImport; chkTrend(0..6),
+// cboRange, picTrends, grdTrends, lblTrendSummary, lblCards; lblState with
+// cmdMoveAside; cmdClose.
+
+#include "journal/store.h"
+#include "journal/trends.h"
+#include "kit/form.h"
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+
+namespace padmora {
+
+class EntriesModel;
+class TrendChart;
+class TrendTableModel;
+
+inline const QString kJournalCaption = QStringLiteral("My Readings");
+
+class JournalScreen : public Form {
+    Q_OBJECT
+public:
+    explicit JournalScreen(QWidget *parent = nullptr);
+    ~JournalScreen() override;
+
+    void Form_Load() override;
+    QWidget *firstControl() const override;
+
+    void cboProgram_Click();
+    void txtSearch_Change();
+    void grdReadings_RowColChange();
+    void grdReadings_DblClick();
+    void txtNote_Change();
+    void cmdOpen_Click();
+    void cmdDelete_Click();
+    void cmdDeleteAll_Click();
+    void cmdExportJson_Click();
+    void cmdExportCsv_Click();
+    void cmdImport_Click();
+    void cmdMoveAside_Click();
+    void cmdClose_Click();
+    void chkTrend_Click(int chakra);
+    void cboRange_Click();
+
+    // Reads the entries from the store again.
+    void refresh();
+    // Reads the scores for the trends again and draws them.
+    void refreshTrends();
+
+    TrendChart *trendChart() const { return m_picTrends; }
+
+protected:
+    void Form_Unload() override;
+
+private:
+    QList<qint64> selectedIds() const;
+    qint64 currentId() const;
+    void showState();
+    void showTrends();
+    bool exportAs(const QString &caption, const QString &suffix, const QString &filter, bool json);
+
+    journal::Store &m_store;
+    QTabWidget *m_tabs = nullptr;
+    QComboBox *m_cboProgram = nullptr;
+    QLineEdit *m_txtSearch = nullptr;
+    QTableView *m_grdReadings = nullptr;
+    EntriesModel *m_entries = nullptr;
+    QPlainTextEdit *m_txtNote = nullptr;
+    QList<QPushButton *> m_changers;  // the buttons that change the journal
+    QLabel *m_lblState = nullptr;
+    QPushButton *m_cmdMoveAside = nullptr;
+    std::array<QCheckBox *, 7> m_chkTrend{};
+    QComboBox *m_cboRange = nullptr;
+    TrendChart *m_picTrends = nullptr;
+    QTableView *m_grdTrends = nullptr;
+    TrendTableModel *m_trendRows = nullptr;
+    QLabel *m_lblTrendSummary = nullptr;
+    QLabel *m_lblCards = nullptr;
+    QList<journal::ScorePoint> m_points;
+    bool m_trendsRead = false;
+    qint64 m_noteOf = 0;  // the entry whose note the note box shows
+    bool m_showingNote = false;
+};
+
+} // namespace padmora

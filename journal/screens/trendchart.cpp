@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/screens/trendchart.h"
+
+#include "kit/colours.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPolygonF>
+
+namespace padmora {
+
+namespace {
+
+constexpr int kMaxScore = 8;
+// The three bands, light enough for every line to stand out on them.
+const QColor kUnderBand(250, 226, 226);
+const QColor kOpenBand(226, 244, 226);
+const QColor kOverBand(250, 240, 214);
+const QColor kGrid(200, 200, 200);
+
+} // namespace
+
+TrendChart::TrendChart(QWidget *parent) : QWidget(parent)
+{
+    m_shown.fill(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QColor TrendChart::lineColour(int chakra)
+{
+    // The chakras' colours, the yellow and orange darkened to read on light bands.
+    static const QColor colours[7] = {QColor(210, 0, 0),   QColor(200, 100, 0),  QColor(150, 130, 0),
+                                      QColor(0, 128, 0),   QColor(0, 0, 255),    QColor(68, 51, 164),
+                                      QColor(140, 70, 220)};
+    return chakra >= 0 && chakra < 7 ? colours[chakra] : kInk;
+}
+
+void TrendChart::setSeries(const journal::TrendSeries &series, const QDateTime &from, const QDateTime &to)
+{
+    m_series = series;
+    m_from = from;
+    m_to = to;
+    update();
+}
+
+void TrendChart::setChakraShown(int chakra, bool shown)
+{
+    if (chakra < 0 || chakra >= 7)
+        return;
+    m_shown[std::size_t(chakra)] = shown;
+    update();
+}
+
+void TrendChart::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), kPaper);
+    const QFontMetrics fm(font());
+    const int left = fm.horizontalAdvance(QStringLiteral("OverActive")) + 12;
+    const QRect plot = rect().adjusted(left, fm.height() / 2 + 4, -12, -(fm.height() + 8));
+    if (plot.width() < 10 || plot.height() < 10)
+        return;
+    auto yOf = [&](double score) { return plot.bottom() - score / kMaxScore * plot.height(); };
+
+    // The bands, with their names: 0 to 2.5, 2.5 to 5.5, 5.5 to 8.
+    const struct {
+        double low, high;
+        QColor colour;
+        const char *name;
+    } bands[3] = {{0, 2.5, kUnderBand, "UnderActive"}, {2.5, 5.5, kOpenBand, "Open"}, {5.5, 8, kOverBand, "OverActive"}};
+    for (const auto &band : bands) {
+        const QRectF area(plot.left(), yOf(band.high), plot.width(), yOf(band.low) - yOf(band.high));
+        p.fillRect(area, band.colour);
+        p.setPen(kInk);
+        p.drawText(QRectF(0, area.top(), left - 6, area.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::fromLatin1(band.name));
+    }
+    p.setPen(kGrid);
+    for (int s = 0; s <= kMaxScore; ++s)
+        p.drawLine(QPointF(plot.left(), yOf(s)), QPointF(plot.right(), yOf(s)));
+    p.setPen(kInk);
+    p.drawRect(plot.adjusted(0, 0, -1, -1));
+
+    // Time runs left to right over the range shown.
+    QDateTime from = m_from, to = m_to;
+    for (const QList<journal::ScorePoint> &points : m_series)
+        if (!points.isEmpty()) {
+            if (!from.isValid() || points.first().taken < from)
+                from = points.first().taken;
+            if (!to.isValid() || points.last().taken > to)
+                to = points.last().taken;
+        }
+    if (!from.isValid() || !to.isValid())
+        return;
+    const double span = std::max<qint64>(1, from.msecsTo(to));
+    auto xOf = [&](const QDateTime &t) { return plot.left() + double(from.msecsTo(t)) / span * (plot.width() - 1); };
+    const QLocale locale;
+    p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignLeft,
+               locale.toString(from.toLocalTime().date(), QLocale::ShortFormat));
+    p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignRight,
+               locale.toString(to.toLocalTime().date(), QLocale::ShortFormat));
+
+    for (int chakra = 0; chakra < 7; ++chakra) {
+        const QList<journal::ScorePoint> &points = m_series[std::size_t(chakra)];
+        if (!m_shown[std::size_t(chakra)] || points.isEmpty())
+            continue;
+        // Thousands of readings share a few hundred pixel columns: each column
+        // is drawn once, as the span of its scores, joined to its neighbours
+        // from its first score and on from its last.
+        struct Column {
+            int x;
+            double first, last, low, high;
+        };
+        QList<Column> columns;
+        columns.reserve(std::min<qsizetype>(points.size(), plot.width()));
+        for (const journal::ScorePoint &point : points) {
+            const int x = int(xOf(point.taken));
+            const double y = yOf(point.score);
+            if (columns.isEmpty() || columns.last().x != x) {
+                columns.append({x, y, y, y, y});
+                continue;
+            }
+            Column &c = columns.last();
+            c.last = y;
+            c.low = std::min(c.low, y);
+            c.high = std::max(c.high, y);
+        }
+        QPolygonF line;
+        line.reserve(columns.size() * 2);
+        for (const Column &c : columns) {
+            line.append(QPointF(c.x, c.first));
+            if (c.last != c.first)
+                line.append(QPointF(c.x, c.last));
+        }
+        const bool sparse = columns.size() <= plot.width() / 6;
+        p.setRenderHint(QPainter::Antialiasing, sparse);
+        const QColor colour = lineColour(chakra);
+        p.setPen(QPen(colour, sparse ? 2 : 1));
+        p.drawPolyline(line);
+        for (const Column &c : columns)
+            if (c.high > c.low)
+                p.drawLine(QPointF(c.x, c.low), QPointF(c.x, c.high));
+        if (sparse) {
+            p.setBrush(colour);
+            for (const QPointF &at : line)
+                p.drawEllipse(at, 3, 3);
+            p.setBrush(Qt::NoBrush);
+        }
+    }
+}
+
+} // namespace padmora

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/trends.h"
+
+#include <QLocale>
+
+namespace padmora::journal {
+
+QDateTime rangeStart(TrendRange range, const QDateTime &now)
+{
+    switch (range) {
+    case TrendRange::LastYear:
+        return now.addYears(-1);
+    case TrendRange::LastThreeMonths:
+        return now.addMonths(-3);
+    case TrendRange::LastMonth:
+        return now.addMonths(-1);
+    case TrendRange::All:
+        break;
+    }
+    return QDateTime();
+}
+
+TrendSeries trendSeries(const QList<ScorePoint> &points, TrendRange range, const QDateTime &now)
+{
+    TrendSeries series;
+    const QDateTime from = rangeStart(range, now);
+    for (const ScorePoint &p : points) {
+        if (p.chakra < 0 || p.chakra >= kChakraCount || (from.isValid() && p.taken < from))
+            continue;
+        series[std::size_t(p.chakra)].append(p);
+    }
+    return series;
+}
+
+namespace {
+
+QString scoreOn(const ScorePoint &p)
+{
+    const QDate day = p.taken.toOffsetFromUtc(p.offsetSeconds).date();
+    return QStringLiteral("%1, %2 on %3")
+        .arg(p.score)
+        .arg(stateName(classifyScore(p.score)), QLocale().toString(day, QStringLiteral("d MMM yyyy")));
+}
+
+} // namespace
+
+QString trendSummary(int chakra, const QList<ScorePoint> &points)
+{
+    const QString title = chakraTitle(chakra);
+    if (points.isEmpty())
+        return title + QStringLiteral(": no readings");
+    if (points.size() == 1)
+        return QStringLiteral("%1: %2 (1 reading)").arg(title, scoreOn(points.first()));
+    return QStringLiteral("%1: %2 \u2192 %3 (%4 readings)")
+        .arg(title, scoreOn(points.first()), scoreOn(points.last()))
+        .arg(points.size());
+}
+
+QString cardsSummary(const QList<CardCount> &counts, int most)
+{
+    QStringList parts;
+    for (const CardCount &c : counts) {
+        if (parts.size() == most)
+            break;
+        parts << QStringLiteral("%1 %2 %3").arg(c.card).arg(c.count).arg(c.count == 1 ? QStringLiteral("time")
+                                                                                       : QStringLiteral("times"));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace padmora::journal

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The journal as a file: JSON that reads back losslessly (export, import
+// into an empty journal, export again: the same bytes), entries already
+// there skipped and counted, every kind of wrong file refused whole with
+// what is wrong and where; CSV with one row per chakra score; and a file
+// that cannot be written leaves nothing behind.
+
+#include "chakras/questionbank.h"
+#include "journal/exchange.h"
+#include "journal/store.h"
+#include "support/testing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace padmora;
+using namespace padmora::journal;
+
+namespace {
+
+Reading reading(Program program, int chakra, int score, const QDateTime &taken, const QString &note = {})
+{
+    AnswerSheet sheet;
+    sheet.ChakraSelection.fill(-1);
+    sheet.ChakraSelection[std::size_t(chakra)] = qint16(chakra);
+    for (int j = 0; j < 8; ++j) {
+        const int q = 8 * chakra + j;
+        sheet.QuestionOrder << qint16(q);
+        sheet.Answers << (j < score ? answerKey(q) : (j % 2 ? QStringLiteral("Not Sure") : QString()));
+        if (j >= score && j % 2 == 0)
+            sheet.Answers.last() = answerKey(q) == QLatin1String("Yes") ? QStringLiteral("No") : QStringLiteral("Yes");
+    }
+    sheet.QuestionOrder << 0;
+    sheet.Answers << QString();
+    ChakraScores scores{};
+    scores[std::size_t(chakra)] = qint16(score);
+    Reading r = chakraReading(program, sheet, scores, taken);
+    r.note = note;
+    return r;
+}
+
+// Three entries: a test, a tarot with its cards, an astrology reading; notes with
+// line breaks, quotes and letters beyond ASCII.
+QList<Reading> threeReadings()
+{
+    const QDateTime day(QDate(2026, 5, 3), QTime(8, 15, 30, 250), Qt::UTC);
+    Reading stars = astrologyReading(QDate(2000, 2, 29), QStringLiteral("Pisces"), QStringLiteral("Neptune and Jupiter"),
+                                     QStringLiteral("Sacral Chakra"), day.addDays(2).toOffsetFromUtc(-5 * 3600));
+    stars.note = QStringLiteral("Sacral, \"again\"");
+    return {reading(Program::ChakraTest, 3, 2, day.toOffsetFromUtc(3600), QStringLiteral("Tired\nafter work")),
+            reading(Program::ChakrasTarot, 3, 7, day.addDays(1).toOffsetFromUtc(19800), QStringLiteral("Kärlek, 愛")),
+            stars};
+}
+
+QByteArray withEntry(const std::function<void(QJsonObject &)> &change, int entry = 1)
+{
+    QJsonObject top = QJsonDocument::fromJson(toJson(threeReadings())).object();
+    QJsonArray entries = top.value(QStringLiteral("entries")).toArray();
+    QJsonObject o = entries[entry].toObject();
+    change(o);
+    entries[entry] = o;
+    top.insert(QStringLiteral("entries"), entries);
+    return QJsonDocument(top).toJson();
+}
+
+} // namespace
+
+class JournalExchangeTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void aRoundTripLosesNothing()
+    {
+        Store first(path(QStringLiteral("first.sqlite")));
+        QCOMPARE(first.add(threeReadings())->added, 3);
+        const QByteArray exported = toJson(*first.allReadings());
+
+        Store second(path(QStringLiteral("second.sqlite")));
+        const ParsedJournal parsed = fromJson(exported);
+        QVERIFY2(parsed.problem.isEmpty(), qPrintable(parsed.problem));
+        const std::optional<ImportCount> count = second.add(parsed.readings);
+        QCOMPARE(count->added, 3);
+        QCOMPARE(count->alreadyThere, 0);
+        QCOMPARE(toJson(*second.allReadings()), exported);
+        const QList<Reading> back = *second.allReadings();
+        const QList<Reading> original = threeReadings();
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(back[i].sameReading(original[i]));
+            QCOMPARE(back[i].note, original[i].note);
+            QCOMPARE(back[i].localTaken(), original[i].localTaken());
+        }
+        // The tarot's cards travel with it.
+        QCOMPARE(back[1].cards.size(), 2);
+
+        // Importing again adds nothing and says so.
+        const std::optional<ImportCount> again = second.add(fromJson(exported).readings);
+        QCOMPARE(again->added, 0);
+        QCOMPARE(again->alreadyThere, 3);
+        QCOMPARE(second.count(), 3);
+    }
+
+    void theFormatIsAsDocumented()
+    {
+        const QJsonObject top = QJsonDocument::fromJson(toJson(threeReadings())).object();
+        QCOMPARE(top.value(QStringLiteral("format")).toString(), QStringLiteral("Padmora journal"));
+        QCOMPARE(top.value(QStringLiteral("version")).toInt(), 1);
+        const QJsonArray entries = top.value(QStringLiteral("entries")).toArray();
+        const QJsonObject test = entries[0].toObject();
+        QCOMPARE(test.value(QStringLiteral("taken")).toString(), QStringLiteral("2026-05-03T08:15:30.250Z"));
+        QCOMPARE(test.value(QStringLiteral("offset")).toInt(), 3600);
+        QCOMPARE(test.value(QStringLiteral("program")).toString(), QStringLiteral("test"));
+        QCOMPARE(test.value(QStringLiteral("questions")).toArray().first().toInt(), 24);
+        QCOMPARE(test.value(QStringLiteral("answers")).toArray().size(), 8);
+        QCOMPARE(test.value(QStringLiteral("scores")).toArray(),
+                 QJsonArray({QJsonObject{{QStringLiteral("chakra"), 3}, {QStringLiteral("score"), 2}}}));
+        QCOMPARE(entries[1].toObject().value(QStringLiteral("cards")).toArray().first().toObject().value(QStringLiteral("card")).toString(),
+                 QStringLiteral("Justice"));
+        const QJsonObject stars = entries[2].toObject();
+        QCOMPARE(stars.value(QStringLiteral("birthDate")).toString(), QStringLiteral("2000-02-29"));
+        QCOMPARE(stars.value(QStringLiteral("sign")).toString(), QStringLiteral("Pisces"));
+        QVERIFY(!stars.contains(QStringLiteral("name")));
+    }
+
+    void wrongFilesAreRefusedWhole_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("problem");
+        const QByteArray whole = toJson(threeReadings());
+        QTest::newRow("not JSON") << QByteArray("Root 5, Heart 2") << QStringLiteral("not whole, well-formed JSON");
+        QTest::newRow("cut short") << whole.left(whole.size() * 2 / 3)
+                                   << QStringLiteral("not whole, well-formed JSON");
+        QTest::newRow("no journal") << QByteArray(R"({"entries": []})") << QStringLiteral("no Padmora journal");
+        QTest::newRow("newer version") << QByteArray(R"({"format": "Padmora journal", "version": 2, "entries": []})")
+                                       << QStringLiteral("format version 2, newer than this Padmora reads");
+        QTest::newRow("a score of 9") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("scores"), QJsonArray({QJsonObject{{QStringLiteral("chakra"), 3}, {QStringLiteral("score"), 9}}}));
+        }) << QStringLiteral("entry 2, \"scores\": the score of the Heart Chakra is 9; a score is 0 to 8");
+        QTest::newRow("an unknown card") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("cards"),
+                     QJsonArray({QJsonObject{{QStringLiteral("chakra"), 3}, {QStringLiteral("slot"), 4}, {QStringLiteral("card"), QStringLiteral("The Tower")}},
+                                 QJsonObject{{QStringLiteral("chakra"), 3}, {QStringLiteral("slot"), 5}, {QStringLiteral("card"), QStringLiteral("Temperance")}}}));
+        }) << QStringLiteral("entry 2, \"The Tower\" is no card of slot 4");
+        QTest::newRow("a score its answers do not give") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("scores"), QJsonArray({QJsonObject{{QStringLiteral("chakra"), 3}, {QStringLiteral("score"), 5}}}));
+        }, 0) << QStringLiteral("entry 1, the score of the Heart Chakra is 5, but its answers give 2");
+        QTest::newRow("an unknown program") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("program"), QStringLiteral("palmistry"));
+        }, 2) << QStringLiteral("entry 3, \"program\": \"palmistry\" is no program");
+        QTest::newRow("the wrong sign") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("sign"), QStringLiteral("Leo"));
+        }, 2) << QStringLiteral("entry 3, the sign \"Leo\" is not the sun sign of 2000-02-29 (Pisces)");
+        QTest::newRow("no time") << withEntry([](QJsonObject &o) { o.remove(QStringLiteral("taken")); })
+                                 << QStringLiteral("entry 2, \"taken\": missing");
+    }
+
+    void wrongFilesAreRefusedWhole()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, problem);
+        const ParsedJournal parsed = fromJson(file);
+        QVERIFY2(parsed.problem.contains(problem), qPrintable(parsed.problem));
+        QVERIFY(parsed.readings.isEmpty());
+    }
+
+    void csvHasARowPerChakraScore()
+    {
+        QList<Reading> readings = threeReadings();
+        readings.append(reading(Program::ChakraTest, 0, 6, QDateTime(QDate(2026, 6, 1), QTime(7, 0), Qt::UTC)));
+        QCOMPARE(QString::fromUtf8(toCsv(readings)).split(QStringLiteral("\r\n")),
+                 (QStringList{QStringLiteral("date,program,chakra,score,state"),
+                              QStringLiteral("2026-05-03T09:15:30+01:00,Zazeder Izorudav,Heart Chakra (Anahata),2,UnderActive"),
+                              QStringLiteral("2026-05-04T13:45:30+05:30,Dovazov Urera,Heart Chakra (Anahata),7,OverActive"),
+                              QStringLiteral("2026-06-01T07:00:00Z,Zazeder Izorudav,Root Chakra (Muladhara),6,OverActive"),
+                              QString()}));
+    }
+
+    void aFileThatCannotBeWrittenLeavesNothing()
+    {
+        QTemporaryDir dir;
+        QString why;
+        // A folder stands where the file would go: nothing is written, the folder stays.
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("taken.json"))));
+        QVERIFY(!writeWhole(dir.filePath(QStringLiteral("taken.json")), "{}", &why));
+        QVERIFY(!why.isEmpty());
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("taken.json"))).isDir());
+        // A folder that is not there.
+        QVERIFY(!writeWhole(dir.filePath(QStringLiteral("nowhere/journal.json")), "{}", &why));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
+        QVERIFY(writeWhole(dir.filePath(QStringLiteral("journal.json")), "{}", &why));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("journal.json")});
+    }
+};
+
+PADMORA_TEST_MAIN(JournalExchangeTest)
+#include "tst_journalexchange.moc"
