@@ -416,6 +416,7 @@ private:
 
 int main(int argc, char **argv)
 {
+    padmora::testing::useBuiltModules();
     PadmoraApplication app(argc, argv);
     initPadmora();
     int runs = 15;

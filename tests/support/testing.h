@@ -204,6 +204,17 @@ inline std::pair<int, int> rowsOfColour(const QImage &image, int column, const Q
 
 } // namespace padmora::testing
 
+namespace padmora::testing {
+
+// Tests load the modules built beside them, unless told another folder.
+inline void useBuiltModules()
+{
+    if (qEnvironmentVariableIsEmpty("PADMORA_MODULE_DIR"))
+        qputenv("PADMORA_MODULE_DIR", PADMORA_BUILT_MODULES);
+}
+
+} // namespace padmora::testing
+
 // Every Padmora test runs on the application object Padmora runs on.
 // Each run keeps its journal in a data folder of its own, gone when it ends.
 #define PADMORA_TEST_MAIN(TestObject)                                                                    \
@@ -211,6 +222,7 @@ inline std::pair<int, int> rowsOfColour(const QImage &image, int column, const Q
     {                                                                                                    \
         QTemporaryDir data;                                                                              \
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));                                        \
+        padmora::testing::useBuiltModules();                                                             \
         padmora::PadmoraApplication app(argc, argv);                                                     \
         padmora::initPadmora();                                                                          \
         TestObject tc;                                                                                   \
