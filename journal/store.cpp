@@ -1,559 +1,150 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/store.h"
 
+#include "kit/modules.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPointer>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
-#include <QUrl>
-#include <QVariant>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace padmora::journal {
-
-namespace {
-
-// SQLite's result codes that the store tells apart.
-constexpr int kSqliteFull = 13;
-constexpr int kSqliteReadOnly = 8;
-constexpr int kSqliteNotADatabase = 26;
-constexpr int kSqliteCorrupt = 11;
-
-QString timeText(const QDateTime &utc)
-{
-    return takenText(utc);
-}
-
-QDateTime timeFrom(const QString &text)
-{
-    return takenFromText(text);
-}
-
-// SQLite's primary result code of an error. Errors of a commit carry no
-// code of their own, only SQLite's text for it.
-int primaryCode(const QSqlError &error)
-{
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    if (ok && code != 0)
-        return code & 0xff;
-    const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
-    const std::pair<const char *, int> known[] = {{"database or disk is full", kSqliteFull},
-                                                  {"readonly database", kSqliteReadOnly},
-                                                  {"file is not a database", kSqliteNotADatabase},
-                                                  {"malformed", kSqliteCorrupt}};
-    for (const auto &[words, known_code] : known)
-        if (text.contains(QLatin1String(words)))
-            return known_code;
-    return -1;
-}
-
-QString describe(const QSqlError &error)
-{
-    switch (primaryCode(error)) {
-    case kSqliteFull:
-        return QStringLiteral("the disk is full");
-    case kSqliteReadOnly:
-        return QStringLiteral("the file can only be read");
-    case kSqliteNotADatabase:
-        return QStringLiteral("the file is not a database");
-    case kSqliteCorrupt:
-        return QStringLiteral("the file is damaged");
-    default:
-        break;
-    }
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("an unknown error") : text;
-}
-
-// The migration steps: step v takes a file of version v - 1 to version v.
-const QStringList &migrationStep(int version)
-{
-    static const QStringList none;
-    static const QStringList one{
-        // One row per entry, small, so that the whole journal is listed at
-        // once; "scores" repeats the entry's chakra_score rows as "chakra
-        // score" pairs ("0 5 3 2") for the list and the trends.
-        QStringLiteral("CREATE TABLE reading ("
-                       " id INTEGER PRIMARY KEY,"
-                       " taken TEXT NOT NULL,"
-                       " offset_seconds INTEGER NOT NULL,"
-                       " program TEXT NOT NULL CHECK (program IN ('test', 'tarot', 'astrology')),"
-                       " scores TEXT NOT NULL DEFAULT '',"
-                       " note TEXT NOT NULL DEFAULT '',"
-                       " UNIQUE (program, taken))"),
-        QStringLiteral("CREATE INDEX reading_by_time ON reading (taken)"),
-        // The questions in asked order ("24 3 ...") and the answers ("Yes|No|Not Sure|...").
-        QStringLiteral("CREATE TABLE answer_sheet ("
-                       " reading_id INTEGER PRIMARY KEY REFERENCES reading (id) ON DELETE CASCADE,"
-                       " question_order TEXT NOT NULL,"
-                       " answers TEXT NOT NULL)"),
-        QStringLiteral("CREATE TABLE chakra_score ("
-                       " reading_id INTEGER NOT NULL REFERENCES reading (id) ON DELETE CASCADE,"
-                       " chakra INTEGER NOT NULL CHECK (chakra BETWEEN 0 AND 6),"
-                       " score INTEGER NOT NULL CHECK (score BETWEEN 0 AND 8),"
-                       " PRIMARY KEY (reading_id, chakra)) WITHOUT ROWID"),
-        QStringLiteral("CREATE TABLE tarot_card ("
-                       " reading_id INTEGER NOT NULL REFERENCES reading (id) ON DELETE CASCADE,"
-                       " slot INTEGER NOT NULL CHECK (slot BETWEEN 0 AND 8),"
-                       " chakra INTEGER NOT NULL CHECK (chakra BETWEEN 0 AND 6),"
-                       " card TEXT NOT NULL,"
-                       " PRIMARY KEY (reading_id, slot)) WITHOUT ROWID"),
-        QStringLiteral("CREATE TABLE astrology_reading ("
-                       " reading_id INTEGER PRIMARY KEY REFERENCES reading (id) ON DELETE CASCADE,"
-                       " birth_date TEXT NOT NULL,"
-                       " sign TEXT NOT NULL,"
-                       " ruling_planet TEXT NOT NULL,"
-                       " chakra TEXT NOT NULL)"),
-    };
-    return version == 1 ? one : none;
-}
-
-// A null text would be stored as NULL; the store keeps empty texts.
-QString notNull(const QString &text)
-{
-    return text.isNull() ? QString::fromLatin1("") : text;
-}
-
-QString joinedOrder(const QList<int> &order)
-{
-    QStringList parts;
-    parts.reserve(order.size());
-    for (int q : order)
-        parts << QString::number(q);
-    return parts.join(QLatin1Char(' '));
-}
-
-QList<int> splitOrder(const QString &text)
-{
-    QList<int> order;
-    for (const QStringView part : QStringView(text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        order << part.toInt();
-    return order;
-}
-
-} // namespace
-
-struct Store::Connection {
-    QString name;
-    QSqlDatabase db;
-    std::optional<QSqlQuery> insertReading, insertSheet, insertScore, insertCard, insertAstrology;
-
-    explicit Connection(const QString &n) : name(n), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), n)) {}
-    ~Connection()
-    {
-        insertReading.reset();
-        insertSheet.reset();
-        insertScore.reset();
-        insertCard.reset();
-        insertAstrology.reset();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-    }
-
-    // Runs a statement; its query, positioned before the first row.
-    std::optional<QSqlQuery> run(const QString &sql, QSqlError *error = nullptr)
-    {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (!q.exec(sql)) {
-            if (error)
-                *error = q.lastError();
-            return std::nullopt;
-        }
-        return q;
-    }
-
-    std::optional<QVariant> value(const QString &sql, QSqlError *error = nullptr)
-    {
-        auto q = run(sql, error);
-        if (!q)
-            return std::nullopt;
-        if (!q->next()) {
-            if (error)
-                *error = q->lastError();
-            return q->lastError().isValid() ? std::nullopt : std::optional<QVariant>(QVariant());
-        }
-        return q->value(0);
-    }
-
-    QSqlQuery &prepared(std::optional<QSqlQuery> &slot, const QString &sql)
-    {
-        if (!slot) {
-            slot.emplace(db);
-            slot->prepare(sql);
-        }
-        return *slot;
-    }
-};
 
 Store::Store(const QString &path, QObject *parent) : QObject(parent), m_path(path) {}
 
 Store::~Store() = default;
 
-void Store::close()
+StoreBackend *Store::backend()
 {
-    m_db.reset();
-    m_status.reset();
-}
-
-bool Store::fail(const QString &what)
-{
-    m_lastError = what;
-    return false;
-}
-
-bool Store::ensureOpen()
-{
-    if (m_status)
-        return m_db != nullptr;
-    StoreStatus status;
-    m_status = status;
-    auto unavailable = [this](StoreState state, const QString &problem) {
-        m_status->state = state;
-        m_status->problem = problem;
-        m_lastError = problem;
-        m_db.reset();
-        return false;
-    };
-
-    const QFileInfo file(m_path);
-    const QString folder = file.absolutePath();
-    if (!QDir().mkpath(folder))
-        return unavailable(StoreState::Unavailable, QStringLiteral("its folder %1 cannot be made").arg(folder));
-    // The journal is the user's alone.
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (file.isDir())
-        return unavailable(StoreState::Unavailable, QStringLiteral("a folder is in the place of the journal file"));
-    if (!file.exists()) {
-        const int fd = ::open(QFile::encodeName(m_path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        if (fd < 0 && !QFileInfo::exists(m_path))
-            return unavailable(StoreState::ReadOnly, QStringLiteral("the journal file cannot be made in %1").arg(folder));
-        if (fd >= 0)
-            ::close(fd);
-    } else {
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
-    }
-    const QByteArray encodedPath = QFile::encodeName(m_path);
-    const bool writable = ::access(encodedPath.constData(), W_OK) == 0
-                          && ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
-
-    static int connections = 0;
-    auto openWith = [&](bool readOnly, bool immutable) {
-        m_db = std::make_unique<Connection>(QStringLiteral("padmora-journal-%1").arg(++connections));
-        QStringList options{QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")};
-        if (readOnly)
-            options << QStringLiteral("QSQLITE_OPEN_READONLY");
-        if (immutable) {
-            // A folder that cannot be written has no room for the companions
-            // a WAL database is read with; the file is read as it stands.
-            QUrl uri = QUrl::fromLocalFile(m_path);
-            uri.setScheme(QStringLiteral("file"));
-            m_db->db.setDatabaseName(uri.toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
-            options << QStringLiteral("QSQLITE_OPEN_URI");
-        } else {
-            m_db->db.setDatabaseName(m_path);
-        }
-        m_db->db.setConnectOptions(options.join(QLatin1Char(';')));
-        return m_db->db.open();
-    };
-
-    QSqlError error;
-    std::optional<QVariant> version;
-    if (openWith(!writable, false))
-        version = m_db->value(QStringLiteral("PRAGMA user_version"), &error);
-    else
-        error = m_db->db.lastError();
-    if (!version && !writable && primaryCode(error) != kSqliteNotADatabase) {
-        m_db.reset();
-        if (openWith(true, true))
-            version = m_db->value(QStringLiteral("PRAGMA user_version"), &error);
+    if (!m_backend && m_missing.isEmpty()) {
+        QString why;
+        if (auto *module = static_cast<StoreModule *>(loadModule(kStoreModuleName, StoreModule::kRevision, &why)))
+            m_backend = module->open(m_path);
         else
-            error = m_db->db.lastError();
+            m_missing = QStringLiteral("its SQLite module is missing: %1").arg(why);
     }
-    if (!version) {
-        const int code = primaryCode(error);
-        if (code == kSqliteNotADatabase || code == kSqliteCorrupt)
-            return unavailable(StoreState::Damaged, describe(error));
-        return unavailable(StoreState::Unavailable, describe(error));
-    }
-    m_status->fileVersion = version->toInt();
-
-    if (m_status->fileVersion > kSchemaVersion) {
-        // Written by a newer Padmora: read, never written, not even its mode.
-        if (writable) {
-            m_db.reset();
-            if (!openWith(true, false))
-                return unavailable(StoreState::Unavailable, describe(m_db->db.lastError()));
-        }
-        m_status->state = StoreState::Newer;
-        m_status->problem = QStringLiteral("it was written by a newer Padmora");
-        return true;
-    }
-
-    const std::optional<QVariant> check = m_db->value(QStringLiteral("PRAGMA quick_check"), &error);
-    if (!check || check->toString() != QLatin1String("ok"))
-        return unavailable(StoreState::Damaged,
-                           check ? QStringLiteral("the file is damaged (%1)").arg(check->toString()) : describe(error));
-
-    m_db->run(QStringLiteral("PRAGMA foreign_keys = ON"));
-    if (!writable) {
-        m_status->state = StoreState::ReadOnly;
-        m_status->problem = QStringLiteral("the file can only be read");
-        return true;
-    }
-    const std::optional<QVariant> mode = m_db->value(QStringLiteral("PRAGMA journal_mode = WAL"), &error);
-    if (!mode || mode->toString() != QLatin1String("wal"))
-        return unavailable(StoreState::Unavailable,
-                           mode ? QStringLiteral("it cannot be written ahead (%1)").arg(mode->toString())
-                                : describe(error));
-    // Every commit reaches the disk before it is reported done.
-    m_db->run(QStringLiteral("PRAGMA synchronous = FULL"));
-
-    for (int v = m_status->fileVersion + 1; v <= kSchemaVersion; ++v) {
-        if (!m_db->db.transaction())
-            return unavailable(StoreState::Unavailable, describe(m_db->db.lastError()));
-        bool ok = true;
-        for (const QString &sql : migrationStep(v))
-            ok = ok && m_db->run(sql, &error).has_value();
-        ok = ok && m_db->run(QStringLiteral("PRAGMA user_version = %1").arg(v), &error).has_value();
-        if (!ok || !m_db->db.commit()) {
-            if (ok)
-                error = m_db->db.lastError();
-            m_db->db.rollback();
-            const StoreState state = primaryCode(error) == kSqliteReadOnly ? StoreState::ReadOnly : StoreState::Unavailable;
-            return unavailable(state, describe(error));
-        }
-        m_status->fileVersion = v;
-    }
-    m_status->state = StoreState::Ready;
-    return true;
+    return m_backend.get();
 }
 
 StoreStatus Store::status()
 {
-    ensureOpen();
-    return *m_status;
+    if (StoreBackend *b = backend())
+        return b->status();
+    return {StoreState::Unavailable, m_missing, 0};
 }
 
 bool Store::isWritable()
 {
-    return ensureOpen() && m_status->state == StoreState::Ready;
+    StoreBackend *b = backend();
+    return b && b->isWritable();
 }
 
 qint64 Store::save(Reading &reading)
 {
-    if (!ensureOpen() || m_status->state != StoreState::Ready) {
-        fail(m_status->problem);
-        return 0;
-    }
-    const QString problem = problemOf(reading);
-    if (!problem.isEmpty()) {
-        fail(problem);
-        return 0;
-    }
-    const std::optional<ImportCount> added = add({reading});
-    if (!added || added->added != 1) {
-        if (added)
-            fail(QStringLiteral("an entry of that moment is already there"));
-        return 0;
-    }
-    const std::optional<QVariant> id = m_db->value(
-        QStringLiteral("SELECT id FROM reading WHERE program = '%1' AND taken = '%2'")
-            .arg(programKey(reading.program), timeText(reading.taken)));
-    reading.id = id ? id->toLongLong() : 0;
-    return reading.id;
-}
-
-std::optional<ImportCount> Store::add(const QList<Reading> &readings)
-{
-    if (!ensureOpen() || m_status->state != StoreState::Ready) {
-        fail(m_status->problem);
-        return std::nullopt;
-    }
-    Connection &c = *m_db;
-    if (!c.db.transaction()) {
-        fail(describe(c.db.lastError()));
-        return std::nullopt;
-    }
-    QSqlQuery &insertReading = c.prepared(
-        c.insertReading, QStringLiteral("INSERT INTO reading (taken, offset_seconds, program, scores, note) VALUES (?, ?, ?, ?, ?) "
-                                        "ON CONFLICT (program, taken) DO NOTHING"));
-    QSqlQuery &insertSheet = c.prepared(
-        c.insertSheet, QStringLiteral("INSERT INTO answer_sheet (reading_id, question_order, answers) VALUES (?, ?, ?)"));
-    QSqlQuery &insertScore =
-        c.prepared(c.insertScore, QStringLiteral("INSERT INTO chakra_score (reading_id, chakra, score) VALUES (?, ?, ?)"));
-    QSqlQuery &insertCard = c.prepared(
-        c.insertCard, QStringLiteral("INSERT INTO tarot_card (reading_id, slot, chakra, card) VALUES (?, ?, ?, ?)"));
-    QSqlQuery &insertAstrology = c.prepared(
-        c.insertAstrology, QStringLiteral("INSERT INTO astrology_reading (reading_id, birth_date, sign, ruling_planet, "
-                                          "chakra) VALUES (?, ?, ?, ?, ?)"));
-    ImportCount count;
-    QSqlError error;
-    auto exec = [&](QSqlQuery &q) {
-        if (q.exec())
-            return true;
-        error = q.lastError();
-        return false;
-    };
-    bool ok = true;
-    for (const Reading &r : readings) {
-        insertReading.bindValue(0, timeText(r.taken));
-        insertReading.bindValue(1, r.offsetSeconds);
-        insertReading.bindValue(2, programKey(r.program));
-        QStringList pairs;
-        for (int i = 0; i < kChakraCount; ++i)
-            if (r.isChakraReading() && r.ticked[std::size_t(i)])
-                pairs << QString::number(i) << QString::number(r.scores[std::size_t(i)]);
-        insertReading.bindValue(3, notNull(pairs.join(QLatin1Char(' '))));
-        insertReading.bindValue(4, notNull(r.note));
-        if (!(ok = exec(insertReading)))
-            break;
-        if (insertReading.numRowsAffected() != 1) {
-            ++count.alreadyThere;
-            continue;
+    StoreBackend *b = backend();
+    if (b && b->isWritable()) {
+        // Nothing impossible is kept: the program's own tables decide.
+        if (const QString problem = problemOf(reading); !problem.isEmpty()) {
+            m_refused = problem;
+            return 0;
         }
-        const qint64 id = insertReading.lastInsertId().toLongLong();
-        ++count.added;
-        if (r.program == Program::Astrology) {
-            insertAstrology.bindValue(0, id);
-            insertAstrology.bindValue(1, r.birthDate.toString(Qt::ISODate));
-            insertAstrology.bindValue(2, notNull(r.sign));
-            insertAstrology.bindValue(3, notNull(r.rulingPlanet));
-            insertAstrology.bindValue(4, notNull(r.chakraName));
-            if (!(ok = exec(insertAstrology)))
-                break;
-            continue;
-        }
-        insertSheet.bindValue(0, id);
-        insertSheet.bindValue(1, notNull(joinedOrder(r.questionOrder)));
-        insertSheet.bindValue(2, notNull(r.answers.join(QLatin1Char('|'))));
-        if (!(ok = exec(insertSheet)))
-            break;
-        for (int i = 0; i < kChakraCount && ok; ++i) {
-            if (!r.ticked[std::size_t(i)])
-                continue;
-            insertScore.bindValue(0, id);
-            insertScore.bindValue(1, i);
-            insertScore.bindValue(2, int(r.scores[std::size_t(i)]));
-            ok = exec(insertScore);
-        }
-        for (const ShownCard &card : r.cards) {
-            if (!ok)
-                break;
-            insertCard.bindValue(0, id);
-            insertCard.bindValue(1, card.slot);
-            insertCard.bindValue(2, card.chakra);
-            insertCard.bindValue(3, card.card);
-            ok = exec(insertCard);
-        }
-        if (!ok)
-            break;
     }
-    if (ok && !c.db.commit()) {
-        error = c.db.lastError();
-        ok = false;
-    }
-    if (!ok) {
-        c.db.rollback();
-        fail(describe(error));
-        return std::nullopt;
-    }
-    if (count.added > 0)
+    m_refused.clear();
+    const qint64 id = b ? b->save(reading) : 0;
+    if (id)
         emit changed();
-    return count;
+    return id;
 }
 
 std::optional<Reading> Store::load(qint64 id)
 {
-    if (!ensureOpen()) {
-        fail(m_status->problem);
-        return std::nullopt;
-    }
-    QSqlQuery q(m_db->db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT r.taken, r.offset_seconds, r.program, s.question_order, s.answers, r.note"
-                             " FROM reading r LEFT JOIN answer_sheet s ON s.reading_id = r.id WHERE r.id = ?"));
-    q.bindValue(0, id);
-    if (!q.exec() || !q.next()) {
-        fail(q.lastError().isValid() ? describe(q.lastError()) : QStringLiteral("there is no entry %1").arg(id));
-        return std::nullopt;
-    }
-    Reading r;
-    r.id = id;
-    r.taken = timeFrom(q.value(0).toString());
-    r.offsetSeconds = q.value(1).toInt();
-    programFromKey(q.value(2).toString(), &r.program);
-    r.questionOrder = splitOrder(q.value(3).toString());
-    const QString answers = q.value(4).toString();
-    r.answers = answers.isEmpty() ? QStringList() : answers.split(QLatin1Char('|'));
-    r.note = q.value(5).toString();
-    if (r.program == Program::Astrology) {
-        q.prepare(QStringLiteral("SELECT birth_date, sign, ruling_planet, chakra FROM astrology_reading "
-                                 "WHERE reading_id = ?"));
-        q.bindValue(0, id);
-        if (q.exec() && q.next()) {
-            r.birthDate = QDate::fromString(q.value(0).toString(), Qt::ISODate);
-            r.sign = q.value(1).toString();
-            r.rulingPlanet = q.value(2).toString();
-            r.chakraName = q.value(3).toString();
-        }
-        return r;
-    }
-    q.prepare(QStringLiteral("SELECT chakra, score FROM chakra_score WHERE reading_id = ?"));
-    q.bindValue(0, id);
-    if (q.exec())
-        while (q.next()) {
-            const int chakra = q.value(0).toInt();
-            if (chakra < 0 || chakra >= kChakraCount)
-                continue;
-            r.ticked[std::size_t(chakra)] = true;
-            r.scores[std::size_t(chakra)] = qint16(q.value(1).toInt());
-        }
-    q.prepare(QStringLiteral("SELECT chakra, slot, card FROM tarot_card WHERE reading_id = ? ORDER BY slot"));
-    q.bindValue(0, id);
-    if (q.exec())
-        while (q.next())
-            r.cards.append({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString()});
-    return r;
+    StoreBackend *b = backend();
+    return b ? b->load(id) : std::nullopt;
 }
 
 QList<Entry> Store::entries()
 {
-    QList<Entry> out;
-    if (!ensureOpen())
-        return out;
-    auto q = m_db->run(QStringLiteral(
-        "SELECT r.id, r.taken, r.offset_seconds, r.program, r.note, r.scores, a.sign, a.ruling_planet, a.chakra"
-        " FROM reading r LEFT JOIN astrology_reading a ON a.reading_id = r.id"
-        " ORDER BY r.taken DESC, r.id DESC"));
-    if (!q)
-        return out;
-    while (q->next()) {
-        Entry e;
-        e.id = q->value(0).toLongLong();
-        e.taken = timeFrom(q->value(1).toString());
-        e.offsetSeconds = q->value(2).toInt();
-        programFromKey(q->value(3).toString(), &e.program);
-        e.note = q->value(4).toString();
-        if (e.program == Program::Astrology) {
-            e.sign = q->value(6).toString();
-            e.rulingPlanet = q->value(7).toString();
-            e.chakraName = q->value(8).toString();
-        } else {
-            e.scores = q->value(5).toString();
-        }
-        out.append(std::move(e));
-    }
-    return out;
+    StoreBackend *b = backend();
+    return b ? b->entries() : QList<Entry>();
+}
+
+bool Store::setNote(qint64 id, const QString &note)
+{
+    StoreBackend *b = backend();
+    return b && b->setNote(id, note);
+}
+
+bool Store::remove(const QList<qint64> &ids)
+{
+    StoreBackend *b = backend();
+    const bool removed = b && b->remove(ids);
+    if (removed)
+        emit changed();
+    return removed;
+}
+
+bool Store::removeAll()
+{
+    StoreBackend *b = backend();
+    const bool removed = b && b->removeAll();
+    if (removed)
+        emit changed();
+    return removed;
+}
+
+QList<ScorePoint> Store::scorePoints()
+{
+    StoreBackend *b = backend();
+    return b ? b->scorePoints() : QList<ScorePoint>();
+}
+
+QList<CardCount> Store::cardCounts()
+{
+    StoreBackend *b = backend();
+    return b ? b->cardCounts() : QList<CardCount>();
+}
+
+std::optional<QList<Reading>> Store::allReadings()
+{
+    StoreBackend *b = backend();
+    return b ? b->allReadings() : std::nullopt;
+}
+
+std::optional<ImportCount> Store::add(const QList<Reading> &readings)
+{
+    StoreBackend *b = backend();
+    const std::optional<ImportCount> count = b ? b->add(readings) : std::nullopt;
+    if (count && count->added > 0)
+        emit changed();
+    return count;
+}
+
+int Store::count()
+{
+    StoreBackend *b = backend();
+    return b ? b->count() : 0;
+}
+
+QString Store::lastError() const
+{
+    if (!m_refused.isEmpty())
+        return m_refused;
+    return m_backend ? m_backend->lastError() : m_missing;
+}
+
+QString Store::moveAside(const QDateTime &moment)
+{
+    StoreBackend *b = backend();
+    const QString aside = b ? b->moveAside(moment) : QString();
+    if (!aside.isEmpty())
+        emit changed();
+    return aside;
+}
+
+void Store::close()
+{
+    if (m_backend)
+        m_backend->close();
 }
 
 QString Entry::summary() const
@@ -573,143 +164,6 @@ QString Entry::summary() const
         }
     madeSummary = notNull(summaryOf(shape));
     return madeSummary;
-}
-
-bool Store::setNote(qint64 id, const QString &note)
-{
-    if (!isWritable())
-        return fail(m_status->problem);
-    QSqlQuery q(m_db->db);
-    q.prepare(QStringLiteral("UPDATE reading SET note = ? WHERE id = ?"));
-    q.bindValue(0, notNull(note.left(kNoteLimit)));
-    q.bindValue(1, id);
-    if (!q.exec())
-        return fail(describe(q.lastError()));
-    return true;
-}
-
-bool Store::remove(const QList<qint64> &ids)
-{
-    if (!isWritable())
-        return fail(m_status->problem);
-    if (!m_db->db.transaction())
-        return fail(describe(m_db->db.lastError()));
-    QSqlQuery q(m_db->db);
-    q.prepare(QStringLiteral("DELETE FROM reading WHERE id = ?"));
-    for (qint64 id : ids) {
-        q.bindValue(0, id);
-        if (!q.exec()) {
-            const QSqlError error = q.lastError();
-            m_db->db.rollback();
-            return fail(describe(error));
-        }
-    }
-    if (!m_db->db.commit()) {
-        const QSqlError error = m_db->db.lastError();
-        m_db->db.rollback();
-        return fail(describe(error));
-    }
-    emit changed();
-    return true;
-}
-
-bool Store::removeAll()
-{
-    if (!isWritable())
-        return fail(m_status->problem);
-    QSqlError error;
-    if (!m_db->run(QStringLiteral("DELETE FROM reading"), &error))
-        return fail(describe(error));
-    emit changed();
-    return true;
-}
-
-QList<ScorePoint> Store::scorePoints()
-{
-    QList<ScorePoint> out;
-    if (!ensureOpen())
-        return out;
-    auto q = m_db->run(QStringLiteral("SELECT taken, offset_seconds, program, scores FROM reading"
-                                      " WHERE program IN ('test', 'tarot') ORDER BY taken, id"));
-    if (!q)
-        return out;
-    while (q->next()) {
-        ScorePoint p;
-        p.taken = timeFrom(q->value(0).toString());
-        p.offsetSeconds = q->value(1).toInt();
-        programFromKey(q->value(2).toString(), &p.program);
-        const QList<int> pairs = splitOrder(q->value(3).toString());
-        for (qsizetype k = 0; k + 1 < pairs.size(); k += 2) {
-            p.chakra = pairs[k];
-            p.score = pairs[k + 1];
-            out.append(p);
-        }
-    }
-    return out;
-}
-
-QList<CardCount> Store::cardCounts()
-{
-    QList<CardCount> out;
-    if (!ensureOpen())
-        return out;
-    auto q = m_db->run(QStringLiteral("SELECT card, count(*) AS n FROM tarot_card GROUP BY card ORDER BY n DESC, card"));
-    if (!q)
-        return out;
-    while (q->next())
-        out.append({q->value(0).toString(), q->value(1).toInt()});
-    return out;
-}
-
-std::optional<QList<Reading>> Store::allReadings()
-{
-    if (!ensureOpen()) {
-        fail(m_status->problem);
-        return std::nullopt;
-    }
-    auto q = m_db->run(QStringLiteral("SELECT id FROM reading ORDER BY taken, id"));
-    if (!q) {
-        fail(QStringLiteral("the entries cannot be read"));
-        return std::nullopt;
-    }
-    QList<qint64> ids;
-    while (q->next())
-        ids << q->value(0).toLongLong();
-    QList<Reading> out;
-    out.reserve(ids.size());
-    for (qint64 id : ids) {
-        std::optional<Reading> r = load(id);
-        if (!r)
-            return std::nullopt;
-        out.append(std::move(*r));
-    }
-    return out;
-}
-
-int Store::count()
-{
-    if (!ensureOpen())
-        return 0;
-    const std::optional<QVariant> n = m_db->value(QStringLiteral("SELECT count(*) FROM reading"));
-    return n ? n->toInt() : 0;
-}
-
-QString Store::moveAside(const QDateTime &moment)
-{
-    close();
-    const QString aside = m_path + QStringLiteral(".damaged-") + moment.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    if (QFileInfo::exists(aside) || !QFile::rename(m_path, aside)) {
-        // QFile does not rename folders; a folder in the way goes aside too.
-        if (QFileInfo::exists(aside) || !QDir().rename(m_path, aside)) {
-            m_lastError = QStringLiteral("%1 cannot be renamed").arg(m_path);
-            return QString();
-        }
-    }
-    for (const QString &companion : {QStringLiteral("-wal"), QStringLiteral("-shm")})
-        if (QFileInfo::exists(m_path + companion))
-            QFile::rename(m_path + companion, aside + companion);
-    emit changed();
-    return aside;
 }
 
 namespace {

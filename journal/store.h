@@ -11,7 +11,7 @@
 // operation fails cleanly; a damaged file is never deleted, only moved aside
 // when the user asks.
 
-#include "journal/reading.h"
+#include "journal/storebackend.h"
 
 #include <QObject>
 #include <QString>
@@ -19,62 +19,6 @@
 #include <optional>
 
 namespace padmora::journal {
-
-inline constexpr int kSchemaVersion = 1;
-inline const QString kJournalFileName = QStringLiteral("journal.sqlite");
-
-enum class StoreState {
-    Ready,        // read and written
-    Newer,        // written by a newer Padmora: read only, never changed
-    ReadOnly,     // the file or its folder cannot be written
-    Damaged,      // not a database, or a damaged one
-    Unavailable,  // a folder in its place, or it cannot be made
-};
-
-struct StoreStatus {
-    StoreState state = StoreState::Ready;
-    QString problem;      // what is wrong, in a few words; empty when Ready
-    int fileVersion = 0;  // the user_version found in the file
-};
-
-// One line of the journal screen's table.
-struct Entry {
-    qint64 id = 0;
-    QDateTime taken;  // UTC
-    int offsetSeconds = 0;
-    Program program = Program::ChakraTest;
-    QString note;
-
-    QDateTime localTaken() const { return taken.toOffsetFromUtc(offsetSeconds); }
-    // "Root 5 Open · Heart 2 UnderActive", made when first asked for: a
-    // table of thousands shows a screenful.
-    QString summary() const;
-
-    // What the summary is made of, as the store keeps it: "chakra score"
-    // pairs, or the astrology reading's sign, planets and chakra.
-    QString scores;
-    QString sign, rulingPlanet, chakraName;
-    mutable QString madeSummary;
-};
-
-// One chakra score of a test or tarot entry, for the trends.
-struct ScorePoint {
-    QDateTime taken;  // UTC
-    int offsetSeconds = 0;
-    Program program = Program::ChakraTest;
-    int chakra = 0;
-    int score = 0;
-};
-
-struct CardCount {
-    QString card;
-    int count = 0;
-};
-
-struct ImportCount {
-    int added = 0;
-    int alreadyThere = 0;
-};
 
 class Store : public QObject {
     Q_OBJECT
@@ -112,7 +56,7 @@ public:
     int count();
 
     // Why the last operation failed.
-    QString lastError() const { return m_lastError; }
+    QString lastError() const;
 
     // Renames the file (and its -wal and -shm companions) to
     // journal.sqlite.damaged-YYYYMMDD-HHMMSS beside it and starts anew on the
@@ -127,14 +71,15 @@ signals:
     void changed();
 
 private:
-    struct Connection;
-    bool ensureOpen();
-    bool fail(const QString &what);
+    // The SQLite store, from its module at the first use; nullptr when the
+    // module cannot be loaded (m_missing says why).
+    StoreBackend *backend();
 
     QString m_path;
-    std::unique_ptr<Connection> m_db;
-    std::optional<StoreStatus> m_status;
-    QString m_lastError;
+    std::unique_ptr<StoreBackend> m_backend;
+    QString m_missing;
+    // Why the last reading was refused before it reached the file.
+    QString m_refused;
 };
 
 // The user's journal: journal.sqlite in the application's data folder

@@ -27,11 +27,11 @@ void *loadModule(const QString &name, int revision, QString *why)
         QString why;
     };
     static QHash<QString, Loaded> loaded;
-    const QString key = name + QLatin1Char('/') + QString::number(revision);
+    const QString path = moduleFolder() + QStringLiteral("/libpadmora-") + name + QStringLiteral(".so");
+    const QString key = path + QLatin1Char('/') + QString::number(revision);
     auto it = loaded.find(key);
     if (it == loaded.end()) {
         Loaded result;
-        const QString path = moduleFolder() + QStringLiteral("/libpadmora-") + name + QStringLiteral(".so");
         // Loaded for good: what it hands out lives as long as the program.
         if (void *handle = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL)) {
             auto entry = reinterpret_cast<ModuleEntry>(::dlsym(handle, kModuleEntry));

@@ -20,8 +20,9 @@ namespace padmora {
 inline constexpr const char *kModuleEntry = "padmora_module_entry";
 using ModuleEntry = void *(*)(int revision);
 
-// The interface a module hands out for that revision, loaded once and kept
-// for the run; nullptr when it cannot be loaded, and why in *why.
+// The interface a module hands out for that revision, loaded once from its
+// folder and kept for the run; nullptr when it cannot be loaded, and why in
+// *why.
 void *loadModule(const QString &name, int revision, QString *why = nullptr);
 
 // The folder modules are looked for in.

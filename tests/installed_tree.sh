@@ -6,13 +6,15 @@
 # icons of the sizes their folders name, a manual page that renders without
 # warnings, and a program that starts from there and shows a window of the
 # class its desktop entry names.
-# Usage: tests/installed_tree.sh BUILD_DIR APPLICATION_ID ICON_SVG
+# Usage: tests/installed_tree.sh BUILD_DIR APPLICATION_ID ICON_SVG MODULE_DIR
+# (MODULE_DIR: where the modules are installed, below the prefix)
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
 build=$1
 id=$2
 icon_svg=$3
+module_dir=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -40,6 +42,10 @@ icon_sizes=(16 24 32 48 64 128 256)
   done
   echo "share/man/man1/padmora.1.gz"
   echo "share/metainfo/$id.metainfo.xml"
+  # Every module the build made, in the folder the program looks in.
+  for module in "$build"/modules/*.so; do
+    [ -e "$module" ] && echo "$module_dir/${module##*/}"
+  done
 } | sort >"$work/expected"
 # Anything outside the prefix would be an install that ignores it.
 (cd "$stage" && find . -mindepth 1 ! -type d | sed 's|^\./||' | sort) >"$work/staged"

@@ -218,6 +218,26 @@ private slots:
         QCOMPARE(store.count(), 0);
     }
 
+    // A journal whose SQLite module is missing says so, names it, keeps
+    // nothing and touches no file.
+    void withoutItsModuleTheJournalSaysSoAndKeepsNothing()
+    {
+        QTemporaryDir empty;
+        const QByteArray built = qgetenv("PADMORA_MODULE_DIR");
+        qputenv("PADMORA_MODULE_DIR", QFile::encodeName(empty.path()));
+        Store store(m_path);
+        const StoreStatus status = store.status();
+        Reading r = chakraTest(Program::ChakraTest, {{3, 8}}, at(3));
+        const qint64 saved = store.save(r);
+        qputenv("PADMORA_MODULE_DIR", built);
+        QCOMPARE(status.state, StoreState::Unavailable);
+        QVERIFY2(status.problem.contains(empty.path() + QStringLiteral("/libpadmora-journal-sqlite.so")),
+                 qPrintable(status.problem));
+        QCOMPARE(saved, 0);
+        QVERIFY(store.lastError().contains(QStringLiteral("module")));
+        QVERIFY(!QFileInfo::exists(m_path));
+    }
+
     void aFileThatIsNoJournal_data()
     {
         QTest::addColumn<QString>("kind");
