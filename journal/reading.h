@@ -7,6 +7,7 @@
 // reading the birth date and what it gave. Never the name.
 
 #include "chakras/answersheet.h"
+#include "journal/keys.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -16,13 +17,6 @@
 
 namespace padmora::journal {
 
-enum class Program { ChakraTest, ChakrasTarot, Astrology };
-inline constexpr int kProgramCount = 3;
-
-// "test", "tarot", "astrology": the names the store and the export use.
-QString programKey(Program program);
-// The program of a key; false when the key names none.
-bool programFromKey(const QString &key, Program *program);
 // The program's own name, as its button shows it ("Zazeder Izorudav").
 QString programTitle(Program program);
 
@@ -61,11 +55,6 @@ struct Reading {
     // Everything but the store's number and the note.
     bool sameReading(const Reading &other) const;
 };
-
-// A moment as the store and the export write it, in UTC to the millisecond:
-// "2026-12-08T09:30:00.000Z"; and back (invalid for any other text).
-QString takenText(const QDateTime &moment);
-QDateTime takenFromText(QStringView text);
 
 // The longest note an entry keeps.
 inline constexpr int kNoteLimit = 10000;

@@ -4,10 +4,12 @@
 # non-ASCII letters, and checks the installed tree as a desktop would see it:
 # exactly the expected files, a valid desktop entry and AppStream metadata,
 # icons of the sizes their folders name, a manual page that renders without
-# warnings, and a program that starts from there and shows a window of the
-# class its desktop entry names.
-# Usage: tests/installed_tree.sh BUILD_DIR APPLICATION_ID ICON_SVG MODULE_DIR
-# (MODULE_DIR: where the modules are installed, below the prefix)
+# warnings, the modules of the build where the installed program looks for
+# them, and a program that starts from there and shows a window of the class
+# its desktop entry names.
+# Usage: tests/installed_tree.sh BUILD_DIR APPLICATION_ID ICON_SVG MODULE_DIR MODULE_PROBE
+#   MODULE_DIR: the modules' folder under the prefix (lib/padmora or lib/<arch>/padmora)
+#   MODULE_PROBE: tests/support/padmora_moduleprobe of the build
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
@@ -15,6 +17,15 @@ build=$1
 id=$2
 icon_svg=$3
 module_dir=$4
+module_probe=$5
+
+# The modules the build made: libpadmora-<name>.so.
+modules=()
+for module in "$build"/modules/libpadmora-*.so; do
+  [ -e "$module" ] || continue
+  module=${module##*/libpadmora-}
+  modules+=("${module%.so}")
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -40,12 +51,11 @@ icon_sizes=(16 24 32 48 64 128 256)
   for size in "${icon_sizes[@]}"; do
     echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
   done
+  for module in "${modules[@]}"; do
+    echo "$module_dir/libpadmora-$module.so"
+  done
   echo "share/man/man1/padmora.1.gz"
   echo "share/metainfo/$id.metainfo.xml"
-  # Every module the build made, in the folder the program looks in.
-  for module in "$build"/modules/*.so; do
-    [ -e "$module" ] && echo "$module_dir/${module##*/}"
-  done
 } | sort >"$work/expected"
 # Anything outside the prefix would be an install that ignores it.
 (cd "$stage" && find . -mindepth 1 ! -type d | sed 's|^\./||' | sort) >"$work/staged"
@@ -55,6 +65,21 @@ if ! diff -u "$work/expected-staged" "$work/staged" >"$work/list.diff"; then
   cat "$work/list.diff" >&2
 fi
 [ -x "$root/bin/padmora" ] || fail "bin/padmora is not executable"
+
+# The installed program looks for its modules in the folder they are
+# installed in, and each loads from there: asked of a probe beside it.
+if [ -x "$root/bin/padmora" ]; then
+  cp "$module_probe" "$root/bin/padmora_moduleprobe"
+  env -u PADMORA_MODULE_DIR QT_QPA_PLATFORM=offscreen "$root/bin/padmora_moduleprobe" "${modules[@]}" \
+    >"$work/modules.log" 2>&1 || fail "the module probe failed"
+  rm -f "$root/bin/padmora_moduleprobe"
+  found=$(sed -n 's/^folder //p' "$work/modules.log")
+  [ "$(realpath -m "$found")" = "$(realpath -m "$root/$module_dir")" ] \
+    || fail "the installed program looks for its modules in $found, not in $root/$module_dir"
+  for module in "${modules[@]}"; do
+    grep -qx "$module ok" "$work/modules.log" || fail "the installed module $module does not load: $(grep "^$module " "$work/modules.log")"
+  done
+fi
 
 # Each tool's complaints: errors and warnings fail, hints and notes do not.
 complaints() {

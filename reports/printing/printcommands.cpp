@@ -2,21 +2,15 @@
 #include "reports/printing/printcommands.h"
 
 #include "kit/desktop.h"
+#include "kit/modules.h"
 #include "kit/product.h"
 #include "reports/printing/printablereading.h"
+#include "reports/printing/printerdialogs.h"
 #include "reports/printing/readingprinter.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageSetupDialog>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -25,16 +19,6 @@ namespace padmora {
 namespace {
 
 const QString kNotPrinted = QStringLiteral("The reading could not be printed.");
-
-// The paper: the printer's own, or the user's country's.
-void preparePrinter(QPrinter &printer, const PrintableReading &reading)
-{
-    const QPrinterInfo info(printer);
-    const QPageSize own = info.isNull() ? QPageSize() : info.defaultPageSize();
-    printer.setPageLayout(readingPageLayout(own.isValid() ? own : localPageSize()));
-    printer.setDocName(reading.documentTitle());
-    printer.setCreator(kProductCaption);
-}
 
 // Why a PDF could not be written at path, in words the user can act on.
 QString failureReason(const QString &path, const QFileDevice &file)
@@ -65,29 +49,34 @@ bool savePdf(const PrintableReading &reading, const QString &path, const QPageLa
     return true;
 }
 
-// A printer dialog that writes to a file writes the PDF as Save as PDF does.
-void printOn(QPrinter &printer, const PrintableReading &reading)
+// The printer dialogs, loaded at their first use; nullptr, after telling
+// the user why, when they cannot be loaded.
+PrinterDialogs *printerDialogs()
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        savePdf(reading, printer.outputFileName(), printer.pageLayout());
-        return;
-    }
-    if (paintReading(reading, printer) == 0)
-        desktop().message(kNotPrinted, MessageIcon::Critical);
+    QString why;
+    auto *dialogs =
+        static_cast<PrinterDialogs *>(loadModule(QStringLiteral("printer"), PrinterDialogs::kRevision, &why));
+    if (!dialogs)
+        desktop().message(QStringLiteral("Printing is not available: %1.").arg(why), MessageIcon::Critical);
+    return dialogs;
 }
 
-// The printer dialog, then the reading on the printer chosen there.
-void printWithDialog(QPrinter &printer, const PrintableReading &reading, QWidget *parent)
+// The reading as the printer dialogs see it; every effect goes through the
+// desktop.
+PrintJob printJob(const PrintableReading &reading, QWidget *parent)
 {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (desktop().execModal(dialog) == QDialog::Accepted)
-        printOn(printer, reading);
-}
-
-QString translatedPreview(const char *text)
-{
-    return QCoreApplication::translate("QPrintPreviewDialog", text);
+    PrintJob job;
+    job.documentName = reading.documentTitle();
+    job.creator = kProductCaption;
+    // The printer's own paper, or the user's country's when it names none.
+    job.pageLayout = [](const QPageSize &own) { return readingPageLayout(own.isValid() ? own : localPageSize()); };
+    job.runModal = [](QDialog &dialog) { return desktop().execModal(dialog); };
+    job.paint = [&reading](QPagedPaintDevice &device) { return paintReading(reading, device); };
+    // A printer dialog that writes to a file writes the PDF as Save as PDF does.
+    job.printToFile = [&reading](const QString &path, const QPageLayout &layout) { savePdf(reading, path, layout); };
+    job.notPrinted = [] { desktop().message(kNotPrinted, MessageIcon::Critical); };
+    job.parent = parent;
+    return job;
 }
 
 } // namespace
@@ -124,44 +113,14 @@ std::optional<QString> writeReadingPdf(const PrintableReading &reading, const QS
 
 void printReading(const PrintableReading &reading, QWidget *parent)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer, reading);
-    printWithDialog(printer, reading, parent);
+    if (PrinterDialogs *dialogs = printerDialogs())
+        dialogs->print(printJob(reading, parent));
 }
 
 void previewReading(const PrintableReading &reading, QWidget *parent)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer, reading);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&reading](QPrinter *target) { paintReading(reading, *target); });
-    // The preview's own Print and Page setup buttons would run their dialogs
-    // and write files past the desktop; here they go the program's way.
-    bool printAfter = false;
-    for (QAction *action : dialog.findChildren<QAction *>()) {
-        if (action->text() == translatedPreview("Print")) {
-            QObject::disconnect(action, &QAction::triggered, &dialog, nullptr);
-            QObject::connect(action, &QAction::triggered, &dialog, [&] {
-                printAfter = true;
-                dialog.accept();
-            });
-        } else if (action->text() == translatedPreview("Page setup")) {
-            QObject::disconnect(action, &QAction::triggered, &dialog, nullptr);
-            QObject::connect(action, &QAction::triggered, &dialog, [&] {
-                QPageSetupDialog setup(&printer, &dialog);
-                setup.setObjectName(QStringLiteral("dlgPageSetup"));
-                if (desktop().execModal(setup) == QDialog::Accepted)
-                    if (auto *preview = dialog.findChild<QPrintPreviewWidget *>())
-                        preview->updatePreview();
-            });
-        }
-    }
-    desktop().execModal(dialog);
-    // On to the printer dialog, with the paper chosen in the preview.
-    if (printAfter)
-        printWithDialog(printer, reading, parent);
+    if (PrinterDialogs *dialogs = printerDialogs())
+        dialogs->preview(printJob(reading, parent));
 }
 
 bool saveReadingAsPdf(const PrintableReading &reading)

@@ -2,7 +2,10 @@
 #pragma once
 // What "&Print…", "Print Pre&view…" and "Save as &PDF…" do with a reading.
 // The dialogs run through the desktop seam; a PDF is written whole or not
-// at all, and a failure is told in one message that names the path.
+// at all, and a failure is told in one message that names the path. The
+// printer dialogs and the preview come from the module "printer", loaded at
+// the first print; when it cannot be loaded, one message says why and the
+// PDF still works.
 
 #include <QPageLayout>
 #include <QString>

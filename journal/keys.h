@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the journal writes a program and a moment, apart from the rest of the
-// reading: the SQLite module reads and writes them too, and needs nothing
-// else of the program.
-#include "journal/reading.h"
+#pragma once
+// How the journal writes a program and a moment. The SQLite module writes
+// and reads them too, and needs nothing else of the program: they are
+// written out here in full.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
 
 namespace padmora::journal {
 
-QString programKey(Program program)
+enum class Program { ChakraTest, ChakrasTarot, Astrology };
+inline constexpr int kProgramCount = 3;
+
+// "test", "tarot", "astrology": the names the store and the export use.
+inline QString programKey(Program program)
 {
     switch (program) {
     case Program::ChakraTest:
@@ -19,7 +27,8 @@ QString programKey(Program program)
     return QStringLiteral("astrology");
 }
 
-bool programFromKey(const QString &key, Program *program)
+// The program of a key; false when the key names none.
+inline bool programFromKey(const QString &key, Program *program)
 {
     for (Program p : {Program::ChakraTest, Program::ChakrasTarot, Program::Astrology})
         if (programKey(p) == key) {
@@ -29,7 +38,9 @@ bool programFromKey(const QString &key, Program *program)
     return false;
 }
 
-QString takenText(const QDateTime &moment)
+// A moment as the store and the export write it, in UTC to the millisecond:
+// "2026-12-08T09:30:00.000Z"; and back (invalid for any other text).
+inline QString takenText(const QDateTime &moment)
 {
     const QDateTime utc = moment.toUTC();
     const QDate d = utc.date();
@@ -38,7 +49,7 @@ QString takenText(const QDateTime &moment)
                              t.second(), t.msec());
 }
 
-QDateTime takenFromText(QStringView text)
+inline QDateTime takenFromText(QStringView text)
 {
     // Read by hand: a journal of thousands of entries is read in a blink,
     // which QDateTime::fromString with a format is not.
