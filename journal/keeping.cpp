@@ -4,8 +4,11 @@
 #include "journal/store.h"
 #include "kit/desktop.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLocale>
+#include <QPointer>
 
 #include <array>
 
@@ -20,6 +23,32 @@ std::array<ReadingOpener, kProgramCount> &openers()
     static std::array<ReadingOpener, kProgramCount> table;
     return table;
 }
+
+// Carries a reading to be kept through the event queue.
+class KeepEvent : public QEvent
+{
+public:
+    static Type type()
+    {
+        static const Type registered = Type(registerEventType());
+        return registered;
+    }
+    explicit KeepEvent(Reading reading) : QEvent(type()), reading(std::move(reading)) {}
+    Reading reading;
+};
+
+class Keeper : public QObject
+{
+public:
+    using QObject::QObject;
+    bool event(QEvent *event) override
+    {
+        if (event->type() != KeepEvent::type())
+            return QObject::event(event);
+        keepReading(static_cast<KeepEvent *>(event)->reading);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -49,6 +78,16 @@ bool keepReading(Reading reading)
         return true;
     desktop().message(notKeptMessage(store.lastError(), store.path()), MessageIcon::Critical);
     return false;
+}
+
+void keepReadingOnceShown(Reading reading)
+{
+    static QPointer<Keeper> keeper;
+    if (!keeper)
+        keeper = new Keeper(QCoreApplication::instance());
+    // Widgets ask for their repaint at low priority; posted after it at the
+    // same priority, the reading is kept once the window has painted.
+    QCoreApplication::postEvent(keeper, new KeepEvent(std::move(reading)), Qt::LowEventPriority);
 }
 
 void setReadingOpener(Program program, ReadingOpener opener)

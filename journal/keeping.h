@@ -17,6 +17,11 @@ bool isKeepingReadings();
 // Keeps a reading in the user's journal when readings are kept. A reading
 // that cannot be kept shows one message saying why; true when it was kept.
 bool keepReading(Reading reading);
+// Keeps a reading just shown once its screen has painted: the window's
+// pending repaint goes out before the journal waits for the disk, so a slow
+// disk never holds back the result. Nothing comes between the two: the write
+// follows in the same pass of the event loop.
+void keepReadingOnceShown(Reading reading);
 
 // The message a reading that could not be kept shows.
 QString notKeptMessage(const QString &why, const QString &path);

@@ -104,6 +104,33 @@ journal::Reading heartReading(journal::Program program, int score, const QDateTi
     return r;
 }
 
+// Notes when the named screen of the main window first paints.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(MainWindow *main, QString screen, bool *painted) : m_main(main), m_screen(std::move(screen)), m_painted(painted)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            Form *screen = m_main->screen(m_screen);
+            if (screen && (watched == screen || screen->isAncestorOf(static_cast<QWidget *>(watched))))
+                *m_painted = true;
+        }
+        return false;
+    }
+
+private:
+    MainWindow *m_main;
+    QString m_screen;
+    bool *m_painted;
+};
+
 } // namespace
 
 class JournalScreenTest : public QObject {
@@ -257,6 +284,40 @@ private slots:
         QVERIFY(bytes.contains("Crown Chakra"));
         QVERIFY(!bytes.contains("Asha"));
         QVERIFY(!bytes.contains("Zedwick"));
+    }
+
+    void aReadingIsKeptOnceItsResultHasPaintedEvenIfClosedAtOnce()
+    {
+        // The result is on the screen before the journal waits for the disk.
+        bool resultPainted = false;
+        bool paintedBeforeKept = false;
+        PaintWatch watch(main.get(), screens::kTestResult, &resultPainted);
+        connect(&store(), &journal::Store::changed, this, [&] { paintedBeforeKept = resultPainted; });
+        QVERIFY(runTest(chakraTestProgram(), {{2, 6}}));
+        QCOMPARE(store().count(), 1);
+        QVERIFY(paintedBeforeKept);
+
+        // A reading closed the moment it shows, before the window could paint
+        // it, is kept all the same, with what it showed.
+        closeAllScreens();
+        ReadingDriver driver(main.get(), chakrasTarotProgram());
+        QVERIFY(driver.openAndStart({4}));
+        for (int k = 0; k < kQuestionsPerChakra; ++k) {
+            driver.choose(0);
+            driver.next();
+        }
+        QVERIFY(main->screen(screens::kTarotResult));
+        for (Form *form : main->mdiArea()->findChildren<Form *>())
+            form->unload();
+        settle();
+        QCOMPARE(store().count(), 2);
+        const std::optional<QList<journal::Reading>> kept = store().allReadings();
+        QVERIFY(kept && kept->size() == 2);
+        const journal::Reading &tarot =
+            kept->first().program == journal::Program::ChakrasTarot ? kept->first() : kept->last();
+        QCOMPARE(tarot.program, journal::Program::ChakrasTarot);
+        QCOMPARE(tarot.answers.size(), kQuestionsPerChakra);
+        QCOMPARE(tarot.ticked, (std::array<bool, kChakraCount>{false, false, false, false, true, false, false}));
     }
 
     void keepingSwitchedOffKeepsWhatIsThere()

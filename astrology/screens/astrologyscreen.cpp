@@ -238,13 +238,13 @@ void AstrologyScreen::cmdNext_Click()
         return;
     }
     showReading();
-    // The reading shown is kept in the journal: the birth date and what it
-    // gave, never the name.
+    // The reading shown is kept in the journal once it has painted: the birth
+    // date and what it gave, never the name.
     step([&] {
         const QDate born(m_cboYear->currentText().toInt(), m_cboMonth->currentIndex() + 1,
                          m_cboDate->currentText().toInt());
-        journal::keepReading(journal::astrologyReading(born, m_lblResult[0]->text(), m_lblResult[1]->text(),
-                                                       m_shownChakraName, m_readingTime));
+        journal::keepReadingOnceShown(journal::astrologyReading(born, m_lblResult[0]->text(), m_lblResult[1]->text(),
+                                                                m_shownChakraName, m_readingTime));
     });
 }
 

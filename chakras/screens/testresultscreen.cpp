@@ -134,10 +134,11 @@ void finishChakraTest()
 {
     auto *screen = qobject_cast<TestResultScreen *>(openProgramScreen(screens::kTestResult));
     ComputeChakraResult(chakraTestSheet(), chakraTestScores(), screen);
-    // The result shown is kept in the journal, at the moment the screen shows.
+    // The result shown is kept in the journal, with the moment the screen
+    // shows, once it has painted.
     step([screen] {
         const QDateTime taken = screen ? screen->readingTime() : desktop().now();
-        journal::keepReading(
+        journal::keepReadingOnceShown(
             journal::chakraReading(journal::Program::ChakraTest, chakraTestSheet(), chakraTestScores(), taken));
     });
 }

@@ -46,11 +46,11 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
 void finishTarot()
 {
     const TarotResultScreen *screen = ComputeTarotResult(tarotSheet(), tarotScores(), TarotCardNeeded());
-    // The result shown is kept in the journal, with the cards it shows, at
-    // the moment the screen shows.
+    // The result shown is kept in the journal, with the cards it shows and
+    // the moment the screen shows, once it has painted.
     step([screen] {
         const QDateTime taken = screen ? screen->readingTime() : desktop().now();
-        journal::keepReading(journal::chakraReading(journal::Program::ChakrasTarot, tarotSheet(), tarotScores(), taken));
+        journal::keepReadingOnceShown(journal::chakraReading(journal::Program::ChakrasTarot, tarotSheet(), tarotScores(), taken));
     });
 }
 
