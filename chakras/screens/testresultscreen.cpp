@@ -5,7 +5,6 @@
 #include "chakras/screens/keptreadings.h"
 #include "chakras/screens/testresult.h"
 #include "journal/keeping.h"
-#include "kit/colours.h"
 #include "kit/desktop.h"
 #include "kit/programhost.h"
 #include "kit/programnames.h"
@@ -36,8 +35,8 @@ const QString kTitle = QStringLiteral("Results From The Chakra Test");
 } // namespace
 
 TestResultScreen::TestResultScreen(QWidget *parent)
-    : Form(screens::kTestResult, QStringLiteral("VQ Zazeder Izorudav"), kDesignWidth, kHeight, parent),
-      m_chart(client(), ChartDesign{750, 2850, 2910})
+    : ResultScreen(screens::kTestResult, QStringLiteral("VQ Zazeder Izorudav"), kDesignWidth, kHeight,
+                   ChartDesign{750, 2850, 2910}, parent)
 {
     QWidget *area = client();
 
@@ -56,14 +55,7 @@ TestResultScreen::TestResultScreen(QWidget *parent)
     addChakraIntroduction(area, chakraIntroductionFirst() + QStringLiteral("\n\n") + chakraIntroductionSecond(),
                           QRectF(6690, 60, 4620, 3195));
 
-    m_rtb = new QTextBrowser(area);
-    m_rtb->setObjectName(QStringLiteral("RTB"));
-    m_rtb->setAccessibleName(QStringLiteral("Chakra test report"));
-    // A caret that the arrows move, so that the report is read line by line.
-    m_rtb->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    // The report's own colours are printed on paper, whatever the desktop's colours.
-    fixColours(m_rtb, kInk, kPaper);
-    placeTwips(m_rtb, 120, 3360, kWidenedWidth - 420, 4380);
+    addReportView(QStringLiteral("Chakra test report"), QRectF(120, 3360, kWidenedWidth - 420, 4380));
 
     auto *cmdBack = new QPushButton(QStringLiteral("&Back"), area);
     cmdBack->setObjectName(QStringLiteral("cmdChakrasBack"));
@@ -78,30 +70,14 @@ void TestResultScreen::Form_Load()
     // Centred, with its top just below the main window's program bar.
     const ProgramHost *host = ProgramHost::current();
     moveWindowTwips(centredLeftTwips(windowGeometryTwips().width()), host ? host->programBarHeightTwips() : 0);
-    InstallLinkHandling(m_rtb, this);
-}
-
-void TestResultScreen::setReadingTime(const QDateTime &takenAt)
-{
-    m_readingTime = takenAt;
-    emit readingChanged();
-}
-
-bool TestResultScreen::showsReading() const
-{
-    return m_readingTime.isValid() && !isUnloaded();
+    InstallLinkHandling(RTB(), this);
 }
 
 std::optional<PrintableReading> TestResultScreen::printableReading() const
 {
     if (!showsReading())
         return std::nullopt;
-    PrintableReading reading(kTestProgramName, QStringLiteral("chakra test"), m_readingTime);
-    reading.addTitle(kTitle);
-    const PrintedDrawing chart = m_chart.printed();
-    reading.addDrawing(chart.twips, chart.paint);
-    reading.addDocument(*m_rtb->document());
-    return reading;
+    return printedChartAndReport(kTestProgramName, QStringLiteral("chakra test"), kTitle);
 }
 
 void TestResultScreen::cmdChakrasBack_Click()

@@ -4,7 +4,6 @@
 #include "chakras/catalogue.h"
 #include "chakras/screens/resultchart.h"
 #include "guidance/screens/tarotpages.h"
-#include "kit/colours.h"
 #include "kit/desktop.h"
 #include "kit/paragraphlabel.h"
 #include "kit/programhost.h"
@@ -47,8 +46,8 @@ QStringList tarotIntroduction()
 }
 
 TarotResultScreen::TarotResultScreen(QWidget *parent)
-    : Form(screens::kTarotResult, QStringLiteral("VQ Dovazov Urera"), kWidth, kHeight, parent),
-      m_chart(client(), ChartDesign{150, 2250, 2310, ChartDesign::Labels::AtBarLeftEdges})
+    : ResultScreen(screens::kTarotResult, QStringLiteral("VQ Dovazov Urera"), kWidth, kHeight,
+                   ChartDesign{150, 2250, 2310, ChartDesign::Labels::AtBarLeftEdges}, parent)
 {
     QWidget *area = client();
 
@@ -63,16 +62,10 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
     showAsChakraIntroduction(new ParagraphLabel(tarotIntroduction(), area),
                              QRectF(kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight));
 
-    m_rtb = new QTextBrowser(area);
-    m_rtb->setObjectName(QStringLiteral("RTB"));
-    m_rtb->setAccessibleName(QStringLiteral("Chakras tarot report"));
-    // A caret that the arrows move, so that the report is read line by line.
-    m_rtb->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    // The report's own colours are printed on paper, whatever the desktop's colours.
-    fixColours(m_rtb, kInk, kPaper);
-    placeTwips(m_rtb, 120, kReportTop, kWidth - 420, kReportHeight);
+    QTextBrowser *report =
+        addReportView(QStringLiteral("Chakras tarot report"), QRectF(120, kReportTop, kWidth - 420, kReportHeight));
     // What is copied out of the report does not stay on the clipboard.
-    InstallClipboardGuard(m_rtb);
+    InstallClipboardGuard(report);
 
     auto *cmdYogaChakra = new QPushButton(QStringLiteral("&VQ Dovazov Urera Interpretation "), area);
     cmdYogaChakra->setObjectName(QStringLiteral("cmdYogaChakra"));
@@ -95,7 +88,7 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
 void TarotResultScreen::Form_Load()
 {
     placeCentredAtTop();
-    InstallLinkHandling(m_rtb, this);
+    InstallLinkHandling(RTB(), this);
 }
 
 void TarotResultScreen::cmdYogaChakra_Click()
@@ -109,7 +102,7 @@ void TarotResultScreen::cmdYogaChakra_Click()
         return;
     }
     // The pages read the slots just filled; the flags go when this screen closes.
-    step([this] { TarotSlotsTakenAt() = m_readingTime; });
+    step([this] { TarotSlotsTakenAt() = readingTime(); });
     Form *pages = nullptr;
     step([&] { pages = openProgramScreen(screens::kTarotPages); });
     step([this] { unload(); });
@@ -123,25 +116,11 @@ void TarotResultScreen::cmdYogaChakra_Click()
     });
 }
 
-void TarotResultScreen::setReadingTime(const QDateTime &takenAt)
-{
-    m_readingTime = takenAt;
-    emit readingChanged();
-}
-
-bool TarotResultScreen::showsReading() const
-{
-    return m_readingTime.isValid() && !isUnloaded();
-}
-
 std::optional<PrintableReading> TarotResultScreen::printableReading() const
 {
     if (!showsReading())
         return std::nullopt;
-    PrintableReading reading(kTarotProgramName, QStringLiteral("chakras tarot"), m_readingTime);
-    const PrintedDrawing chart = m_chart.printed();
-    reading.addDrawing(chart.twips, chart.paint);
-    reading.addDocument(*m_rtb->document());
+    PrintableReading reading = printedChartAndReport(kTarotProgramName, QStringLiteral("chakras tarot"));
     const QList<int> cards = filledTarotSlots(TarotCardNeeded());
     if (!cards.isEmpty())
         reading.addTitle(QStringLiteral("Your tarot cards"));
