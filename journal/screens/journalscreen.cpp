@@ -3,6 +3,7 @@
 
 #include "journal/exchange.h"
 #include "journal/keeping.h"
+#include "journal/screens/journalmodels.h"
 #include "journal/screens/trendchart.h"
 #include "kit/controlnames.h"
 #include "kit/desktop.h"
@@ -12,7 +13,6 @@
 #include "kit/sharedmenus.h"
 #include "kit/twips.h"
 
-#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -21,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -45,12 +44,6 @@ constexpr double kPageWidth = 11640;
 constexpr double kInner = 11280;
 constexpr double kRow = 345;
 constexpr double kButtonHeight = 420;
-
-QString firstLine(const QString &note)
-{
-    const qsizetype end = note.indexOf(QLatin1Char('\n'));
-    return (end < 0 ? note : note.left(end)).trimmed();
-}
 
 QString entryCount(qsizetype n)
 {
@@ -92,154 +85,6 @@ QLabel *addCaption(QWidget *parent, const QString &text, QWidget *buddy, double 
 }
 
 } // namespace
-
-// The journal's entries as grdReadings shows them, filtered by program and note.
-class EntriesModel : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setEntries(QList<Entry> entries)
-    {
-        beginResetModel();
-        m_all = std::move(entries);
-        refilter();
-        endResetModel();
-    }
-
-    void setFilter(int program, const QString &search)
-    {
-        beginResetModel();
-        m_program = program;
-        m_search = search;
-        refilter();
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_shown.size()); }
-    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid() || index.row() >= m_shown.size())
-            return {};
-        const Entry &e = m_all[m_shown[index.row()]];
-        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
-            switch (index.column()) {
-            case 0:
-                return momentText(e.localTaken());
-            case 1:
-                return programTitle(e.program);
-            case 2:
-                return e.summary();
-            default: {
-                const QString line = firstLine(e.note);
-                if (line.isEmpty() && role == Qt::AccessibleTextRole)
-                    return QStringLiteral("no note");
-                return line;
-            }
-            }
-        }
-        return {};
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return {};
-        static const QString titles[4] = {QStringLiteral("Taken"), QStringLiteral("Program"),
-                                          QStringLiteral("Summary"), QStringLiteral("Note")};
-        return section >= 0 && section < 4 ? titles[section] : QVariant();
-    }
-
-    const Entry *entryAt(int row) const
-    {
-        return row >= 0 && row < m_shown.size() ? &m_all[m_shown[row]] : nullptr;
-    }
-    int rowOf(qint64 id) const
-    {
-        for (qsizetype r = 0; r < m_shown.size(); ++r)
-            if (m_all[m_shown[r]].id == id)
-                return int(r);
-        return -1;
-    }
-    void setNote(int row, const QString &note)
-    {
-        if (row < 0 || row >= m_shown.size())
-            return;
-        m_all[m_shown[row]].note = note;
-        emit dataChanged(index(row, 3), index(row, 3));
-    }
-    qsizetype total() const { return m_all.size(); }
-
-private:
-    void refilter()
-    {
-        m_shown.clear();
-        m_shown.reserve(m_all.size());
-        for (qsizetype i = 0; i < m_all.size(); ++i) {
-            const Entry &e = m_all[i];
-            if (m_program > 0 && int(e.program) != m_program - 1)
-                continue;
-            if (!m_search.isEmpty() && !e.note.contains(m_search, Qt::CaseInsensitive))
-                continue;
-            m_shown.append(i);
-        }
-    }
-
-    QList<Entry> m_all;
-    QList<qsizetype> m_shown;
-    int m_program = 0;  // 0 every program, else the program's number + 1
-    QString m_search;
-};
-
-// The points the trend chart draws, one row each, newest first.
-class TrendTableModel : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setRows(QList<ScorePoint> rows)
-    {
-        beginResetModel();
-        m_rows = std::move(rows);
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
-    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 5; }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid() || index.row() >= m_rows.size()
-            || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
-            return {};
-        const ScorePoint &p = m_rows[index.row()];
-        switch (index.column()) {
-        case 0:
-            return QLocale().toString(p.taken.toOffsetFromUtc(p.offsetSeconds).date(), QLocale::ShortFormat);
-        case 1:
-            return programTitle(p.program);
-        case 2:
-            // Short on screen, in full to a screen reader.
-            return role == Qt::DisplayRole ? shortChakraName(p.chakra) : chakraTitle(p.chakra);
-        case 3:
-            return p.score;
-        default:
-            return stateName(classifyScore(p.score));
-        }
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return {};
-        static const QString titles[5] = {QStringLiteral("Taken"), QStringLiteral("Program"), QStringLiteral("Chakra"),
-                                          QStringLiteral("Score"), QStringLiteral("State")};
-        return section >= 0 && section < 5 ? titles[section] : QVariant();
-    }
-
-private:
-    QList<ScorePoint> m_rows;
-};
 
 JournalScreen::JournalScreen(QWidget *parent)
     : Form(screens::kJournal, kJournalCaption, kWidth, kHeight, parent), m_store(journalStore())

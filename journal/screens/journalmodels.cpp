@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/screens/journalmodels.h"
+
+#include "chakras/catalogue.h"
+#include "journal/keeping.h"
+#include "journal/reading.h"
+
+#include <QLocale>
+
+namespace padmora {
+
+using namespace journal;
+
+namespace {
+
+QString firstLine(const QString &note)
+{
+    const qsizetype end = note.indexOf(QLatin1Char('\n'));
+    return (end < 0 ? note : note.left(end)).trimmed();
+}
+
+} // namespace
+
+void EntriesModel::setEntries(QList<Entry> entries)
+{
+    beginResetModel();
+    m_all = std::move(entries);
+    refilter();
+    endResetModel();
+}
+
+void EntriesModel::setFilter(int program, const QString &search)
+{
+    beginResetModel();
+    m_program = program;
+    m_search = search;
+    refilter();
+    endResetModel();
+}
+
+int EntriesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_shown.size());
+}
+
+int EntriesModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 4;
+}
+
+QVariant EntriesModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_shown.size())
+        return {};
+    const Entry &e = m_all[m_shown[index.row()]];
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    switch (index.column()) {
+    case 0:
+        return momentText(e.localTaken());
+    case 1:
+        return programTitle(e.program);
+    case 2:
+        return e.summary();
+    default: {
+        const QString line = firstLine(e.note);
+        if (line.isEmpty() && role == Qt::AccessibleTextRole)
+            return QStringLiteral("no note");
+        return line;
+    }
+    }
+}
+
+QVariant EntriesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QString titles[4] = {QStringLiteral("Taken"), QStringLiteral("Program"), QStringLiteral("Summary"),
+                                      QStringLiteral("Note")};
+    return section >= 0 && section < 4 ? titles[section] : QVariant();
+}
+
+const Entry *EntriesModel::entryAt(int row) const
+{
+    return row >= 0 && row < m_shown.size() ? &m_all[m_shown[row]] : nullptr;
+}
+
+int EntriesModel::rowOf(qint64 id) const
+{
+    for (qsizetype r = 0; r < m_shown.size(); ++r)
+        if (m_all[m_shown[r]].id == id)
+            return int(r);
+    return -1;
+}
+
+void EntriesModel::setNote(int row, const QString &note)
+{
+    if (row < 0 || row >= m_shown.size())
+        return;
+    m_all[m_shown[row]].note = note;
+    emit dataChanged(index(row, 3), index(row, 3));
+}
+
+void EntriesModel::refilter()
+{
+    m_shown.clear();
+    m_shown.reserve(m_all.size());
+    for (qsizetype i = 0; i < m_all.size(); ++i) {
+        const Entry &e = m_all[i];
+        if (m_program > 0 && int(e.program) != m_program - 1)
+            continue;
+        if (!m_search.isEmpty() && !e.note.contains(m_search, Qt::CaseInsensitive))
+            continue;
+        m_shown.append(i);
+    }
+}
+
+void TrendTableModel::setRows(QList<ScorePoint> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+int TrendTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int TrendTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 5;
+}
+
+QVariant TrendTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+        return {};
+    const ScorePoint &p = m_rows[index.row()];
+    switch (index.column()) {
+    case 0:
+        return QLocale().toString(p.taken.toOffsetFromUtc(p.offsetSeconds).date(), QLocale::ShortFormat);
+    case 1:
+        return programTitle(p.program);
+    case 2:
+        // Short on screen, in full to a screen reader.
+        return role == Qt::DisplayRole ? shortChakraName(p.chakra) : chakraTitle(p.chakra);
+    case 3:
+        return p.score;
+    default:
+        return stateName(classifyScore(p.score));
+    }
+}
+
+QVariant TrendTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QString titles[5] = {QStringLiteral("Taken"), QStringLiteral("Program"), QStringLiteral("Chakra"),
+                                      QStringLiteral("Score"), QStringLiteral("State")};
+    return section >= 0 && section < 5 ? titles[section] : QVariant();
+}
+
+} // namespace padmora
