@@ -16,6 +16,9 @@ Store::~Store() = default;
 
 StoreBackend *Store::backend()
 {
+    // Every operation starts here: a refusal is the last error only until
+    // the next one.
+    m_refused.clear();
     if (!m_backend && m_missing.isEmpty()) {
         QString why;
         if (auto *module = static_cast<StoreModule *>(loadModule(kStoreModuleName, StoreModule::kRevision, &why)))
@@ -49,7 +52,6 @@ qint64 Store::save(Reading &reading)
             return 0;
         }
     }
-    m_refused.clear();
     const qint64 id = b ? b->save(reading) : 0;
     if (id)
         emit changed();

@@ -78,7 +78,8 @@ private:
     QString m_path;
     std::unique_ptr<StoreBackend> m_backend;
     QString m_missing;
-    // Why the last reading was refused before it reached the file.
+    // Why the last reading was refused before it reached the file, until
+    // the next operation.
     QString m_refused;
 };
 

@@ -216,6 +216,9 @@ private slots:
         QVERIFY(!store.save(card));
         QVERIFY(store.lastError().contains(QStringLiteral("The Tower")));
         QCOMPARE(store.count(), 0);
+        // The next failure says its own reason, not the refusal's.
+        QVERIFY(!store.load(4711));
+        QCOMPARE(store.lastError(), QStringLiteral("there is no entry 4711"));
     }
 
     // A journal whose SQLite module is missing says so, names it, keeps
