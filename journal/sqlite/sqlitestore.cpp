@@ -27,16 +27,6 @@ constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteNotADatabase = 26;
 constexpr int kSqliteCorrupt = 11;
 
-QString timeText(const QDateTime &utc)
-{
-    return takenText(utc);
-}
-
-QDateTime timeFrom(const QString &text)
-{
-    return takenFromText(text);
-}
-
 // SQLite's primary result code of an error. Errors of a commit carry no
 // code of their own, only SQLite's text for it.
 int primaryCode(const QSqlError &error)
@@ -340,10 +330,12 @@ qint64 SqliteStore::save(Reading &reading)
             fail(QStringLiteral("an entry of that moment is already there"));
         return 0;
     }
-    const std::optional<QVariant> id = m_db->value(
-        QStringLiteral("SELECT id FROM reading WHERE program = '%1' AND taken = '%2'")
-            .arg(programKey(reading.program), timeText(reading.taken)));
-    reading.id = id ? id->toLongLong() : 0;
+    QSqlQuery q(m_db->db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT id FROM reading WHERE program = ? AND taken = ?"));
+    q.bindValue(0, programKey(reading.program));
+    q.bindValue(1, takenText(reading.taken));
+    reading.id = q.exec() && q.next() ? q.value(0).toLongLong() : 0;
     return reading.id;
 }
 
@@ -380,7 +372,7 @@ std::optional<ImportCount> SqliteStore::add(const QList<Reading> &readings)
     };
     bool ok = true;
     for (const Reading &r : readings) {
-        insertReading.bindValue(0, timeText(r.taken));
+        insertReading.bindValue(0, takenText(r.taken));
         insertReading.bindValue(1, r.offsetSeconds);
         insertReading.bindValue(2, programKey(r.program));
         QStringList pairs;
@@ -461,7 +453,7 @@ std::optional<Reading> SqliteStore::load(qint64 id)
     }
     Reading r;
     r.id = id;
-    r.taken = timeFrom(q.value(0).toString());
+    r.taken = takenFromText(q.value(0).toString());
     r.offsetSeconds = q.value(1).toInt();
     programFromKey(q.value(2).toString(), &r.program);
     r.questionOrder = splitOrder(q.value(3).toString());
@@ -512,7 +504,7 @@ QList<Entry> SqliteStore::entries()
     while (q->next()) {
         Entry e;
         e.id = q->value(0).toLongLong();
-        e.taken = timeFrom(q->value(1).toString());
+        e.taken = takenFromText(q->value(1).toString());
         e.offsetSeconds = q->value(2).toInt();
         programFromKey(q->value(3).toString(), &e.program);
         e.note = q->value(4).toString();
@@ -586,7 +578,7 @@ QList<ScorePoint> SqliteStore::scorePoints()
         return out;
     while (q->next()) {
         ScorePoint p;
-        p.taken = timeFrom(q->value(0).toString());
+        p.taken = takenFromText(q->value(0).toString());
         p.offsetSeconds = q->value(1).toInt();
         programFromKey(q->value(2).toString(), &p.program);
         const QList<int> pairs = splitOrder(q->value(3).toString());
