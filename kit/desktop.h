@@ -16,8 +16,10 @@ class QDialog;
 namespace padmora {
 
 enum class MessageIcon { Information, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// RetryCancel offers "Try Again" for what may work once the user has made
+// room, say, and Cancel.
+enum class MessageButtons { Ok, YesNo, RetryCancel };
+enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
 
 // The application title every message box carries unless told otherwise.
 inline const QString kAppTitle = QStringLiteral("Padmora");

@@ -3,6 +3,7 @@
 
 #include "kit/linebreak.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -61,14 +62,26 @@ MessageAnswer QtDesktop::message(const QString &text, MessageIcon icon, MessageB
     QString shown = text;
     shown.replace(kCrLf, QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox::StandardButtons offered = QMessageBox::Ok;
+    if (buttons == MessageButtons::YesNo)
+        offered = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == MessageButtons::RetryCancel)
+        offered = QMessageBox::Retry | QMessageBox::Cancel;
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    title, shown,
-                    buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
-                                                     : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    title, shown, offered, QApplication::activeWindow());
+    if (buttons == MessageButtons::RetryCancel) {
+        box.button(QMessageBox::Retry)->setText(QCoreApplication::translate("Desktop", "&Try Again"));
+        box.setDefaultButton(QMessageBox::Retry);
+    }
     const int answer = box.exec();
-    if (buttons == MessageButtons::Ok)
+    switch (buttons) {
+    case MessageButtons::Ok:
         return MessageAnswer::Ok;
+    case MessageButtons::RetryCancel:
+        return answer == QMessageBox::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+        break;
+    }
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 

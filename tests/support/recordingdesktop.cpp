@@ -37,7 +37,9 @@ MessageAnswer RecordingDesktop::message(const QString &text, MessageIcon icon, M
         onMessage(shown);
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
-    return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
+    if (answers.isEmpty())
+        return buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::No;
+    return answers.takeFirst();
 }
 
 int RecordingDesktop::execModal(QDialog &dialog)

@@ -58,7 +58,8 @@ public:
     int clipboardClears = 0;
     int seeds = 0;
 
-    // Answers for Yes/No messages, taken in order; No when none is left.
+    // Answers for Yes/No and Try Again/Cancel messages, taken in order; No
+    // (or Cancel) when none is left.
     QList<MessageAnswer> answers;
     // File dialogs: what each was asked, and the paths they answer, taken in
     // order; cancelled (empty) when none is left.
