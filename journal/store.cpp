@@ -143,6 +143,11 @@ QString Store::moveAside(const QDateTime &moment)
     return aside;
 }
 
+bool Store::lastFailedForRoom() const
+{
+    return m_refused.isEmpty() && m_backend && m_backend->lastFailedForRoom();
+}
+
 void Store::close()
 {
     if (m_backend)
@@ -210,6 +215,11 @@ QString statusText(const StoreStatus &status, const QString &path)
     case StoreState::Damaged:
         return QStringLiteral("The journal cannot be read: %1. It is not deleted; you can move it aside and start a "
                               "new journal. The file: %2")
+            .arg(status.problem, where);
+    case StoreState::Foreign:
+        return QCoreApplication::translate("Journal",
+                                           "The file in the journal's place is not a journal of Padmora's: %1. It is "
+                                           "left as it is; you can move it aside and start a new journal. The file: %2")
             .arg(status.problem, where);
     case StoreState::Unavailable:
         break;

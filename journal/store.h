@@ -57,6 +57,9 @@ public:
 
     // Why the last operation failed.
     QString lastError() const;
+    // True when it failed for want of room on the disk: once the user has
+    // made room, the same operation works, without a restart.
+    bool lastFailedForRoom() const;
 
     // Renames the file (and its -wal and -shm companions) to
     // journal.sqlite.damaged-YYYYMMDD-HHMMSS beside it and starts anew on the

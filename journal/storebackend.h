@@ -23,6 +23,7 @@ enum class StoreState {
     ReadOnly,     // the file or its folder cannot be written
     Damaged,      // not a database, or a damaged one
     Unavailable,  // a folder in its place, or it cannot be made
+    Foreign,      // a database of another program: left as it is
 };
 
 struct StoreStatus {
@@ -113,6 +114,9 @@ public:
     virtual std::optional<ImportCount> add(const QList<Reading> &readings) = 0;
     virtual int count() = 0;
     virtual QString lastError() const = 0;
+    // True when the last operation failed for want of room on the disk,
+    // which the user can make: the next operation tries again.
+    virtual bool lastFailedForRoom() const = 0;
     virtual QString moveAside(const QDateTime &moment) = 0;
     virtual void close() = 0;
 };
@@ -120,7 +124,7 @@ public:
 // The module's entry: a store of the database file at a path, nothing opened yet.
 class StoreModule {
 public:
-    static constexpr int kRevision = 1;
+    static constexpr int kRevision = 2;
     virtual ~StoreModule() = default;
     virtual std::unique_ptr<StoreBackend> open(const QString &path) = 0;
 };

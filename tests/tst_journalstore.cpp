@@ -19,12 +19,14 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace padmora;
@@ -115,6 +117,54 @@ QStringList runInNamespace(const QString &script, const QStringList &args)
            << QString::fromUtf8(p.readAllStandardError()).trimmed();
 }
 
+// The permission bits of a file or folder.
+int modeOf(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+void setMode(const QString &path, int mode)
+{
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+}
+
+// Runs statements through a connection of its own, as another program would.
+void tell(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        for (const QString &sql : statements) {
+            QSqlQuery q(db);
+            QVERIFY2(q.exec(sql), qPrintable(sql + QStringLiteral(": ") + q.lastError().text()));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+// The files of a folder that hold the bytes.
+QStringList filesHolding(const QString &folder, const QByteArray &bytes)
+{
+    QStringList found;
+    for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        QFile f(file.filePath());
+        if (f.open(QIODevice::ReadOnly) && f.readAll().contains(bytes))
+            found << file.fileName();
+    }
+    return found;
+}
+
+QByteArray noise(int size, quint32 seed)
+{
+    QByteArray bytes(size, '\0');
+    QRandomGenerator generator(seed);
+    for (char &c : bytes)
+        c = char(generator.bounded(256));
+    return bytes;
+}
+
 } // namespace
 
 class JournalStoreTest : public QObject {
@@ -163,6 +213,19 @@ private slots:
             QVERIFY(QFileInfo::exists(m_path + QStringLiteral("-wal")));
             QCOMPARE(QFileInfo(m_path + QStringLiteral("-wal")).permissions() & 0x7077,
                      QFile::ReadOwner | QFile::WriteOwner);
+            // Every commit waits for the disk, and what is deleted is overwritten.
+            int connections = 0;
+            for (const QString &name : QSqlDatabase::connectionNames()) {
+                if (!name.startsWith(QStringLiteral("padmora-journal-")))
+                    continue;
+                ++connections;
+                QSqlQuery q(QSqlDatabase::database(name, false));
+                QVERIFY(q.exec(QStringLiteral("PRAGMA synchronous")) && q.next());
+                QCOMPARE(q.value(0).toInt(), 2);  // FULL
+                QVERIFY(q.exec(QStringLiteral("PRAGMA secure_delete")) && q.next());
+                QCOMPARE(q.value(0).toInt(), 1);
+            }
+            QCOMPARE(connections, 1);
             // Foreign keys hold: deleting the entry deletes its scores and cards.
             QVERIFY(store.remove({r.id}));
         }
@@ -297,6 +360,227 @@ private slots:
         Reading r = leo(at(9));
         QVERIFY(store.save(r));
         QCOMPARE(store.count(), 1);
+    }
+
+    // A folder and file Padmora makes are the user's alone; of existing
+    // ones it only takes away what the group and others may do. What the
+    // user made read-only stays so, and is never written, root or not.
+    void openingNeverLoosensWhatTheUserSet_data()
+    {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<int>("folderAfter");
+        QTest::addColumn<int>("fileAfter");
+        QTest::addColumn<StoreState>("state");
+        QTest::newRow("open to everyone") << 0755 << 0664 << 0700 << 0600 << StoreState::Ready;
+        QTest::newRow("a read-only file") << 0700 << 0444 << 0700 << 0444 << StoreState::ReadOnly;
+        QTest::newRow("a read-only folder") << 0500 << 0600 << 0500 << 0600 << StoreState::ReadOnly;
+        QTest::newRow("both read-only, readable by all") << 0555 << 0444 << 0500 << 0444 << StoreState::ReadOnly;
+    }
+
+    void openingNeverLoosensWhatTheUserSet()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(int, folderAfter);
+        QFETCH(int, fileAfter);
+        QFETCH(StoreState, state);
+        makeJournal(2);
+        setMode(m_path, fileMode);
+        setMode(folder(), folderMode);
+        const QByteArray before = digest(m_path);
+        {
+            Store store(m_path);
+            QCOMPARE(store.status().state, state);
+            QCOMPARE(store.entries().size(), 2);
+            Reading r = leo(at(9));
+            QCOMPARE(store.save(r) != 0, state == StoreState::Ready);
+        }
+        QCOMPARE(modeOf(folder()), folderAfter);
+        QCOMPARE(modeOf(m_path), fileAfter);
+        if (state != StoreState::Ready) {
+            QCOMPARE(digest(m_path), before);
+            QVERIFY(!QFileInfo::exists(m_path + QStringLiteral("-wal")));
+            QVERIFY(!QFileInfo::exists(m_path + QStringLiteral("-shm")));
+        }
+        setMode(folder(), 0700);
+    }
+
+    // Another program's database at the journal's place is told as such,
+    // offered to be moved aside, and otherwise left exactly as it is.
+    void anotherProgramsDatabaseIsLeftAsItIs_data()
+    {
+        QTest::addColumn<QStringList>("made");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("tables of its own") << QStringList{QStringLiteral("CREATE TABLE song (title TEXT)"),
+                                                          QStringLiteral("INSERT INTO song VALUES ('Lantern')")}
+                                           << QStringLiteral("it is a database of another program (it holds the table \"song\")");
+        QTest::newRow("version 1 without a journal's tables")
+            << QStringList{QStringLiteral("CREATE TABLE song (title TEXT)"), QStringLiteral("PRAGMA user_version = 1")}
+            << QStringLiteral("it is no Padmora journal: it says it is of version 1, but it has no table \"reading\"");
+        QTest::newRow("version 1 and nothing else") << QStringList{QStringLiteral("PRAGMA user_version = 1")}
+                                                    << QStringLiteral("it is no Padmora journal: it says it is of "
+                                                                      "version 1, but it has no table \"reading\"");
+        QTest::newRow("a journal's table of another shape")
+            << QStringList{QStringLiteral("CREATE TABLE reading (id INTEGER PRIMARY KEY, taken TEXT)"),
+                           QStringLiteral("PRAGMA user_version = 1")}
+            << QStringLiteral("it is no Padmora journal: its table \"reading\" has no column \"offset_seconds\"");
+    }
+
+    void anotherProgramsDatabaseIsLeftAsItIs()
+    {
+        QFETCH(QStringList, made);
+        QFETCH(QString, problem);
+        QVERIFY(QDir().mkpath(folder()));
+        tell(m_path, made);
+        setMode(m_path, 0644);
+        const QByteArray before = digest(m_path);
+        {
+            Store store(m_path);
+            const StoreStatus status = store.status();
+            QCOMPARE(status.state, StoreState::Foreign);
+            QCOMPARE(status.problem, problem);
+            QVERIFY(statusText(status, m_path).contains(QStringLiteral("is not a journal of Padmora's: ") + problem));
+            QVERIFY(statusText(status, m_path).endsWith(m_path));
+            Reading r = leo(at(9));
+            QVERIFY(!store.save(r));
+            QCOMPARE(store.lastError(), problem);
+            QVERIFY(store.entries().isEmpty());
+            QVERIFY(!store.removeAll());
+        }
+        QCOMPARE(digest(m_path), before);
+        QCOMPARE(modeOf(m_path), 0644);
+        QCOMPARE(ask(m_path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"));
+        QVERIFY(!QFileInfo::exists(m_path + QStringLiteral("-wal")));
+        // Moved aside at the user's word, it starts a new journal.
+        Store store(m_path);
+        const QString aside = store.moveAside(QDateTime(QDate(2026, 12, 8), QTime(9, 30, 5)));
+        QCOMPARE(digest(aside), before);
+        QCOMPARE(store.status().state, StoreState::Ready);
+    }
+
+    void aNewerJournalKeepsItsModeAndItsLog()
+    {
+        makeJournal(2);
+        tell(m_path, {QStringLiteral("PRAGMA journal_mode = DELETE"), QStringLiteral("PRAGMA user_version = 2")});
+        setMode(m_path, 0644);
+        const QByteArray before = digest(m_path);
+        {
+            Store store(m_path);
+            QCOMPARE(store.status().state, StoreState::Newer);
+            QCOMPARE(store.entries().size(), 2);
+        }
+        QCOMPARE(digest(m_path), before);
+        QCOMPARE(modeOf(m_path), 0644);
+        QCOMPARE(ask(m_path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"));
+    }
+
+    // A damaged journal goes aside whole, with the log and index it was
+    // left with; the new journal starts with a log of its own.
+    void movingADamagedJournalAsideTakesItsCompanions()
+    {
+        makeJournal(300);
+        QFile f(m_path);
+        QVERIFY(f.resize(f.size() / 2));
+        const QString wal = m_path + QStringLiteral("-wal");
+        const QString shm = m_path + QStringLiteral("-shm");
+        writeFile(wal, noise(3 * 4096 + 32, 5));
+        writeFile(shm, noise(32768, 6));
+        const QByteArray file = digest(m_path), log = digest(wal);
+        Store store(m_path);
+        QCOMPARE(store.status().state, StoreState::Damaged);
+        const QString aside = store.moveAside(QDateTime(QDate(2026, 12, 8), QTime(9, 30, 5)));
+        QCOMPARE(digest(aside), file);
+        QCOMPARE(digest(aside + QStringLiteral("-wal")), log);
+        // The index is SQLite's own, made again from the log when it is read.
+        QVERIFY(QFileInfo::exists(aside + QStringLiteral("-shm")));
+        QVERIFY(!QFileInfo::exists(wal));
+        QVERIFY(!QFileInfo::exists(shm));
+        Reading r = leo(at(9));
+        QVERIFY(store.save(r));
+        QCOMPARE(store.count(), 1);
+        QVERIFY(digest(wal) != log);
+    }
+
+    // Deleted is deleted: no file of the journal's folder holds a deleted
+    // reading's note, while Padmora runs.
+    void deletedReadingsLeaveNoTraceInAnyFile()
+    {
+        Store store(m_path);
+        Reading kept = chakraTest(Program::ChakraTest, {{0, 3}}, at(3));
+        Reading gone = chakraTest(Program::ChakrasTarot, {{3, 7}}, at(4));
+        Reading later = leo(at(5));
+        for (Reading *r : {&kept, &gone, &later})
+            QVERIFY(store.save(*r));
+        // A note as it is typed: each keystroke is kept.
+        const QString note = QStringLiteral("Under the lantern garden, calm");
+        for (qsizetype n = 1; n <= note.size(); ++n)
+            QVERIFY(store.setNote(gone.id, note.left(n)));
+        QVERIFY(store.setNote(kept.id, QStringLiteral("kept: moonlit ferns")));
+        QVERIFY(!filesHolding(folder(), "lantern garden").isEmpty());
+        QVERIFY(store.remove({gone.id}));
+        QCOMPARE(filesHolding(folder(), "lantern garden"), QStringList());
+        QCOMPARE(filesHolding(folder(), "Justice"), QStringList());  // its cards went too
+        QCOMPARE(store.load(kept.id)->note, QStringLiteral("kept: moonlit ferns"));
+        QVERIFY(store.removeAll());
+        QCOMPARE(filesHolding(folder(), "moonlit ferns"), QStringList());
+        QCOMPARE(store.count(), 0);
+    }
+
+    // A log left by a run that was killed holds what that run last wrote,
+    // deleted notes too: the next start puts it into the file at once.
+    void aLogLeftByAKilledRunIsPutAwayAtTheNextStart()
+    {
+        makeJournal(1);
+        QTemporaryDir elsewhere;
+        const QString copy = elsewhere.filePath(QStringLiteral("journal.sqlite"));
+        QVERIFY(QFile::copy(m_path, copy));
+        {
+            // The run that was killed: it wrote a note, deleted it, and died
+            // before its log went into the file.
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("killed"));
+            db.setDatabaseName(copy);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode = WAL")));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA secure_delete = ON")));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")));
+            QVERIFY(q.exec(QStringLiteral("UPDATE reading SET note = 'copper kettle on the hob'")));
+            QVERIFY(q.exec(QStringLiteral("DELETE FROM reading")));
+            QVERIFY(QFile::remove(m_path));
+            QVERIFY(QFile::copy(copy, m_path));
+            QVERIFY(QFile::copy(copy + QStringLiteral("-wal"), m_path + QStringLiteral("-wal")));
+            q = QSqlQuery();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("killed"));
+        QCOMPARE(filesHolding(folder(), "copper kettle"), QStringList{QStringLiteral("journal.sqlite-wal")});
+        Store store(m_path);
+        QCOMPARE(store.status().state, StoreState::Ready);
+        QCOMPARE(store.count(), 0);
+        QCOMPARE(filesHolding(folder(), "copper kettle"), QStringList());
+    }
+
+    // On a full disk a reading is refused with the disk named, the journal
+    // still reads, and once there is room the next reading is kept, in the
+    // same run; so too when the journal is first opened on a full disk.
+    void aFullDiskIsSurvivedNotRemembered()
+    {
+        if (!namespacesAllowed())
+            QSKIP("no user and mount namespace for a small memory file system on this machine");
+        QVERIFY(QDir().mkpath(folder()));
+        const QStringList lines = runInNamespace(
+            QStringLiteral("mount -t tmpfs -o size=4m tmpfs \"$1\"; exec \"$2\" room \"$1/journal.sqlite\" \"$1/filler\""),
+            {folder(), QStringLiteral(PADMORA_JOURNAL_PROBE)});
+        const QStringList expected{QStringLiteral("failed the disk is full for room"),
+                                   QStringLiteral("entries 3"),
+                                   QStringLiteral("saved"),
+                                   QStringLiteral("entries 4"),
+                                   QStringLiteral("state %1 entries 4").arg(int(StoreState::ReadOnly)),
+                                   QStringLiteral("failed the disk is full for room"),
+                                   QStringLiteral("saved"),
+                                   QStringLiteral("entries 5")};
+        QCOMPARE(lines.mid(0, expected.size()), expected);
     }
 
     void anEmptyFileBecomesAJournal()

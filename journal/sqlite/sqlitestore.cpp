@@ -5,16 +5,21 @@
 
 #include "kit/modules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QUrl>
 #include <QVariant>
 
+#include <vector>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace padmora::journal {
@@ -26,6 +31,10 @@ constexpr int kSqliteFull = 13;
 constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteNotADatabase = 26;
 constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteIoError = 10;
+
+// Less room than this on the journal's disk is no room at all.
+constexpr qint64 kFullBelow = 64 * 1024;
 
 // SQLite's primary result code of an error. Errors of a commit carry no
 // code of their own, only SQLite's text for it.
@@ -46,11 +55,13 @@ int primaryCode(const QSqlError &error)
     return -1;
 }
 
-QString describe(const QSqlError &error)
+const QString kDiskFull = QStringLiteral("the disk is full");
+
+QString describeError(const QSqlError &error)
 {
     switch (primaryCode(error)) {
     case kSqliteFull:
-        return QStringLiteral("the disk is full");
+        return kDiskFull;
     case kSqliteReadOnly:
         return QStringLiteral("the file can only be read");
     case kSqliteNotADatabase:
@@ -107,6 +118,52 @@ const QStringList &migrationStep(int version)
     return version == 1 ? one : none;
 }
 
+// The tables of a journal of each version, with their columns: a file
+// that lacks one is no journal of that version.
+using TableColumns = std::vector<std::pair<QString, QStringList>>;
+const TableColumns &journalTables(int version)
+{
+    static const TableColumns one{
+        {QStringLiteral("reading"),
+         {QStringLiteral("id"), QStringLiteral("taken"), QStringLiteral("offset_seconds"), QStringLiteral("program"),
+          QStringLiteral("scores"), QStringLiteral("note")}},
+        {QStringLiteral("answer_sheet"),
+         {QStringLiteral("reading_id"), QStringLiteral("question_order"), QStringLiteral("answers")}},
+        {QStringLiteral("chakra_score"), {QStringLiteral("reading_id"), QStringLiteral("chakra"), QStringLiteral("score")}},
+        {QStringLiteral("tarot_card"),
+         {QStringLiteral("reading_id"), QStringLiteral("slot"), QStringLiteral("chakra"), QStringLiteral("card")}},
+        {QStringLiteral("astrology_reading"),
+         {QStringLiteral("reading_id"), QStringLiteral("birth_date"), QStringLiteral("sign"),
+          QStringLiteral("ruling_planet"), QStringLiteral("chakra")}},
+    };
+    static const TableColumns none;
+    return version == 1 ? one : none;
+}
+
+// The mode bits of a file or folder; nullopt when it is not there.
+std::optional<mode_t> modeOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return st.st_mode;
+}
+
+// Takes away what the group and others may do; never adds a permission.
+void keepToOwner(const QString &path)
+{
+    if (const std::optional<mode_t> mode = modeOf(path); mode && (*mode & 077))
+        ::chmod(QFile::encodeName(path).constData(), *mode & 07700);
+}
+
+// True when the user lets Padmora write the file or folder: its owner may
+// write it (a mode the user set is a wish even where root could write
+// anyway), and the system lets this process do so.
+bool userLetsWrite(const QString &path)
+{
+    const std::optional<mode_t> mode = modeOf(path);
+    return mode && (*mode & S_IWUSR) && ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
 
 } // namespace
 
@@ -180,12 +237,143 @@ bool SqliteStore::fail(const QString &what)
     return false;
 }
 
-bool SqliteStore::ensureOpen()
+bool SqliteStore::lastFailedForRoom() const
 {
-    if (m_status)
+    return m_lastError == kDiskFull;
+}
+
+bool SqliteStore::isFull(const QSqlError &error) const
+{
+    const int code = primaryCode(error);
+    // A write that finds no room comes back as an I/O error as often as a
+    // full disk: the log or its index could not grow.
+    return code == kSqliteFull || (code == kSqliteIoError && diskIsFull());
+}
+
+QString SqliteStore::describe(const QSqlError &error) const
+{
+    return isFull(error) ? kDiskFull : describeError(error);
+}
+
+bool SqliteStore::diskIsFull() const
+{
+    QStorageInfo disk(QFileInfo(m_path).absolutePath());
+    disk.refresh();
+    return disk.isValid() && disk.bytesAvailable() < kFullBelow;
+}
+
+// Opens a connection to the file; read-only ones never write it, nor make
+// its companions when it has no log to read.
+bool SqliteStore::connect(Access access)
+{
+    static int connections = 0;
+    m_db = std::make_unique<Connection>(QStringLiteral("padmora-journal-%1").arg(++connections));
+    QStringList options{QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")};
+    if (access != Access::ReadWrite)
+        options << QStringLiteral("QSQLITE_OPEN_READONLY");
+    if (access == Access::AsItStands) {
+        // The file is read as it stands, with no -wal or -shm made beside it.
+        QUrl uri = QUrl::fromLocalFile(m_path);
+        uri.setScheme(QStringLiteral("file"));
+        m_db->db.setDatabaseName(uri.toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+        options << QStringLiteral("QSQLITE_OPEN_URI");
+    } else {
+        m_db->db.setDatabaseName(m_path);
+    }
+    m_db->db.setConnectOptions(options.join(QLatin1Char(';')));
+    return m_db->db.open();
+}
+
+// What the file holds, read without writing it: its version, and whether
+// it is a journal. Without a log the file is the whole database and is read
+// as it stands, making nothing beside it; a log is read with it.
+SqliteStore::Look SqliteStore::look(bool folderWritable)
+{
+    Look seen;
+    QSqlError error;
+    std::optional<QVariant> version;
+    const bool hasLog = QFileInfo(m_path + QStringLiteral("-wal")).size() > 0;
+    const Access first = hasLog && folderWritable ? Access::ReadOnly : Access::AsItStands;
+    if (connect(first))
+        version = m_db->value(QStringLiteral("PRAGMA user_version"), &error);
+    else
+        error = m_db->db.lastError();
+    if (!version && first == Access::ReadOnly && primaryCode(error) != kSqliteNotADatabase) {
+        m_db.reset();
+        if (connect(Access::AsItStands))
+            version = m_db->value(QStringLiteral("PRAGMA user_version"), &error);
+        else
+            error = m_db->db.lastError();
+    }
+    if (!version) {
+        const int code = primaryCode(error);
+        seen.state = code == kSqliteNotADatabase || code == kSqliteCorrupt ? StoreState::Damaged : StoreState::Unavailable;
+        seen.problem = describe(error);
+        return seen;
+    }
+    seen.version = version->toInt();
+    if (seen.version > kSchemaVersion) {
+        seen.state = StoreState::Newer;
+        return seen;
+    }
+    QStringList tables;
+    if (auto q = m_db->run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"), &error))
+        while (q->next())
+            tables << q->value(0).toString();
+    else
+        return {StoreState::Damaged, describe(error), seen.version};
+    if (seen.version == 0) {
+        // A new, empty database becomes a journal; one with tables of its
+        // own belongs to another program.
+        if (!tables.isEmpty())
+            return {StoreState::Foreign,
+                    QCoreApplication::translate("Journal", "it is a database of another program (it holds the table \"%1\")")
+                        .arg(tables.first()),
+                    0};
+        seen.state = StoreState::Ready;
+        return seen;
+    }
+    if (seen.version < 0)
+        return {StoreState::Foreign,
+                QCoreApplication::translate("Journal", "it is a database of another program (its version is %1)").arg(seen.version),
+                seen.version};
+    for (const auto &[table, columns] : journalTables(seen.version)) {
+        if (!tables.contains(table))
+            return {StoreState::Foreign,
+                    QCoreApplication::translate("Journal", "it is no Padmora journal: it says it is of version %1, but "
+                                                           "it has no table \"%2\"")
+                        .arg(seen.version)
+                        .arg(table),
+                    seen.version};
+        QStringList found;
+        if (auto q = m_db->run(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table)))
+            while (q->next())
+                found << q->value(0).toString();
+        for (const QString &column : columns)
+            if (!found.contains(column))
+                return {StoreState::Foreign,
+                        QCoreApplication::translate("Journal", "it is no Padmora journal: its table \"%1\" has no column "
+                                                               "\"%2\"")
+                            .arg(table, column),
+                        seen.version};
+    }
+    const std::optional<QVariant> check = m_db->value(QStringLiteral("PRAGMA quick_check"), &error);
+    if (!check || check->toString() != QLatin1String("ok"))
+        return {StoreState::Damaged,
+                check ? QCoreApplication::translate("Journal", "the file is damaged (%1)").arg(check->toString())
+                      : describe(error),
+                seen.version};
+    seen.state = StoreState::Ready;
+    return seen;
+}
+
+bool SqliteStore::ensureOpen(bool tryAgainNow)
+{
+    if (m_status && !(m_tryAgain && tryAgainNow))
         return m_db != nullptr;
-    StoreStatus status;
-    m_status = status;
+    m_tryAgain = false;
+    m_db.reset();
+    m_status = StoreStatus();
     auto unavailable = [this](StoreState state, const QString &problem) {
         m_status->state = state;
         m_status->problem = problem;
@@ -196,100 +384,102 @@ bool SqliteStore::ensureOpen()
 
     const QFileInfo file(m_path);
     const QString folder = file.absolutePath();
-    if (!QDir().mkpath(folder))
-        return unavailable(StoreState::Unavailable, QStringLiteral("its folder %1 cannot be made").arg(folder));
-    // The journal is the user's alone.
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!QFileInfo::exists(folder)) {
+        if (!QDir().mkpath(folder))
+            return unavailable(StoreState::Unavailable,
+                               QCoreApplication::translate("Journal", "its folder %1 cannot be made").arg(folder));
+        // The journal is the user's alone.
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    } else {
+        keepToOwner(folder);
+    }
     if (file.isDir())
         return unavailable(StoreState::Unavailable, QStringLiteral("a folder is in the place of the journal file"));
+    const bool folderWritable = userLetsWrite(folder);
     if (!file.exists()) {
-        const int fd = ::open(QFile::encodeName(m_path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        if (fd < 0 && !QFileInfo::exists(m_path))
+        const int fd = folderWritable ? ::open(QFile::encodeName(m_path).constData(),
+                                               O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600)
+                                      : -1;
+        if (fd < 0 && !QFileInfo::exists(m_path)) {
+            if (folderWritable && diskIsFull()) {
+                m_tryAgain = true;
+                return unavailable(StoreState::Unavailable, kDiskFull);
+            }
             return unavailable(StoreState::ReadOnly, QStringLiteral("the journal file cannot be made in %1").arg(folder));
+        }
         if (fd >= 0)
             ::close(fd);
-    } else {
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
     }
-    const QByteArray encodedPath = QFile::encodeName(m_path);
-    const bool writable = ::access(encodedPath.constData(), W_OK) == 0
-                          && ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+    const bool writable = folderWritable && userLetsWrite(m_path);
 
-    static int connections = 0;
-    auto openWith = [&](bool readOnly, bool immutable) {
-        m_db = std::make_unique<Connection>(QStringLiteral("padmora-journal-%1").arg(++connections));
-        QStringList options{QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")};
-        if (readOnly)
-            options << QStringLiteral("QSQLITE_OPEN_READONLY");
-        if (immutable) {
-            // A folder that cannot be written has no room for the companions
-            // a WAL database is read with; the file is read as it stands.
-            QUrl uri = QUrl::fromLocalFile(m_path);
-            uri.setScheme(QStringLiteral("file"));
-            m_db->db.setDatabaseName(uri.toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
-            options << QStringLiteral("QSQLITE_OPEN_URI");
-        } else {
-            m_db->db.setDatabaseName(m_path);
-        }
-        m_db->db.setConnectOptions(options.join(QLatin1Char(';')));
-        return m_db->db.open();
+    // What the file is, decided before anything is written: a newer
+    // journal and another program's database are never changed.
+    const Look seen = look(folderWritable);
+    m_status->fileVersion = seen.version;
+    // Read, never written: the look's connection stays for reading.
+    auto readOnly = [&](StoreState state, const QString &problem) {
+        m_status->state = state;
+        m_status->problem = problem;
+        m_db->run(QStringLiteral("PRAGMA foreign_keys = ON"));
+        return true;
     };
+    switch (seen.state) {
+    case StoreState::Ready:
+        break;
+    case StoreState::Newer:
+        return readOnly(StoreState::Newer, QStringLiteral("it was written by a newer Padmora"));
+    default:
+        return unavailable(seen.state, seen.problem);
+    }
+    if (!writable)
+        return readOnly(StoreState::ReadOnly, QStringLiteral("the file can only be read"));
 
+    // A journal of Padmora's, to be written: the look goes, and the file is
+    // kept to its owner.
+    m_db.reset();
+    keepToOwner(m_path);
+    // A log left by a run that did not end cleanly holds what it last wrote,
+    // deleted readings too: it goes into the file at once.
+    const bool uncleanEnd = QFileInfo(m_path + QStringLiteral("-wal")).size() > 0;
     QSqlError error;
-    std::optional<QVariant> version;
-    if (openWith(!writable, false))
-        version = m_db->value(QStringLiteral("PRAGMA user_version"), &error);
-    else
-        error = m_db->db.lastError();
-    if (!version && !writable && primaryCode(error) != kSqliteNotADatabase) {
-        m_db.reset();
-        if (openWith(true, true))
-            version = m_db->value(QStringLiteral("PRAGMA user_version"), &error);
-        else
-            error = m_db->db.lastError();
-    }
-    if (!version) {
-        const int code = primaryCode(error);
-        if (code == kSqliteNotADatabase || code == kSqliteCorrupt)
-            return unavailable(StoreState::Damaged, describe(error));
-        return unavailable(StoreState::Unavailable, describe(error));
-    }
-    m_status->fileVersion = version->toInt();
-
-    if (m_status->fileVersion > kSchemaVersion) {
-        // Written by a newer Padmora: read, never written, not even its mode.
-        if (writable) {
-            m_db.reset();
-            if (!openWith(true, false))
-                return unavailable(StoreState::Unavailable, describe(m_db->db.lastError()));
+    auto cannotWrite = [&](const QString &problem, bool full) {
+        // Room may come back: until then the journal is read as it stands.
+        if (full && connectForReading()) {
+            m_tryAgain = true;
+            m_status->state = StoreState::ReadOnly;
+            m_status->problem = problem;
+            return true;
         }
+        m_tryAgain = full;
+        return unavailable(StoreState::Unavailable, problem);
+    };
+    auto cannotWriteFor = [&](const QSqlError &why) { return cannotWrite(describe(why), isFull(why)); };
+    if (!connect(Access::ReadWrite))
+        return cannotWriteFor(m_db->db.lastError());
+    const std::optional<QVariant> mode = m_db->value(QStringLiteral("PRAGMA journal_mode = WAL"), &error);
+    if (!mode)
+        return cannotWriteFor(error);
+    if (mode->toString() != QLatin1String("wal"))
+        return cannotWrite(QStringLiteral("it cannot be written ahead (%1)").arg(mode->toString()), false);
+    m_db->run(QStringLiteral("PRAGMA foreign_keys = ON"));
+    // Every commit reaches the disk before it is reported done.
+    m_db->run(QStringLiteral("PRAGMA synchronous = FULL"));
+    // What is deleted is overwritten, not only forgotten.
+    m_db->run(QStringLiteral("PRAGMA secure_delete = ON"));
+    if (uncleanEnd)
+        checkpoint();
+    // The log may hold a later version than the file alone showed.
+    if (const std::optional<QVariant> v = m_db->value(QStringLiteral("PRAGMA user_version")))
+        m_status->fileVersion = v->toInt();
+    if (m_status->fileVersion > kSchemaVersion) {
         m_status->state = StoreState::Newer;
         m_status->problem = QStringLiteral("it was written by a newer Padmora");
         return true;
     }
 
-    const std::optional<QVariant> check = m_db->value(QStringLiteral("PRAGMA quick_check"), &error);
-    if (!check || check->toString() != QLatin1String("ok"))
-        return unavailable(StoreState::Damaged,
-                           check ? QStringLiteral("the file is damaged (%1)").arg(check->toString()) : describe(error));
-
-    m_db->run(QStringLiteral("PRAGMA foreign_keys = ON"));
-    if (!writable) {
-        m_status->state = StoreState::ReadOnly;
-        m_status->problem = QStringLiteral("the file can only be read");
-        return true;
-    }
-    const std::optional<QVariant> mode = m_db->value(QStringLiteral("PRAGMA journal_mode = WAL"), &error);
-    if (!mode || mode->toString() != QLatin1String("wal"))
-        return unavailable(StoreState::Unavailable,
-                           mode ? QStringLiteral("it cannot be written ahead (%1)").arg(mode->toString())
-                                : describe(error));
-    // Every commit reaches the disk before it is reported done.
-    m_db->run(QStringLiteral("PRAGMA synchronous = FULL"));
-
     for (int v = m_status->fileVersion + 1; v <= kSchemaVersion; ++v) {
         if (!m_db->db.transaction())
-            return unavailable(StoreState::Unavailable, describe(m_db->db.lastError()));
+            return cannotWriteFor(m_db->db.lastError());
         bool ok = true;
         for (const QString &sql : migrationStep(v))
             ok = ok && m_db->run(sql, &error).has_value();
@@ -298,8 +488,9 @@ bool SqliteStore::ensureOpen()
             if (ok)
                 error = m_db->db.lastError();
             m_db->db.rollback();
-            const StoreState state = primaryCode(error) == kSqliteReadOnly ? StoreState::ReadOnly : StoreState::Unavailable;
-            return unavailable(state, describe(error));
+            if (primaryCode(error) == kSqliteReadOnly)
+                return unavailable(StoreState::ReadOnly, describe(error));
+            return cannotWriteFor(error);
         }
         m_status->fileVersion = v;
     }
@@ -307,20 +498,37 @@ bool SqliteStore::ensureOpen()
     return true;
 }
 
+bool SqliteStore::connectForReading()
+{
+    for (const Access access : {Access::ReadOnly, Access::AsItStands}) {
+        m_db.reset();
+        if (connect(access) && m_db->value(QStringLiteral("PRAGMA user_version")))
+            return true;
+    }
+    return false;
+}
+
+void SqliteStore::checkpoint()
+{
+    // The log is copied into the file and cut to nothing, so that what it
+    // held is in no file but the journal itself.
+    m_db->run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+}
+
 StoreStatus SqliteStore::status()
 {
-    ensureOpen();
+    ensureOpen(true);
     return *m_status;
 }
 
 bool SqliteStore::isWritable()
 {
-    return ensureOpen() && m_status->state == StoreState::Ready;
+    return ensureOpen(true) && m_status->state == StoreState::Ready;
 }
 
 qint64 SqliteStore::save(Reading &reading)
 {
-    if (!ensureOpen() || m_status->state != StoreState::Ready) {
+    if (!isWritable()) {
         fail(m_status->problem);
         return 0;
     }
@@ -341,7 +549,7 @@ qint64 SqliteStore::save(Reading &reading)
 
 std::optional<ImportCount> SqliteStore::add(const QList<Reading> &readings)
 {
-    if (!ensureOpen() || m_status->state != StoreState::Ready) {
+    if (!isWritable()) {
         fail(m_status->problem);
         return std::nullopt;
     }
@@ -554,6 +762,7 @@ bool SqliteStore::remove(const QList<qint64> &ids)
         m_db->db.rollback();
         return fail(describe(error));
     }
+    checkpoint();
     return true;
 }
 
@@ -564,6 +773,7 @@ bool SqliteStore::removeAll()
     QSqlError error;
     if (!m_db->run(QStringLiteral("DELETE FROM reading"), &error))
         return fail(describe(error));
+    checkpoint();
     return true;
 }
 

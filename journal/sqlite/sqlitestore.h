@@ -8,6 +8,8 @@
 
 #include "journal/storebackend.h"
 
+class QSqlError;
+
 namespace padmora::journal {
 
 class SqliteStore final : public StoreBackend {
@@ -29,17 +31,42 @@ public:
     std::optional<ImportCount> add(const QList<Reading> &readings) override;
     int count() override;
     QString lastError() const override { return m_lastError; }
+    bool lastFailedForRoom() const override;
     QString moveAside(const QDateTime &moment) override;
     void close() override;
 
 private:
     struct Connection;
-    bool ensureOpen();
+    // How a connection may touch the file: read and write it, read it with
+    // its log, or read the file alone as it stands, making nothing beside it.
+    enum class Access { ReadWrite, ReadOnly, AsItStands };
+    // What a read-only look at the file found.
+    struct Look {
+        StoreState state = StoreState::Ready;  // Ready: a journal (or empty) of this version or older
+        QString problem;
+        int version = 0;
+    };
+
+    // Opens the file at the first use. A file that could not be written for
+    // want of room is opened again when tryAgainNow says so (the operations
+    // that write, and the status).
+    bool ensureOpen(bool tryAgainNow = false);
+    bool connect(Access access);
+    Look look(bool folderWritable);
+    // A read-only connection that sees the log too where it can, else the
+    // file as it stands; false when neither opens.
+    bool connectForReading();
+    void checkpoint();
     bool fail(const QString &what);
+    bool isFull(const QSqlError &error) const;
+    QString describe(const QSqlError &error) const;
+    bool diskIsFull() const;
 
     QString m_path;
     std::unique_ptr<Connection> m_db;
     std::optional<StoreStatus> m_status;
+    // The file could not be written for want of room: the next use tries again.
+    bool m_tryAgain = false;
     QString m_lastError;
 };
 

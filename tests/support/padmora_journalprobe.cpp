@@ -10,6 +10,14 @@
 //       saves until a save fails, printing "saved <n>" for each and "failed
 //       <why>" for the failure, then "entries <n>" and "integrity <result>"
 //       as a fresh store reads the file.
+//   padmora_journalprobe room <file> <filler>
+//       saves three readings, then fills the disk with the file <filler>
+//       and tries a fourth ("failed <why>" with "for room" when the store
+//       says room would mend it), prints "entries <n>", removes the filler
+//       and tries again ("saved" or "failed <why>"), printing "entries <n>";
+//       then fills the disk again and opens the journal anew, as at a start
+//       on a full disk: "state <n> entries <n>", a save, the filler gone, a
+//       save again, "entries <n>".
 //   padmora_journalprobe write <file>
 //       prints "state <n>" and "entries <n>", then tries a save ("saved" or
 //       "failed <why>"), a note ("noted" or "note failed <why>") and a
@@ -19,6 +27,7 @@
 #include "journal/store.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -66,6 +75,26 @@ QString integrity(const QString &path)
     return result;
 }
 
+// Writes the file until the disk takes no byte more.
+void fillDisk(const QString &path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(64 * 1024, 'x');
+    for (qint64 size = block.size(); size > 0; size /= 2)
+        while (filler.write(block.constData(), size) == size)
+            ;
+}
+
+QString tried(Store &store, const QDateTime &moment)
+{
+    Reading r = aTest(moment);
+    if (store.save(r))
+        return QStringLiteral("saved");
+    return QStringLiteral("failed ") + store.lastError() + (store.lastFailedForRoom() ? QStringLiteral(" for room") : QString());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -108,6 +137,31 @@ int main(int argc, char **argv)
         say(QStringLiteral("entries %1").arg(again.count()));
         again.close();
         say(QStringLiteral("integrity ") + integrity(path));
+        return 0;
+    }
+    if (command == QLatin1String("room") && args.size() > 3) {
+        const QString filler = args[3];
+        QDateTime moment = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
+        {
+            Store store(path);
+            for (int n = 0; n < 3; ++n) {
+                Reading r = aTest(moment = moment.addSecs(1));
+                store.save(r);
+            }
+            fillDisk(filler);
+            say(tried(store, moment = moment.addSecs(1)));
+            say(QStringLiteral("entries %1").arg(store.entries().size()));
+            QFile::remove(filler);
+            say(tried(store, moment = moment.addSecs(1)));
+            say(QStringLiteral("entries %1").arg(store.entries().size()));
+        }
+        fillDisk(filler);
+        Store again(path);
+        say(QStringLiteral("state %1 entries %2").arg(int(again.status().state)).arg(again.entries().size()));
+        say(tried(again, moment = moment.addSecs(1)));
+        QFile::remove(filler);
+        say(tried(again, moment = moment.addSecs(1)));
+        say(QStringLiteral("entries %1").arg(again.entries().size()));
         return 0;
     }
     if (command == QLatin1String("write")) {
