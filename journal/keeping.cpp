@@ -3,6 +3,7 @@
 
 #include "journal/store.h"
 #include "kit/desktop.h"
+#include "kit/linebreak.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,10 +75,20 @@ bool keepReading(Reading reading)
     if (!g_keeping)
         return false;
     Store &store = journalStore();
-    if (store.save(reading) != 0)
-        return true;
-    desktop().message(notKeptMessage(store.lastError(), store.path()), MessageIcon::Critical);
-    return false;
+    for (;;) {
+        if (store.save(reading) != 0)
+            return true;
+        // A full disk is the user's to mend: once there is room, the reading
+        // on the screen is kept at their word.
+        if (!store.lastFailedForRoom()) {
+            desktop().message(notKeptMessage(store.lastError(), store.path()), MessageIcon::Critical);
+            return false;
+        }
+        const QString text = notKeptMessage(store.lastError(), store.path()) + kCrLf
+                             + QCoreApplication::translate("Journal", "Make room on the disk, then try again.");
+        if (desktop().message(text, MessageIcon::Critical, MessageButtons::RetryCancel) != MessageAnswer::Retry)
+            return false;
+    }
 }
 
 void keepReadingOnceShown(Reading reading)

@@ -31,6 +31,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QStorageInfo>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -102,6 +103,18 @@ journal::Reading heartReading(journal::Program program, int score, const QDateTi
     if (program == journal::Program::ChakrasTarot)
         r.cards = journal::shownCards(journal::sheetOf(r), r.scores);
     return r;
+}
+
+// Writes the file until the disk takes no byte more.
+void fillDisk(const QString &path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(64 * 1024, 'x');
+    for (qint64 size = block.size(); size > 0; size /= 2)
+        while (filler.write(block.constData(), size) == size)
+            ;
 }
 
 // Notes when the named screen of the main window first paints.
@@ -560,6 +573,168 @@ private slots:
         QCOMPARE(store().count(), 1);
         QCOMPARE(table(journal)->model()->rowCount(), 1);
         QCOMPARE(cell(journal, 0, 2), QStringLiteral("Throat 6 OverActive"));
+    }
+
+    // A reading refused for a full disk is kept from its screen once the
+    // user has made room; meanwhile My Readings lists what is kept, read
+    // only, and is writable again when the user comes back to it.
+    void aReadingRefusedForAFullDiskIsKeptOnTryAgain()
+    {
+        const QString disk = qEnvironmentVariable("PADMORA_SMALL_DISK");
+        if (disk.isEmpty() || QStorageInfo(disk).fileSystemType() != "tmpfs")
+            QSKIP("needs a small disk of its own: the CTest entry tst_journalscreen_fulldisk");
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(disk));
+        journal::forgetJournalStore();
+        QVERIFY(runTest(chakraTestProgram(), {{2, 3}}));
+        QCOMPARE(store().count(), 1);
+        closeAllScreens();
+
+        // As at a start on a full disk.
+        const QString filler = disk + QStringLiteral("/filler");
+        journal::forgetJournalStore();
+        fillDisk(filler);
+        Form *journal = openJournal();
+        QCOMPARE(table(journal)->model()->rowCount(), 1);
+        auto *state = child<QLabel>(journal, QStringLiteral("lblState"));
+        QVERIFY2(state->text().startsWith(QStringLiteral("The journal can only be read (the disk is full)")),
+                 qPrintable(state->text()));
+        QVERIFY(!child<QPushButton>(journal, QStringLiteral("cmdImport"))->isEnabled());
+
+        // The reading is refused, saying why; the user makes room and tries again.
+        session.fake->messages.clear();
+        session.fake->answers = {MessageAnswer::Retry};
+        session.fake->onMessage = [&](const ShownMessage &) { QFile::remove(filler); };
+        Form *result = runTest(chakrasTarotProgram(), {{5, 7}});
+        session.fake->onMessage = nullptr;
+        QVERIFY(result);
+        QCOMPARE(session.fake->messages.size(), 1);
+        QCOMPARE(session.fake->messages[0].buttons, MessageButtons::RetryCancel);
+        QVERIFY2(session.fake->messages[0].text.startsWith(
+                     QStringLiteral("This reading could not be kept in your journal: the disk is full.\r\n")),
+                 qPrintable(session.fake->messages[0].text));
+        QCOMPARE(store().count(), 2);
+        QCOMPARE(table(journal)->model()->rowCount(), 2);
+        QVERIFY(state->text().startsWith(QStringLiteral("2 readings. Your journal is kept in ")));
+        QVERIFY(child<QPushButton>(journal, QStringLiteral("cmdImport"))->isEnabled());
+
+        // Full again at the next start; room made while My Readings is open,
+        // it is writable as soon as the user comes back to its window.
+        closeAllScreens();
+        journal::forgetJournalStore();
+        fillDisk(filler);
+        journal = openJournal();
+        state = child<QLabel>(journal, QStringLiteral("lblState"));
+        QVERIFY(state->text().startsWith(QStringLiteral("The journal can only be read (the disk is full)")));
+        QFile::remove(filler);
+        QApplication::setActiveWindow(main.get());
+        QEvent activated(QEvent::ActivationChange);
+        QApplication::sendEvent(journal, &activated);
+        QVERIFY2(state->text().startsWith(QStringLiteral("2 readings. Your journal is kept in ")), qPrintable(state->text()));
+        QVERIFY(child<QPushButton>(journal, QStringLiteral("cmdImport"))->isEnabled());
+        closeAllScreens();
+        journal::forgetJournalStore();
+        qputenv("XDG_DATA_HOME", data);
+    }
+
+    // Another program's database in the journal's place is said, and
+    // offered to be moved aside like a damaged journal.
+    void anotherProgramsDatabaseIsOfferedToBeMovedAside()
+    {
+        const QString file = journal::journalFilePath();
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE song (title TEXT)")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        const QByteArray before = fileBytes(file);
+        Form *journal = openJournal();
+        const QString state = child<QLabel>(journal, QStringLiteral("lblState"))->text();
+        QVERIFY2(state.startsWith(QStringLiteral("The file in the journal's place is not a journal of Padmora's: it is "
+                                                 "a database of another program")),
+                 qPrintable(state));
+        QVERIFY(child<QPushButton>(journal, QStringLiteral("cmdMoveAside"))->isVisible());
+        QVERIFY(!child<QPushButton>(journal, QStringLiteral("cmdImport"))->isEnabled());
+        closeAllScreens();
+        store().close();
+        QCOMPARE(fileBytes(file), before);
+    }
+
+    // An open My Readings' trends follow the readings kept, deleted and
+    // imported meanwhile: the chart, its table and its words.
+    void openTrendsFollowWhatIsKeptDeletedOrImported()
+    {
+        QCOMPARE(store().add({heartReading(journal::Program::ChakraTest, 2, QDateTime(QDate(2026, 5, 3), QTime(9, 0), Qt::UTC))})
+                     ->added,
+                 1);
+        Form *journal = openJournal();
+        child<QTabWidget>(journal, QStringLiteral("tabJournal"))->setCurrentIndex(1);
+        auto *summary = child<QLabel>(journal, QStringLiteral("lblTrendSummary"));
+        auto *rows = child<QTableView>(journal, QStringLiteral("grdTrends"));
+        auto *chart = child<TrendChart>(journal, QStringLiteral("picTrends"));
+        auto heartLine = [&] { return summary->text().split(QLatin1Char('\n')).value(3); };
+        QCOMPARE(heartLine(), QStringLiteral("Heart Chakra (Anahata): 2, UnderActive on 3 May 2026 (1 reading)"));
+        QCOMPARE(rows->model()->rowCount(), 2);
+        const QString drawn = chart->accessibleDescription();
+
+        // Kept: a test of the Heart alone, taken now.
+        QVERIFY(runTest(chakraTestProgram(), {{3, 7}}));
+        QVERIFY2(heartLine().endsWith(QStringLiteral(" \u2192 7, OverActive on 8 Dec 2026 (2 readings)")), qPrintable(heartLine()));
+        QCOMPARE(rows->model()->rowCount(), 3);
+        QVERIFY(chart->accessibleDescription() != drawn);
+
+        // Deleted.
+        const qint64 newest = store().entries().first().id;
+        QVERIFY(store().remove({newest}));
+        QCOMPARE(heartLine(), QStringLiteral("Heart Chakra (Anahata): 2, UnderActive on 3 May 2026 (1 reading)"));
+        QCOMPARE(rows->model()->rowCount(), 2);
+        QCOMPARE(chart->accessibleDescription(), drawn);
+
+        // Imported through the screen's own button.
+        QTemporaryDir dir;
+        const QString json = dir.filePath(QStringLiteral("more.json"));
+        QFile f(json);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(journal::toJson({heartReading(journal::Program::ChakrasTarot, 5, QDateTime(QDate(2026, 6, 1), QTime(9, 0), Qt::UTC))}));
+        f.close();
+        session.fake->chosenFiles = {json};
+        click(child<QPushButton>(journal, QStringLiteral("cmdImport")));
+        QCOMPARE(heartLine(), QStringLiteral("Heart Chakra (Anahata): 2, UnderActive on 3 May 2026 \u2192 5, Open on 1 Jun 2026 (2 readings)"));
+        QCOMPARE(rows->model()->rowCount(), 4);
+    }
+
+    // "Last 3 Months" reaches back exactly three months from now, to the
+    // moment: a reading taken then is in, one a minute earlier is not.
+    void theLastThreeMonthsReachBackToTheMoment()
+    {
+        const QDateTime now(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
+        QList<journal::Reading> readings;
+        const int scores[3] = {1, 4, 7};
+        const QDateTime taken[3] = {QDateTime(QDate(2026, 9, 8), QTime(11, 59), Qt::UTC),
+                                    QDateTime(QDate(2026, 9, 8), QTime(12, 0), Qt::UTC),
+                                    QDateTime(QDate(2026, 12, 8), QTime(11, 0), Qt::UTC)};
+        for (int i = 0; i < 3; ++i)
+            readings << heartReading(journal::Program::ChakraTest, scores[i], taken[i]);
+        QCOMPARE(store().add(readings)->added, 3);
+        // The clock stands still while the trends are drawn.
+        session.fake->scriptedNow = QList<QDateTime>(8, now);
+        Form *journal = openJournal();
+        child<QTabWidget>(journal, QStringLiteral("tabJournal"))->setCurrentIndex(1);
+        auto *range = child<QComboBox>(journal, QStringLiteral("cboRange"));
+        range->setCurrentIndex(range->findText(QStringLiteral("Last 3 Months")));
+        QCOMPARE(child<QLabel>(journal, QStringLiteral("lblTrendSummary"))->text().split(QLatin1Char('\n')).value(3),
+                 QStringLiteral("Heart Chakra (Anahata): 4, Open on 8 Sep 2026 \u2192 7, OverActive on 8 Dec 2026 (2 readings)"));
+        QCOMPARE(child<QTableView>(journal, QStringLiteral("grdTrends"))->model()->rowCount(), 4);
+        // Moved on by a minute, the first of them is out too.
+        session.fake->scriptedNow = QList<QDateTime>(8, now.addSecs(60));
+        range->setCurrentIndex(range->findText(QStringLiteral("Last Month")));
+        range->setCurrentIndex(range->findText(QStringLiteral("Last 3 Months")));
+        session.fake->scriptedNow.clear();
+        QCOMPARE(child<QLabel>(journal, QStringLiteral("lblTrendSummary"))->text().split(QLatin1Char('\n')).value(3),
+                 QStringLiteral("Heart Chakra (Anahata): 7, OverActive on 8 Dec 2026 (1 reading)"));
     }
 
     void aNewerJournalIsShownButNotChanged()

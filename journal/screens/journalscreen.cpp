@@ -284,12 +284,13 @@ void JournalScreen::refresh()
 void JournalScreen::showState()
 {
     const StoreStatus status = m_store.status();
+    m_shownState = status.state;
     QString text = statusText(status, m_store.path());
     if (status.state == StoreState::Ready)
         text = entryCount(m_entries->total()) + QStringLiteral(". ") + text
                + (isKeepingReadings() ? QString() : QStringLiteral(" New readings are not kept: keeping is switched off."));
     m_lblState->setText(text);
-    m_cmdMoveAside->setVisible(status.state == StoreState::Damaged
+    m_cmdMoveAside->setVisible(status.state == StoreState::Damaged || status.state == StoreState::Foreign
                                || (status.state == StoreState::Unavailable && QFileInfo(m_store.path()).isDir()));
     const bool writable = status.state == StoreState::Ready;
     for (QPushButton *b : m_changers)
@@ -537,6 +538,14 @@ void JournalScreen::showTrends()
     m_trendRows->setRows(std::move(rows));
     m_lblTrendSummary->setText(lines.join(QLatin1Char('\n')));
     m_picTrends->setAccessibleDescription(lines.join(QStringLiteral("; ")));
+}
+
+void JournalScreen::changeEvent(QEvent *event)
+{
+    Form::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isUnloaded()
+        && m_store.status().state != m_shownState)
+        refresh();
 }
 
 void JournalScreen::Form_Unload()

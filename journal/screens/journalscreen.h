@@ -67,6 +67,8 @@ public:
 
 protected:
     void Form_Unload() override;
+    // Back in the window, the user may have made room on a full disk.
+    void changeEvent(QEvent *event) override;
 
 private:
     QList<qint64> selectedIds() const;
@@ -94,6 +96,7 @@ private:
     QLabel *m_lblCards = nullptr;
     QList<journal::ScorePoint> m_points;
     bool m_trendsRead = false;
+    journal::StoreState m_shownState = journal::StoreState::Ready;
     qint64 m_noteOf = 0;  // the entry whose note the note box shows
     bool m_showingNote = false;
 };
