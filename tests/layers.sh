@@ -13,7 +13,7 @@
 set -uo pipefail
 
 # The windowless layer: the programs' logic and data.
-logic_folders=(chakras tarot guidance astrology reports journal)
+logic_folders=(chakras tarot guidance astrology reports journal practice)
 
 check() {
     local src=$1 table=$2 widgets=$3
