@@ -64,6 +64,23 @@ public:
     // The moment it is now, in local time.
     virtual QDateTime now() = 0;
 
+    // A clock that runs on while the computer sleeps (unlike the monotonic
+    // clock Qt's timers use), in milliseconds from an arbitrary start: what a
+    // practice is timed by.
+    virtual qint64 clockMs() = 0;
+
+    // Rings one of Padmora's bells, struck once, twice or three times, at a
+    // volume from 0 to 100, without waiting for it. False, with why, when no
+    // sound can be made (its module or an audio device is missing): the
+    // caller goes on in silence.
+    virtual bool ringBell(int strikes, int volumePercent, QString *why) = 0;
+    // Reads a text aloud, cutting short what is still being read, without
+    // waiting for it. The speech engine starts at the first use, off the
+    // window's thread, and never holds it. False, with why, when no speech
+    // can be made (its module or a speech service is missing).
+    virtual bool speak(const QString &text, QString *why) = 0;
+    virtual void stopSpeaking() = 0;
+
     // Chance: reseed from the clock, then draw uniform numbers in [0, 1).
     virtual void seedFromClock() = 0;
     virtual double uniform() = 0;

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 
 #include <chrono>
+#include <ctime>
 #include <cstdlib>
 #include <random>
 
@@ -209,6 +210,30 @@ QString QtDesktop::lockFilePath()
     QDir().mkpath(folder);
     return QDir(folder).filePath(QStringLiteral("padmora.lock"));
 }
+
+qint64 QtDesktop::clockMs()
+{
+    // CLOCK_BOOTTIME counts the time the computer slept too.
+    timespec t{};
+    ::clock_gettime(CLOCK_BOOTTIME, &t);
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+bool QtDesktop::ringBell(int, int, QString *why)
+{
+    if (why)
+        *why = QCoreApplication::translate("Desktop", "this Padmora has no sound");
+    return false;
+}
+
+bool QtDesktop::speak(const QString &, QString *why)
+{
+    if (why)
+        *why = QCoreApplication::translate("Desktop", "this Padmora cannot read aloud");
+    return false;
+}
+
+void QtDesktop::stopSpeaking() {}
 
 bool QtDesktop::claimSingleInstance()
 {

@@ -25,6 +25,10 @@ public:
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override;
     QDateTime now() override;
+    qint64 clockMs() override;
+    bool ringBell(int strikes, int volumePercent, QString *why) override;
+    bool speak(const QString &text, QString *why) override;
+    void stopSpeaking() override;
     void seedFromClock() override;
     double uniform() override;
     bool claimSingleInstance() override;

@@ -99,6 +99,13 @@ public:
     }
     QDate today() override { return real.today(); }
     QDateTime now() override { return real.now(); }
+    qint64 clockMs() override { return real.clockMs(); }
+    bool ringBell(int strikes, int volumePercent, QString *why) override
+    {
+        return real.ringBell(strikes, volumePercent, why);
+    }
+    bool speak(const QString &text, QString *why) override { return real.speak(text, why); }
+    void stopSpeaking() override { real.stopSpeaking(); }
     void seedFromClock() override
     {
         if (clock)

@@ -105,6 +105,40 @@ QDateTime RecordingDesktop::now()
     return moment;
 }
 
+qint64 RecordingDesktop::clockMs()
+{
+    return clockValue;
+}
+
+bool RecordingDesktop::ringBell(int strikes, int volumePercent, QString *why)
+{
+    log << QStringLiteral("bell %1 at %2").arg(strikes).arg(volumePercent);
+    if (!soundMissing.isEmpty()) {
+        if (why)
+            *why = soundMissing;
+        return false;
+    }
+    bells.append({strikes, volumePercent});
+    return true;
+}
+
+bool RecordingDesktop::speak(const QString &text, QString *why)
+{
+    log << QStringLiteral("speak ") + text;
+    if (!speechMissing.isEmpty()) {
+        if (why)
+            *why = speechMissing;
+        return false;
+    }
+    spoken << text;
+    return true;
+}
+
+void RecordingDesktop::stopSpeaking()
+{
+    ++speechStops;
+}
+
 void RecordingDesktop::seedFromClock()
 {
     ++seeds;

@@ -46,6 +46,10 @@ public:
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     QDate today() override;
     QDateTime now() override;
+    qint64 clockMs() override;
+    bool ringBell(int strikes, int volumePercent, QString *why) override;
+    bool speak(const QString &text, QString *why) override;
+    void stopSpeaking() override;
     void seedFromClock() override;
     double uniform() override;
     bool claimSingleInstance() override;
@@ -88,6 +92,19 @@ public:
     // program share a moment.
     QList<QDateTime> scriptedNow;
     QDateTime nowValue;
+    // The clock that runs on in sleep: it stands where the test puts it.
+    qint64 clockValue = 1000000;
+    // Bells rung (strikes and volume) and texts read aloud, in order; when
+    // soundMissing or speechMissing is set, each fails with it as the reason.
+    struct RungBell {
+        int strikes;
+        int volumePercent;
+    };
+    QList<RungBell> bells;
+    QStringList spoken;
+    int speechStops = 0;
+    QString soundMissing;
+    QString speechMissing;
     // Chance: a fixed-seed generator, or a script of numbers taken first.
     std::mt19937 random{20261208u};
     QList<double> scriptedUniform;
