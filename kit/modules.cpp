@@ -3,17 +3,32 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonObject>
 #include <QPluginLoader>
 
 namespace padmora {
 
+namespace {
+
+// True when the program runs from the build tree: its own folder is the one
+// the build puts the program in.
+bool runsFromTheBuildTree()
+{
+    const QString own = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
+    return !own.isEmpty() && own == QFileInfo(QStringLiteral(PADMORA_BUILD_PROGRAM_DIR)).canonicalFilePath();
+}
+
+} // namespace
+
 QString moduleFolder()
 {
     const QString chosen = qEnvironmentVariable("PADMORA_MODULE_DIR");
     if (!chosen.isEmpty())
         return QDir(chosen).absolutePath();
+    if (runsFromTheBuildTree())
+        return QStringLiteral(PADMORA_MODULE_BUILD_DIR);
     // Installed, the modules lie at a fixed place beside the program's folder.
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
                            + QStringLiteral(PADMORA_MODULE_RELATIVE_DIR));

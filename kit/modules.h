@@ -12,8 +12,10 @@
 // loaded, nor used.
 //
 // The folder a module is looked for in is the one PADMORA_MODULE_DIR names
-// when that is set (the build tree and its tests set it), else the installed
-// module folder, found from the program's own folder.
+// when that is set (the tests set it); else, for the program of the build
+// tree, the build's module folder; else the installed module folder, found
+// from the program's own folder. An installed program never looks in the
+// build tree.
 
 #include <QObject>
 #include <QString>

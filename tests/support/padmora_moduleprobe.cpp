@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a Padmora program finds its modules (kit/modules.h), seen from the
-// folder this probe lies in; tests/installed_tree.sh puts it beside the
-// installed program.
+// folder this probe lies in: the build puts it beside the build tree's
+// program, and tests/installed_tree.sh copies it beside the installed one.
 //
 //   padmora_moduleprobe <name>...
 //       prints "folder <module folder>", then for each module "<name> ok"
