@@ -130,7 +130,8 @@ inline const QString kStoreModuleName = QStringLiteral("journal-sqlite");
 
 } // namespace padmora::journal
 
-// The interface's id, with its version: a change to StoreModule or to
-// StoreBackend takes the next one, and a module built for another is not loaded.
+// The interface's id, with its version: any change to what crosses it (these
+// classes and the values they pass) takes the next one, and a module built
+// for another is not loaded.
 #define PADMORA_JOURNAL_STORE_IID "org.padmora.JournalStore/1"
 Q_DECLARE_INTERFACE(padmora::journal::StoreModule, PADMORA_JOURNAL_STORE_IID)

@@ -20,6 +20,17 @@ bool runsFromTheBuildTree()
     return !own.isEmpty() && own == QFileInfo(QStringLiteral(PADMORA_BUILD_PROGRAM_DIR)).canonicalFilePath();
 }
 
+// Why Qt could not load a module, as a part of a sentence.
+QString reasonOf(const QPluginLoader &loader)
+{
+    QString reason = loader.errorString();
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
+}
+
 } // namespace
 
 QString moduleFolder()
@@ -57,7 +68,7 @@ QObject *loadModule(const QString &name, const char *iid, QString *why)
         // anything of it is loaded; Qt says why when there is none.
         const QString implemented = loader->metaData().value(QLatin1String("IID")).toString();
         if (implemented.isEmpty() || (implemented == wanted && !loader->load())) {
-            result.why = QStringLiteral("%1 cannot be loaded (%2)").arg(path, loader->errorString());
+            result.why = QStringLiteral("%1 cannot be loaded (%2)").arg(path, reasonOf(*loader));
         } else if (implemented != wanted) {
             result.why = QStringLiteral("%1 belongs to another version of Padmora").arg(path) + QLatin1Char(' ')
                          + QCoreApplication::translate("Modules", "(it implements %1, not %2)")

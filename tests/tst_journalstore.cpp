@@ -225,7 +225,8 @@ private slots:
     {
         QTest::addColumn<QString>("modules");  // the module folder; none: an empty one
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no module in its folder") << QString() << QString();
+        QTest::newRow("no module in its folder")
+            << QString() << QStringLiteral("cannot be loaded (the shared library was not found)");
         QTest::newRow("a module of the interface's next version")
             << QStringLiteral(PADMORA_LATER_MODULES)
             << QStringLiteral("it implements org.padmora.JournalStore/2, not org.padmora.JournalStore/1");

@@ -52,7 +52,8 @@ inline const QString kPrinterModuleName = QStringLiteral("printer");
 
 } // namespace padmora
 
-// The interface's id, with its version: a change to PrinterDialogs or to
-// PrintJob takes the next one, and a module built for another is not loaded.
+// The interface's id, with its version: any change to what crosses it
+// (PrinterDialogs, PrintJob) takes the next one, and a module built for
+// another is not loaded.
 #define PADMORA_PRINTER_DIALOGS_IID "org.padmora.PrinterDialogs/1"
 Q_DECLARE_INTERFACE(padmora::PrinterDialogs, PADMORA_PRINTER_DIALOGS_IID)
