@@ -7,20 +7,9 @@
 #include <QObject>
 #include <QtPlugin>
 
-class LaterStoreModule {
-public:
-    virtual ~LaterStoreModule() = default;
-    virtual int schemaVersion() const = 0;
-};
-Q_DECLARE_INTERFACE(LaterStoreModule, "org.padmora.JournalStore/2")
-
-class LaterSqliteModule final : public QObject, public LaterStoreModule {
+class LaterSqliteModule final : public QObject {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID "org.padmora.JournalStore/2")
-    Q_INTERFACES(LaterStoreModule)
-
-public:
-    int schemaVersion() const override { return 2; }
 };
 
 namespace {
