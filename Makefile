@@ -33,9 +33,9 @@ $(ASAN_BUILD)/build.ninja:
 build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The program of the build tree loads the modules built beside it.
+# The program of the build tree finds the modules built beside it by itself.
 run: build
-	PADMORA_MODULE_DIR=$(abspath $(BUILD))/modules $(BUILD)/padmora
+	$(BUILD)/padmora
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

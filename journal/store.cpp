@@ -21,7 +21,7 @@ StoreBackend *Store::backend()
     m_refused.clear();
     if (!m_backend && m_missing.isEmpty()) {
         QString why;
-        if (auto *module = static_cast<StoreModule *>(loadModule(kStoreModuleName, StoreModule::kRevision, &why)))
+        if (auto *module = loadModule<StoreModule>(kStoreModuleName, &why))
             m_backend = module->open(m_path);
         else
             m_missing = QStringLiteral("its SQLite module is missing: %1").arg(why);

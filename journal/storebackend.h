@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtPlugin>
 
 #include <memory>
 #include <optional>
@@ -121,10 +122,10 @@ public:
     virtual void close() = 0;
 };
 
-// The module's entry: a store of the database file at a path, nothing opened yet.
+// What the module's root object implements (kit/modules.h): a store of the
+// database file at a path, nothing opened yet.
 class StoreModule {
 public:
-    static constexpr int kRevision = 2;
     virtual ~StoreModule() = default;
     virtual std::unique_ptr<StoreBackend> open(const QString &path) = 0;
 };
@@ -132,3 +133,9 @@ public:
 inline const QString kStoreModuleName = QStringLiteral("journal-sqlite");
 
 } // namespace padmora::journal
+
+// The interface's id, with its version: any change to what crosses it (these
+// classes and the values they pass) takes the next one, and a module built
+// for another is not loaded.
+#define PADMORA_JOURNAL_STORE_IID "org.padmora.JournalStore/1"
+Q_DECLARE_INTERFACE(padmora::journal::StoreModule, PADMORA_JOURNAL_STORE_IID)

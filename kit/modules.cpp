@@ -3,51 +3,91 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QHash>
-
-#include <dlfcn.h>
+#include <QJsonObject>
+#include <QPluginLoader>
 
 namespace padmora {
+
+namespace {
+
+// True when the program runs from the build tree: its own folder is the one
+// the build puts the program in.
+bool runsFromTheBuildTree()
+{
+    const QString own = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
+    return !own.isEmpty() && own == QFileInfo(QStringLiteral(PADMORA_BUILD_PROGRAM_DIR)).canonicalFilePath();
+}
+
+// Why Qt could not load a module, as a part of a sentence.
+QString reasonOf(const QPluginLoader &loader)
+{
+    QString reason = loader.errorString();
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
+}
+
+} // namespace
 
 QString moduleFolder()
 {
     const QString chosen = qEnvironmentVariable("PADMORA_MODULE_DIR");
     if (!chosen.isEmpty())
-        return chosen;
+        return QDir(chosen).absolutePath();
+    if (runsFromTheBuildTree())
+        return QStringLiteral(PADMORA_MODULE_BUILD_DIR);
     // Installed, the modules lie at a fixed place beside the program's folder.
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
                            + QStringLiteral(PADMORA_MODULE_RELATIVE_DIR));
 }
 
-void *loadModule(const QString &name, int revision, QString *why)
+QObject *loadModule(const QString &name, const char *iid, QString *why)
 {
     struct Loaded {
-        void *interface = nullptr;
+        QPluginLoader *loader = nullptr;
+        QObject *root = nullptr;
         QString why;
     };
-    static QHash<QString, Loaded> loaded;
+    // Kept for the run and never destroyed: a module stays loaded until the
+    // program ends, and so do the objects it has handed out.
+    static auto &loaded = *new QHash<QString, Loaded>;
     const QString path = moduleFolder() + QStringLiteral("/libpadmora-") + name + QStringLiteral(".so");
-    const QString key = path + QLatin1Char('/') + QString::number(revision);
+    const QString wanted = QString::fromLatin1(iid);
+    const QString key = path + QLatin1Char('\n') + wanted;
     auto it = loaded.find(key);
     if (it == loaded.end()) {
         Loaded result;
-        // Loaded for good: what it hands out lives as long as the program.
-        if (void *handle = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL)) {
-            auto entry = reinterpret_cast<ModuleEntry>(::dlsym(handle, kModuleEntry));
-            result.interface = entry ? entry(revision) : nullptr;
-            if (!result.interface) {
-                result.why = QStringLiteral("%1 belongs to another version of Padmora").arg(path);
-                ::dlclose(handle);
-            }
+        auto *loader = new QPluginLoader(path);
+        // Every symbol resolved now, and never unloaded.
+        loader->setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
+        // The interface it implements is read from its metadata before
+        // anything of it is loaded; Qt says why when there is none.
+        const QString implemented = loader->metaData().value(QLatin1String("IID")).toString();
+        if (implemented.isEmpty() || (implemented == wanted && !loader->load())) {
+            result.why = QStringLiteral("%1 cannot be loaded (%2)").arg(path, reasonOf(*loader));
+        } else if (implemented != wanted) {
+            result.why = QStringLiteral("%1 belongs to another version of Padmora").arg(path) + QLatin1Char(' ')
+                         + QCoreApplication::translate("Modules", "(it implements %1, not %2)")
+                               .arg(implemented, wanted);
+        } else if (QObject *root = loader->instance(); root && root->qt_metacast(iid)) {
+            result.loader = loader;
+            result.root = root;
         } else {
-            result.why = QStringLiteral("%1 cannot be loaded (%2)").arg(path, QString::fromLocal8Bit(::dlerror()));
+            result.why = QStringLiteral("%1 cannot be loaded (%2)")
+                             .arg(path, QCoreApplication::translate("Modules", "its object does not implement %1")
+                                            .arg(wanted));
         }
+        if (!result.root)
+            delete loader;
         it = loaded.insert(key, result);
     }
     if (why)
         *why = it->why;
-    return it->interface;
+    return it->root;
 }
 
 } // namespace padmora

@@ -4,36 +4,39 @@
 // journal's SQLite store, the printer dialogs) are modules, loaded when they
 // are first used, so that no start pays for loading those libraries.
 //
-// A module is a shared object named libpadmora-<name>.so. It is looked for
-// in the folder named by PADMORA_MODULE_DIR when that is set (the build tree
-// and its tests set it), else in the installed module folder, found from
-// the program's own folder. Its entry point, padmora_module_entry(revision),
-// hands out the interface the module implements when it was built for that
-// revision of it, and nothing otherwise: a module left from another version
-// is never used.
+// A module is a Qt plug-in, a shared object named libpadmora-<name>.so whose
+// root object implements one interface: a plain abstract class declared with
+// Q_DECLARE_INTERFACE, its id naming the interface's version
+// ("org.padmora.JournalStore/1"). The module's metadata is read before it is
+// loaded, and a module built for another version of its interface is never
+// loaded, nor used.
+//
+// The folder a module is looked for in is the one PADMORA_MODULE_DIR names
+// when that is set (the tests set it); else, for the program of the build
+// tree, the build's module folder; else the installed module folder, found
+// from the program's own folder. An installed program never looks in the
+// build tree.
 
+#include <QObject>
 #include <QString>
+#include <QtPlugin>
 
 namespace padmora {
 
-// The name of every module's entry point.
-inline constexpr const char *kModuleEntry = "padmora_module_entry";
-using ModuleEntry = void *(*)(int revision);
+// The root object of libpadmora-<name>.so when it implements the interface
+// iid, loaded once from its folder and kept for the run; nullptr when it
+// cannot be loaded or implements another interface, and why (naming its
+// path) in *why.
+QObject *loadModule(const QString &name, const char *iid, QString *why = nullptr);
 
-// The interface a module hands out for that revision, loaded once from its
-// folder and kept for the run; nullptr when it cannot be loaded, and why in
-// *why.
-void *loadModule(const QString &name, int revision, QString *why = nullptr);
+// The same, as the interface it implements.
+template <class Interface>
+Interface *loadModule(const QString &name, QString *why = nullptr)
+{
+    return qobject_cast<Interface *>(loadModule(name, qobject_interface_iid<Interface *>(), why));
+}
 
 // The folder modules are looked for in.
 QString moduleFolder();
 
 } // namespace padmora
-
-// Defines a module's entry point, handing out the object that implements its
-// interface for the revision it was built for.
-#define PADMORA_MODULE_ENTRY(Interface, object)                                                                    \
-    extern "C" __attribute__((visibility("default"))) void *padmora_module_entry(int revision)                    \
-    {                                                                                                              \
-        return revision == Interface::kRevision ? static_cast<Interface *>(&(object)) : nullptr;                    \
-    }

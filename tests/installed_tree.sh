@@ -5,11 +5,12 @@
 # exactly the expected files, a valid desktop entry and AppStream metadata,
 # icons of the sizes their folders name, a manual page that renders without
 # warnings, the modules of the build where the installed program looks for
-# them, and a program that starts from there and shows a window of the class
-# its desktop entry names.
+# them (and nowhere else, while the build's program looks in the build), and
+# a program that starts from there and shows a window of the class its
+# desktop entry names.
 # Usage: tests/installed_tree.sh BUILD_DIR APPLICATION_ID ICON_SVG MODULE_DIR MODULE_PROBE
 #   MODULE_DIR: the modules' folder under the prefix (lib/padmora or lib/<arch>/padmora)
-#   MODULE_PROBE: tests/support/padmora_moduleprobe of the build
+#   MODULE_PROBE: tests/support/padmora_moduleprobe of the build, beside the build's program
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
@@ -66,19 +67,45 @@ if ! diff -u "$work/expected-staged" "$work/staged" >"$work/list.diff"; then
 fi
 [ -x "$root/bin/padmora" ] || fail "bin/padmora is not executable"
 
+# Where a program looks for its modules, and whether each loads from there,
+# asked of the probe in a folder: probe FOLDER LOG; the folder it names is
+# left in $found.
+probe() {
+  env -u PADMORA_MODULE_DIR QT_QPA_PLATFORM=offscreen "$1/padmora_moduleprobe" "${modules[@]}" >"$2" 2>&1 \
+    || fail "the module probe in $1 failed"
+  found=$(sed -n 's/^folder //p' "$2")
+}
+
+# The build's program, run by hand, loads the modules of the build.
+probe "$(dirname "$module_probe")" "$work/build-modules.log"
+[ "$(realpath -m "$found")" = "$(realpath -m "$build/modules")" ] \
+  || fail "the build's program looks for its modules in $found, not in $build/modules"
+for module in "${modules[@]}"; do
+  grep -qx "$module ok" "$work/build-modules.log" || fail "the built module $module does not load: $(grep "^$module " "$work/build-modules.log")"
+done
+
 # The installed program looks for its modules in the folder they are
-# installed in, and each loads from there: asked of a probe beside it.
+# installed in, and each loads from there: asked of a probe beside it. With
+# that folder gone, it finds none, least of all the build's.
 if [ -x "$root/bin/padmora" ]; then
   cp "$module_probe" "$root/bin/padmora_moduleprobe"
-  env -u PADMORA_MODULE_DIR QT_QPA_PLATFORM=offscreen "$root/bin/padmora_moduleprobe" "${modules[@]}" \
-    >"$work/modules.log" 2>&1 || fail "the module probe failed"
-  rm -f "$root/bin/padmora_moduleprobe"
-  found=$(sed -n 's/^folder //p' "$work/modules.log")
+  probe "$root/bin" "$work/modules.log"
   [ "$(realpath -m "$found")" = "$(realpath -m "$root/$module_dir")" ] \
     || fail "the installed program looks for its modules in $found, not in $root/$module_dir"
   for module in "${modules[@]}"; do
     grep -qx "$module ok" "$work/modules.log" || fail "the installed module $module does not load: $(grep "^$module " "$work/modules.log")"
   done
+  mv "$root/$module_dir" "$work/modules-aside"
+  probe "$root/bin" "$work/no-modules.log"
+  for module in "${modules[@]}"; do
+    grep -q "^$module .*$root/$module_dir/libpadmora-$module.so cannot be loaded" "$work/no-modules.log" \
+      || fail "the installed program, without its modules, still has $module: $(grep "^$module " "$work/no-modules.log")"
+  done
+  if grep -qF "$(realpath -m "$build")" "$work/no-modules.log"; then
+    fail "the installed program looks into the build tree: $(cat "$work/no-modules.log")"
+  fi
+  mv "$work/modules-aside" "$root/$module_dir"
+  rm -f "$root/bin/padmora_moduleprobe"
 fi
 
 # Each tool's complaints: errors and warnings fail, hints and notes do not.

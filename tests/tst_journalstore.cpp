@@ -284,24 +284,42 @@ private slots:
         QCOMPARE(store.lastError(), QStringLiteral("there is no entry 4711"));
     }
 
-    // A journal whose SQLite module is missing says so, names it, keeps
-    // nothing and touches no file.
+    void withoutItsModuleTheJournalSaysSoAndKeepsNothing_data()
+    {
+        QTest::addColumn<QString>("modules");  // the module folder; none: an empty one
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no module in its folder")
+            << QString() << QStringLiteral("cannot be loaded (the shared library was not found)");
+        QTest::newRow("a module of the interface's next version")
+            << QStringLiteral(PADMORA_LATER_MODULES)
+            << QStringLiteral("it implements org.padmora.JournalStore/2, not org.padmora.JournalStore/1");
+    }
+
+    // A journal whose SQLite module is missing, or built for another version
+    // of its interface, says so, names it, keeps nothing and touches no
+    // file; a module of another version is not even loaded.
     void withoutItsModuleTheJournalSaysSoAndKeepsNothing()
     {
+        QFETCH(QString, modules);
+        QFETCH(QString, reason);
         QTemporaryDir empty;
+        if (modules.isEmpty())
+            modules = empty.path();
         const QByteArray built = qgetenv("PADMORA_MODULE_DIR");
-        qputenv("PADMORA_MODULE_DIR", QFile::encodeName(empty.path()));
+        qputenv("PADMORA_MODULE_DIR", QFile::encodeName(modules));
         Store store(m_path);
         const StoreStatus status = store.status();
         Reading r = chakraTest(Program::ChakraTest, {{3, 8}}, at(3));
         const qint64 saved = store.save(r);
         qputenv("PADMORA_MODULE_DIR", built);
         QCOMPARE(status.state, StoreState::Unavailable);
-        QVERIFY2(status.problem.contains(empty.path() + QStringLiteral("/libpadmora-journal-sqlite.so")),
+        QVERIFY2(status.problem.contains(modules + QStringLiteral("/libpadmora-journal-sqlite.so")),
                  qPrintable(status.problem));
+        QVERIFY2(status.problem.contains(reason), qPrintable(status.problem));
         QCOMPARE(saved, 0);
         QVERIFY(store.lastError().contains(QStringLiteral("module")));
         QVERIFY(!QFileInfo::exists(m_path));
+        QVERIFY(!qEnvironmentVariableIsSet("PADMORA_LATER_MODULE_LOADED"));
     }
 
     void aFileThatIsNoJournal_data()

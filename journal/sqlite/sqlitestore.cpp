@@ -3,8 +3,6 @@
 // journal loads Qt SQL.
 #include "journal/sqlite/sqlitestore.h"
 
-#include "kit/modules.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -864,17 +862,4 @@ QString SqliteStore::moveAside(const QDateTime &moment)
     return aside;
 }
 
-namespace {
-
-class SqliteModule final : public StoreModule {
-public:
-    std::unique_ptr<StoreBackend> open(const QString &path) override { return std::make_unique<SqliteStore>(path); }
-};
-
-SqliteModule g_module;
-
-} // namespace
-
 } // namespace padmora::journal
-
-PADMORA_MODULE_ENTRY(padmora::journal::StoreModule, padmora::journal::g_module)

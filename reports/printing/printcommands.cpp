@@ -54,8 +54,7 @@ bool savePdf(const PrintableReading &reading, const QString &path, const QPageLa
 PrinterDialogs *printerDialogs()
 {
     QString why;
-    auto *dialogs =
-        static_cast<PrinterDialogs *>(loadModule(QStringLiteral("printer"), PrinterDialogs::kRevision, &why));
+    auto *dialogs = loadModule<PrinterDialogs>(kPrinterModuleName, &why);
     if (!dialogs)
         desktop().message(QStringLiteral("Printing is not available: %1.").arg(why), MessageIcon::Critical);
     return dialogs;

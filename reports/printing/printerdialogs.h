@@ -9,6 +9,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
+#include <QtPlugin>
 
 #include <functional>
 
@@ -36,9 +37,9 @@ struct PrintJob {
     QWidget *parent = nullptr;
 };
 
+// What the module's root object implements (kit/modules.h).
 class PrinterDialogs {
 public:
-    static constexpr int kRevision = 1;
     virtual ~PrinterDialogs() = default;
     // The printer dialog, then the document on the printer chosen there.
     virtual void print(const PrintJob &job) = 0;
@@ -47,4 +48,12 @@ public:
     virtual void preview(const PrintJob &job) = 0;
 };
 
+inline const QString kPrinterModuleName = QStringLiteral("printer");
+
 } // namespace padmora
+
+// The interface's id, with its version: any change to what crosses it
+// (PrinterDialogs, PrintJob) takes the next one, and a module built for
+// another is not loaded.
+#define PADMORA_PRINTER_DIALOGS_IID "org.padmora.PrinterDialogs/1"
+Q_DECLARE_INTERFACE(padmora::PrinterDialogs, PADMORA_PRINTER_DIALOGS_IID)

@@ -1,32 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a Padmora program finds its modules (kit/modules.h), seen from the
-// folder this probe lies in; tests/installed_tree.sh puts it beside the
-// installed program.
+// folder this probe lies in: the build puts it beside the build tree's
+// program, and tests/installed_tree.sh copies it beside the installed one.
 //
 //   padmora_moduleprobe <name>...
 //       prints "folder <module folder>", then for each module "<name> ok"
-//       when libpadmora-<name>.so loads from there and has its entry point,
-//       else "<name> <why>".
+//       when libpadmora-<name>.so loads from there as the interface the
+//       program wants of it, else "<name> <why>".
 
+#include "journal/storebackend.h"
 #include "kit/modules.h"
+#include "reports/printing/printerdialogs.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QHash>
 
 #include <cstdio>
-#include <dlfcn.h>
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString folder = padmora::moduleFolder();
-    std::printf("folder %s\n", qPrintable(folder));
+    // The interface the program wants of each module.
+    const QHash<QString, const char *> interfaces = {
+        {padmora::journal::kStoreModuleName, qobject_interface_iid<padmora::journal::StoreModule *>()},
+        {padmora::kPrinterModuleName, qobject_interface_iid<padmora::PrinterDialogs *>()},
+    };
+    std::printf("folder %s\n", qPrintable(padmora::moduleFolder()));
     for (const QString &name : app.arguments().mid(1)) {
-        const QString path = folder + QStringLiteral("/libpadmora-") + name + QStringLiteral(".so");
-        void *handle = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-        const char *why = handle ? (::dlsym(handle, padmora::kModuleEntry) ? nullptr : "has no entry point")
-                                 : ::dlerror();
-        std::printf("%s %s\n", qPrintable(name), why ? why : "ok");
+        QString why = QStringLiteral("is no module the program knows");
+        if (const char *iid = interfaces.value(name); iid && padmora::loadModule(name, iid, &why))
+            why = QStringLiteral("ok");
+        std::printf("%s %s\n", qPrintable(name), qPrintable(why));
     }
     return 0;
 }

@@ -3,8 +3,6 @@
 // "printer" (see reports/printing/printerdialogs.h).
 #include "reports/printing/printerdialogs.h"
 
-#include "kit/modules.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
@@ -14,6 +12,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QtPlugin>
 
 namespace padmora {
 
@@ -53,7 +52,14 @@ QString translatedPreview(const char *text)
     return QCoreApplication::translate("QPrintPreviewDialog", text);
 }
 
-class QtPrinterDialogs final : public PrinterDialogs {
+} // namespace
+
+// The module's root object, as Qt's plug-in loader hands it out.
+class QtPrinterDialogs final : public QObject, public PrinterDialogs {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID PADMORA_PRINTER_DIALOGS_IID)
+    Q_INTERFACES(padmora::PrinterDialogs)
+
 public:
     void print(const PrintJob &job) override
     {
@@ -98,10 +104,6 @@ public:
     }
 };
 
-QtPrinterDialogs dialogs;
-
-} // namespace
-
 } // namespace padmora
 
-PADMORA_MODULE_ENTRY(padmora::PrinterDialogs, padmora::dialogs)
+#include "printerdialogs.moc"
