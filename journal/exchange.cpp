@@ -2,6 +2,7 @@
 #include "journal/exchange.h"
 
 #include "chakras/catalogue.h"
+#include "kit/desktop.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -238,6 +239,8 @@ ParsedJournal fromJson(const QByteArray &json)
     }
     const QJsonArray list = entries.toArray();
     out.readings.reserve(list.size());
+    // One clock reading for the whole file: no entry is judged by a later now.
+    const QDateTime now = desktop().now();
     for (qsizetype k = 0; k < list.size(); ++k) {
         const QString where = QStringLiteral("entry %1").arg(k + 1);
         if (!list[k].isObject()) {
@@ -249,7 +252,7 @@ ParsedJournal fromJson(const QByteArray &json)
         Reading r;
         QString problem = EntryReader(o, r).read();
         if (problem.isEmpty())
-            problem = problemOf(r);
+            problem = problemOf(r, now);
         if (!problem.isEmpty()) {
             out.problem = where + QStringLiteral(", ") + problem;
             out.readings.clear();

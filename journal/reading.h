@@ -59,6 +59,13 @@ struct Reading {
 // The longest note an entry keeps.
 inline constexpr int kNoteLimit = 10000;
 
+// When a reading can have been taken: not before 1900, not more than a day
+// after the clock's now (a day leaves room for a clock set a little wrong),
+// at an offset from UTC no place on earth goes beyond.
+inline constexpr int kFirstTakenYear = 1900;
+inline constexpr qint64 kAheadOfNowSeconds = 24 * 3600;
+inline constexpr int kWidestOffsetSeconds = 14 * 3600;
+
 // A reading of a finished questionnaire, taken at a moment.
 Reading chakraReading(Program program, const AnswerSheet &sheet, const ChakraScores &scores,
                       const QDateTime &moment);
@@ -74,8 +81,11 @@ AnswerSheet sheetOf(const Reading &reading);
 
 // What is wrong with a reading, or empty when nothing is: a reading the
 // programs could not have made (a score of 9, an unknown card, a question of
-// a chakra that was not ticked, a sign that is not that of the birth date).
+// a chakra that was not ticked, a sign that is not that of the birth date,
+// a moment before 1900 or more than a day after now, by the desktop's clock).
 QString problemOf(const Reading &reading);
+// The same, with the moment it is now.
+QString problemOf(const Reading &reading, const QDateTime &now);
 
 // The chakra index (0 Root ... 6 Crown) of an astrology table's chakra name; -1 for none.
 int chakraOfAstrologyName(const QString &name);

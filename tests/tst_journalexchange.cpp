@@ -8,6 +8,7 @@
 #include "chakras/questionbank.h"
 #include "journal/exchange.h"
 #include "journal/store.h"
+#include "support/recordingdesktop.h"
 #include "support/testing.h"
 
 #include <QDir>
@@ -168,6 +169,42 @@ private slots:
         const ParsedJournal parsed = fromJson(file);
         QVERIFY2(parsed.problem.contains(problem), qPrintable(parsed.problem));
         QVERIFY(parsed.readings.isEmpty());
+    }
+
+    // No clock could have taken a reading before 1900 or more than a day
+    // after now, nor at an offset from UTC beyond the widest on earth.
+    void momentsNoClockCouldGiveAreRefused_data()
+    {
+        QTest::addColumn<QString>("taken");  // empty: as exported
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("problem");  // empty: taken
+        const int asExported = 19800;
+        QTest::newRow("year 1") << QStringLiteral("0001-01-01T00:00:00.000Z") << asExported
+                                << QStringLiteral("entry 2, \"taken\": 0001-01-01T00:00:00.000Z is before 1900");
+        QTest::newRow("the first of 1900") << QStringLiteral("1900-01-01T00:00:00.000Z") << asExported << QString();
+        QTest::newRow("a day ahead") << QStringLiteral("2026-12-09T09:00:00.000Z") << asExported << QString();
+        QTest::newRow("a day and a millisecond ahead")
+            << QStringLiteral("2026-12-09T09:00:00.001Z") << asExported
+            << QStringLiteral("entry 2, \"taken\": 2026-12-09T09:00:00.001Z is more than a day after now");
+        QTest::newRow("15 hours east") << QString() << 54000
+                                       << QStringLiteral("entry 2, \"offset\": 54000 s from UTC is more than 14 hours");
+        QTest::newRow("14 hours west") << QString() << -50400 << QString();
+    }
+
+    void momentsNoClockCouldGiveAreRefused()
+    {
+        QFETCH(QString, taken);
+        QFETCH(int, offset);
+        QFETCH(QString, problem);
+        testing::RecordingDesktop fake;
+        fake.scriptedNow = {QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC)};
+        const ParsedJournal parsed = fromJson(withEntry([&](QJsonObject &o) {
+            if (!taken.isEmpty())
+                o.insert(QStringLiteral("taken"), taken);
+            o.insert(QStringLiteral("offset"), offset);
+        }));
+        QCOMPARE(parsed.problem, problem);
+        QCOMPARE(parsed.readings.size(), problem.isEmpty() ? 3 : 0);
     }
 
     void csvHasARowPerChakraScore()
