@@ -51,6 +51,25 @@ QJsonObject entryObject(const Reading &r)
     return o;
 }
 
+// A date written exactly as 1980-07-23, or an invalid one. QDate::fromString
+// with Qt::ISODate would also take "1980/07/23" and a time after the date.
+QDate dateFromText(QStringView text)
+{
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
+        return QDate();
+    int part[3] = {0, 0, 0};
+    const int from[3] = {0, 5, 8};
+    const int length[3] = {4, 2, 2};
+    for (int k = 0; k < 3; ++k)
+        for (int i = from[k]; i < from[k] + length[k]; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return QDate();
+            part[k] = part[k] * 10 + (c - u'0');
+        }
+    return QDate(part[0], part[1], part[2]);
+}
+
 // Reads one entry; the problem, or empty.
 class EntryReader {
 public:
@@ -76,7 +95,7 @@ public:
         if (m_r.program == Program::Astrology) {
             if (!textField(QStringLiteral("birthDate"), &text))
                 return m_problem;
-            m_r.birthDate = QDate::fromString(text, Qt::ISODate);
+            m_r.birthDate = dateFromText(text);
             if (!m_r.birthDate.isValid())
                 return at(QStringLiteral("birthDate"), QStringLiteral("\"%1\" is no date of the form 1980-07-23").arg(text));
             if (!textField(QStringLiteral("sign"), &m_r.sign) || !textField(QStringLiteral("rulingPlanet"), &m_r.rulingPlanet)

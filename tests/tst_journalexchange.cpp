@@ -158,6 +158,12 @@ private slots:
         QTest::newRow("the wrong sign") << withEntry([](QJsonObject &o) {
             o.insert(QStringLiteral("sign"), QStringLiteral("Leo"));
         }, 2) << QStringLiteral("entry 3, the sign \"Leo\" is not the sun sign of 2000-02-29 (Pisces)");
+        QTest::newRow("a birth date with slashes") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("birthDate"), QStringLiteral("2000/02/29"));
+        }, 2) << QStringLiteral("entry 3, \"birthDate\": \"2000/02/29\" is no date of the form 1980-07-23");
+        QTest::newRow("a birth date with a time") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("birthDate"), QStringLiteral("2000-02-29T10:00"));
+        }, 2) << QStringLiteral("entry 3, \"birthDate\": \"2000-02-29T10:00\" is no date of the form 1980-07-23");
         QTest::newRow("no time") << withEntry([](QJsonObject &o) { o.remove(QStringLiteral("taken")); })
                                  << QStringLiteral("entry 2, \"taken\": missing");
     }
