@@ -4,6 +4,7 @@
 #include "chakras/catalogue.h"
 #include "kit/desktop.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -198,6 +199,26 @@ private:
     QString m_problem;
 };
 
+// The line and the column (both from 1; the column in characters, not
+// bytes) of a byte of a UTF-8 text.
+std::pair<qsizetype, qsizetype> lineAndColumn(const QByteArray &text, qsizetype offset)
+{
+    offset = std::clamp<qsizetype>(offset, 0, text.size());
+    const char *bytes = text.constData();
+    qsizetype line = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < offset; ++i)
+        if (bytes[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    qsizetype column = 1;
+    for (qsizetype i = lineStart; i < offset; ++i)
+        if ((uchar(bytes[i]) & 0xc0) != 0x80)  // not a continuation byte
+            ++column;
+    return {line, column};
+}
+
 QString csvField(const QString &text)
 {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
@@ -228,11 +249,11 @@ ParsedJournal fromJson(const QByteArray &json)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        const int line = int(json.left(error.offset).count('\n')) + 1;
-        out.problem = QStringLiteral("it is not whole, well-formed JSON (%1 at line %2, character %3)")
+        const auto [line, column] = lineAndColumn(json, error.offset);
+        out.problem = QCoreApplication::translate("Exchange", "it is not whole, well-formed JSON (%1 at line %2, column %3)")
                           .arg(error.errorString())
                           .arg(line)
-                          .arg(error.offset);
+                          .arg(column);
         return out;
     }
     const QJsonObject top = document.object();

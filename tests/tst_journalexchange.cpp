@@ -213,6 +213,14 @@ private slots:
         QCOMPARE(parsed.readings.size(), problem.isEmpty() ? 3 : 0);
     }
 
+    void aParseErrorSaysItsLineAndColumn()
+    {
+        // The x stands at line 3, column 14, counted in characters: "ä" is two bytes.
+        const ParsedJournal parsed = fromJson("{\n  \"a\": 1,\n \"ä\": [1, 2, x]\n}");
+        QVERIFY2(parsed.problem.startsWith(QStringLiteral("it is not whole, well-formed JSON (")), qPrintable(parsed.problem));
+        QVERIFY2(parsed.problem.endsWith(QStringLiteral(" at line 3, column 14)")), qPrintable(parsed.problem));
+    }
+
     void csvHasARowPerChakraScore()
     {
         QList<Reading> readings = threeReadings();
