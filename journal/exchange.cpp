@@ -219,6 +219,102 @@ std::pair<qsizetype, qsizetype> lineAndColumn(const QByteArray &text, qsizetype 
     return {line, column};
 }
 
+// The first \u escape of a JSON text that stands for one half of a UTF-16
+// surrogate pair without the other ("\ud83d" alone), with where it is; empty
+// when there is none. Qt's parser keeps such a half in the text it reads, and
+// no UTF-8 can hold it: the store would keep another character in its place.
+// The text has parsed already, so it is well-formed JSON.
+QString loneSurrogateIn(const QByteArray &json)
+{
+    const char *bytes = json.constData();
+    const qsizetype size = json.size();
+    // The code unit of the escape "\uXXXX" at i, or -1 for anything else.
+    auto unitAt = [&](qsizetype i) {
+        if (i + 6 > size || bytes[i] != '\\' || bytes[i + 1] != 'u')
+            return -1;
+        int unit = 0;
+        for (qsizetype k = i + 2; k < i + 6; ++k) {
+            const char h = bytes[k];
+            const int digit = h >= '0' && h <= '9'   ? h - '0'
+                              : h >= 'a' && h <= 'f' ? h - 'a' + 10
+                              : h >= 'A' && h <= 'F' ? h - 'A' + 10
+                                                     : -1;
+            if (digit < 0)
+                return -1;
+            unit = unit * 16 + digit;
+        }
+        return unit;
+    };
+    // The objects and lists around the place read: the last key of each
+    // object, the element each list is at.
+    struct Level {
+        bool object = false;
+        QByteArray key;
+        qsizetype index = 0;
+    };
+    QList<Level> levels;
+    bool atKey = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes[i];
+        if (c == '{' || c == '[') {
+            levels.append({c == '{', {}, 0});
+            atKey = c == '{';
+        } else if (c == '}' || c == ']') {
+            if (!levels.isEmpty())
+                levels.removeLast();
+            atKey = false;
+        } else if (c == ',' && !levels.isEmpty()) {
+            if (levels.last().object)
+                atKey = true;
+            else
+                ++levels.last().index;
+        } else if (c == '"') {
+            const qsizetype start = ++i;
+            for (; i < size && bytes[i] != '"'; ++i) {
+                if (bytes[i] != '\\')
+                    continue;
+                const int unit = unitAt(i);
+                if (unit < 0) {
+                    ++i;  // an escape of one character: \" \\ \n ...
+                    continue;
+                }
+                if (unit >= 0xd800 && unit <= 0xdbff) {
+                    const int low = unitAt(i + 6);
+                    if (low >= 0xdc00 && low <= 0xdfff) {
+                        i += 11;  // a whole pair
+                        continue;
+                    }
+                }
+                if (unit >= 0xd800 && unit <= 0xdfff) {
+                    // The entries are the list under the top object's "entries",
+                    // an entry's fields the keys of the object in it.
+                    QString where;
+                    const bool inEntries = levels.size() >= 2 && levels[0].object && !levels[1].object
+                                           && levels[0].key == "entries";
+                    const int fieldLevel = inEntries ? 2 : 0;
+                    if (inEntries)
+                        where = QStringLiteral("entry %1, ").arg(levels[1].index + 1);
+                    // Within a key of the level that names the field, the field is not known.
+                    if (levels.size() > fieldLevel && levels[fieldLevel].object
+                        && !(atKey && levels.size() == fieldLevel + 1))
+                        where += QStringLiteral("\"%1\": ").arg(QString::fromUtf8(levels[fieldLevel].key));
+                    const auto [line, column] = lineAndColumn(json, i);
+                    return where
+                           + QCoreApplication::translate("Exchange", "a lone surrogate %1 at line %2, column %3 is no character")
+                                 .arg(QString::fromLatin1(bytes + i, 6))
+                                 .arg(line)
+                                 .arg(column);
+                }
+                i += 5;
+            }
+            if (atKey && !levels.isEmpty())
+                levels.last().key = json.mid(start, i - start);
+            atKey = false;
+        }
+    }
+    return QString();
+}
+
 QString csvField(const QString &text)
 {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
@@ -277,6 +373,9 @@ ParsedJournal fromJson(const QByteArray &json)
         out.problem = QStringLiteral("its \"entries\" are missing or not a list");
         return out;
     }
+    out.problem = loneSurrogateIn(json);
+    if (!out.problem.isEmpty())
+        return out;
     const QJsonArray list = entries.toArray();
     out.readings.reserve(list.size());
     // One clock reading for the whole file: no entry is judged by a later now.

@@ -213,6 +213,55 @@ private slots:
         QCOMPARE(parsed.readings.size(), problem.isEmpty() ? 3 : 0);
     }
 
+    // Half a surrogate pair is no character: a file that escapes one alone
+    // is refused with where it is; a whole pair is its character.
+    void loneSurrogatesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("sign");  // the first entry's, as written in the file
+        QTest::addColumn<QByteArray>("note");  // the second entry's, from line 6, column 12
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("noteRead");
+        const QByteArray pisces("Pisces");
+        QTest::newRow("a high half before a blank")
+            << pisces << QByteArray(R"(Calm\ud83d after)")
+            << QStringLiteral("entry 2, \"note\": a lone surrogate \\ud83d at line 6, column 16 is no character") << QString();
+        QTest::newRow("columns count characters")
+            << pisces << QByteArray("Kärlek, 愛 \\ud83d")
+            << QStringLiteral("entry 2, \"note\": a lone surrogate \\ud83d at line 6, column 22 is no character") << QString();
+        QTest::newRow("a high half before another escape")
+            << pisces << QByteArray(R"(\ud83d\u0041)")
+            << QStringLiteral("entry 2, \"note\": a lone surrogate \\ud83d at line 6, column 12 is no character") << QString();
+        QTest::newRow("a low half in another field")
+            << QByteArray(R"(\uDE00Pisces)") << QByteArray()
+            << QStringLiteral("entry 1, \"sign\": a lone surrogate \\uDE00 at line 3, column 12 is no character") << QString();
+        QTest::newRow("a whole pair") << pisces << QByteArray(R"(\ud83d\ude00)") << QString() << QStringLiteral("\U0001F600");
+        QTest::newRow("an escaped backslash") << pisces << QByteArray(R"(C:\\ud83d)") << QString()
+                                              << QStringLiteral("C:\\ud83d");
+    }
+
+    void loneSurrogatesAreRefused()
+    {
+        QFETCH(QByteArray, sign);
+        QFETCH(QByteArray, note);
+        QFETCH(QString, problem);
+        QFETCH(QString, noteRead);
+        QByteArray file(R"({"format": "Padmora journal", "version": 1, "entries": [
+ {"taken": "2026-05-03T08:15:30.250Z", "offset": 0, "program": "astrology", "birthDate": "2000-02-29",
+  "sign": "@sign@", "rulingPlanet": "Neptune and Jupiter", "chakra": "Sacral Chakra", "note": ""},
+ {"taken": "2026-05-04T08:15:30.250Z", "offset": 0, "program": "astrology", "birthDate": "2000-02-29",
+  "sign": "Pisces", "rulingPlanet": "Neptune and Jupiter", "chakra": "Sacral Chakra",
+  "note": "@note@"}
+]}
+)");
+        file.replace("@sign@", sign).replace("@note@", note);
+        const ParsedJournal parsed = fromJson(file);
+        QCOMPARE(parsed.problem, problem);
+        if (problem.isEmpty())
+            QCOMPARE(parsed.readings.value(1).note, noteRead);
+        else
+            QVERIFY(parsed.readings.isEmpty());
+    }
+
     void aParseErrorSaysItsLineAndColumn()
     {
         // The x stands at line 3, column 14, counted in characters: "ä" is two bytes.
