@@ -5,9 +5,11 @@
 #include "kit/desktop.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSaveFile>
 #include <QTimeZone>
 
@@ -400,6 +402,35 @@ ParsedJournal fromJson(const QByteArray &json)
         out.readings.append(std::move(r));
     }
     return out;
+}
+
+ParsedJournal readJson(const QString &path)
+{
+    ParsedJournal out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.problem = file.errorString();
+        return out;
+    }
+    const QLocale locale;
+    const QString limit = locale.formattedDataSize(kImportLimit, 0, QLocale::DataSizeTraditionalFormat);
+    if (!file.isSequential() && file.size() > kImportLimit) {
+        out.problem = QCoreApplication::translate("Exchange", "it is %1; a journal file holds at most %2")
+                          .arg(locale.formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat), limit);
+        return out;
+    }
+    // A pipe has no size to tell: of it, no more than the limit is read.
+    const QByteArray json = file.isSequential() ? file.read(kImportLimit + 1) : file.readAll();
+    if (json.size() > kImportLimit) {
+        out.problem = QCoreApplication::translate("Exchange", "it is larger than %1, the most a journal file holds")
+                          .arg(limit);
+        return out;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        out.problem = file.errorString();
+        return out;
+    }
+    return fromJson(json);
 }
 
 QByteArray toCsv(const QList<Reading> &readings)

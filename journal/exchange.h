@@ -39,6 +39,14 @@ struct ParsedJournal {
 };
 ParsedJournal fromJson(const QByteArray &json);
 
+// The largest file an import reads: some fifteen thousand readings of all
+// seven chakras.
+inline constexpr qint64 kImportLimit = 64 * 1024 * 1024;
+
+// The readings of a JSON journal file. A file larger than kImportLimit is
+// refused before anything of it is read; one that cannot be read says why.
+ParsedJournal readJson(const QString &path);
+
 // One row per chakra score: date, program, chakra, score, state.
 QByteArray toCsv(const QList<Reading> &readings);
 

@@ -270,6 +270,21 @@ private slots:
         QVERIFY2(parsed.problem.endsWith(QStringLiteral(" at line 3, column 14)")), qPrintable(parsed.problem));
     }
 
+    void aFileLargerThan64MBIsRefusedUnread()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("large.json"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // Sparse files of zero bytes: no disk is spent on them.
+        QVERIFY(file.resize(64 * 1024 * 1024));
+        const QString read = readJson(path).problem;
+        QVERIFY2(read.startsWith(QStringLiteral("it is not whole, well-formed JSON")), qPrintable(read));
+        QVERIFY(file.resize(64 * 1024 * 1024 + 1));
+        QCOMPARE(readJson(path).problem, QStringLiteral("it is 64.0 MB; a journal file holds at most 64 MB"));
+        QVERIFY(!readJson(dir.filePath(QStringLiteral("nowhere.json"))).problem.isEmpty());
+    }
+
     void csvHasARowPerChakraScore()
     {
         QList<Reading> readings = threeReadings();

@@ -511,6 +511,18 @@ private slots:
         QCOMPARE(session.fake->lastMessage().icon, MessageIcon::Critical);
         QCOMPARE(store().count(), 2);
 
+        // A file past 64 MB is refused before it is read, with its size.
+        const QString huge = dir.filePath(QStringLiteral("huge.json"));
+        QFile big(huge);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(3LL * 1024 * 1024 * 1024));  // sparse: no disk is spent on it
+        big.close();
+        session.fake->chosenFiles = {huge};
+        click(child<QPushButton>(journal, QStringLiteral("cmdImport")));
+        QCOMPARE(session.fake->lastMessage().text,
+                 huge + QStringLiteral(" cannot be imported: it is 3.0 GB; a journal file holds at most 64 MB. Nothing was imported."));
+        QCOMPARE(store().count(), 2);
+
         // Cancelled dialogs do nothing.
         const qsizetype shown = session.fake->messages.size();
         click(child<QPushButton>(journal, QStringLiteral("cmdImport")));

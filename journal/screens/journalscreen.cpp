@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -458,12 +457,7 @@ void JournalScreen::cmdImport_Click()
                               .arg(QDir::toNativeSeparators(path), why),
                           MessageIcon::Critical);
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(file.errorString());
-        return;
-    }
-    const ParsedJournal parsed = fromJson(file.readAll());
+    const ParsedJournal parsed = readJson(path);
     if (!parsed.problem.isEmpty()) {
         refuse(parsed.problem);
         return;
