@@ -56,8 +56,17 @@ struct Reading {
     bool sameReading(const Reading &other) const;
 };
 
-// The longest note an entry keeps.
+// The longest note an entry keeps, in UTF-16 units.
 inline constexpr int kNoteLimit = 10000;
+
+// A note cut to kNoteLimit, before a surrogate pair (an emoji, say) that the
+// limit would split: half a pair is no character, and no UTF-8 holds it.
+inline QString withinNoteLimit(const QString &note)
+{
+    if (note.size() <= kNoteLimit)
+        return note;
+    return note.left(note.at(kNoteLimit - 1).isHighSurrogate() ? kNoteLimit - 1 : kNoteLimit);
+}
 
 // When a reading can have been taken: not before 1900, not more than a day
 // after the clock's now (a day leaves room for a clock set a little wrong),

@@ -382,6 +382,14 @@ private slots:
         note->setPlainText(QString(10050, QLatin1Char('x')));
         QCOMPARE(note->toPlainText().size(), 10000);
         QCOMPARE(store().load(store().entries().first().id)->note.size(), 10000);
+        // An emoji (two UTF-16 units) across the limit goes whole or not at all.
+        const QString grin = QStringLiteral("\U0001F600");
+        const QString xs(9998, QLatin1Char('x'));
+        for (const QString &kept : {QString(xs + QLatin1Char('x')), QString(xs + grin)}) {
+            note->setPlainText(kept + grin + QStringLiteral("y"));
+            QCOMPARE(note->toPlainText(), kept);
+            QCOMPARE(store().load(store().entries().first().id)->note, kept);
+        }
     }
 
     void deletingAsksOnceAndDeletingAllTwice()

@@ -203,6 +203,9 @@ private slots:
         // The same reading twice is one entry.
         QVERIFY(!store.save(test));
         QCOMPARE(store.count(), 3);
+        // A note is cut at 10,000 UTF-16 units, before an emoji the cut would split.
+        QVERIFY(store.setNote(stars.id, QString(9999, QLatin1Char('x')) + QStringLiteral("\U0001F600")));
+        QCOMPARE(store.load(stars.id)->note, QString(9999, QLatin1Char('x')));
     }
 
     void impossibleReadingsAreRefused()

@@ -343,7 +343,7 @@ void JournalScreen::txtNote_Change()
     QString note = m_txtNote->toPlainText();
     if (note.size() > kNoteLimit) {
         // Past the limit nothing more goes in.
-        note.truncate(kNoteLimit);
+        note = withinNoteLimit(note);
         m_showingNote = true;
         m_txtNote->setPlainText(note);
         m_txtNote->moveCursor(QTextCursor::End);
