@@ -460,6 +460,12 @@ bool writeWhole(const QString &path, const QByteArray &bytes, QString *why)
         *why = file.errorString();
         return false;
     }
+    // The readings are private: the file is made so before any of them is in it.
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        *why = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
     if (file.write(bytes) != bytes.size()) {
         *why = file.errorString();
         file.cancelWriting();

@@ -50,7 +50,9 @@ ParsedJournal readJson(const QString &path);
 // One row per chakra score: date, program, chakra, score, state.
 QByteArray toCsv(const QList<Reading> &readings);
 
-// Writes a file whole or not at all (QSaveFile); false with the reason.
+// Writes a file whole or not at all (QSaveFile), readable and writable by
+// its owner alone (0600) as the journal is, whatever stood there before;
+// false with the reason.
 bool writeWhole(const QString &path, const QByteArray &bytes, QString *why);
 
 } // namespace padmora::journal

@@ -312,6 +312,20 @@ private slots:
         QVERIFY(writeWhole(dir.filePath(QStringLiteral("journal.json")), "{}", &why));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("journal.json")});
     }
+
+    void aFileThatOthersCouldReadIsReplacedByOneTheyCannot()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("journal.json"));
+        const QFileDevice::Permissions ownerAlone = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(path, ownerAlone | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        QString why;
+        QVERIFY(writeWhole(path, "[]", &why));
+        // The mode's bits alone: the "user" ones say what this process may do.
+        QCOMPARE(QFileInfo(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+                 ownerAlone);
+    }
 };
 
 PADMORA_TEST_MAIN(JournalExchangeTest)

@@ -495,6 +495,10 @@ private slots:
         QVERIFY(journal::fromJson(fileBytes(json)).problem.isEmpty());
         QCOMPARE(journal::fromJson(fileBytes(json)).readings.size(), 2);
         QCOMPARE(fileBytes(csv).count("\r\n"), 5);  // the header and two chakras of each
+        // Both are private, as the journal is: 0600.
+        for (const QString &written : {json, csv})
+            QCOMPARE(QFileInfo(written).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
         // Into an empty journal, then once more.
         session.fake->answers = {MessageAnswer::Yes, MessageAnswer::Yes};
