@@ -2,10 +2,14 @@
 #include "journal/exchange.h"
 
 #include "chakras/catalogue.h"
+#include "kit/desktop.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSaveFile>
 #include <QTimeZone>
 
@@ -50,6 +54,25 @@ QJsonObject entryObject(const Reading &r)
     return o;
 }
 
+// A date written exactly as 1980-07-23, or an invalid one. QDate::fromString
+// with Qt::ISODate would also take "1980/07/23" and a time after the date.
+QDate dateFromText(QStringView text)
+{
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
+        return QDate();
+    int part[3] = {0, 0, 0};
+    const int from[3] = {0, 5, 8};
+    const int length[3] = {4, 2, 2};
+    for (int k = 0; k < 3; ++k)
+        for (int i = from[k]; i < from[k] + length[k]; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return QDate();
+            part[k] = part[k] * 10 + (c - u'0');
+        }
+    return QDate(part[0], part[1], part[2]);
+}
+
 // Reads one entry; the problem, or empty.
 class EntryReader {
 public:
@@ -75,7 +98,7 @@ public:
         if (m_r.program == Program::Astrology) {
             if (!textField(QStringLiteral("birthDate"), &text))
                 return m_problem;
-            m_r.birthDate = QDate::fromString(text, Qt::ISODate);
+            m_r.birthDate = dateFromText(text);
             if (!m_r.birthDate.isValid())
                 return at(QStringLiteral("birthDate"), QStringLiteral("\"%1\" is no date of the form 1980-07-23").arg(text));
             if (!textField(QStringLiteral("sign"), &m_r.sign) || !textField(QStringLiteral("rulingPlanet"), &m_r.rulingPlanet)
@@ -178,6 +201,122 @@ private:
     QString m_problem;
 };
 
+// The line and the column (both from 1; the column in characters, not
+// bytes) of a byte of a UTF-8 text.
+std::pair<qsizetype, qsizetype> lineAndColumn(const QByteArray &text, qsizetype offset)
+{
+    offset = std::clamp<qsizetype>(offset, 0, text.size());
+    const char *bytes = text.constData();
+    qsizetype line = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < offset; ++i)
+        if (bytes[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    qsizetype column = 1;
+    for (qsizetype i = lineStart; i < offset; ++i)
+        if ((uchar(bytes[i]) & 0xc0) != 0x80)  // not a continuation byte
+            ++column;
+    return {line, column};
+}
+
+// The first \u escape of a JSON text that stands for one half of a UTF-16
+// surrogate pair without the other ("\ud83d" alone), with where it is; empty
+// when there is none. Qt's parser keeps such a half in the text it reads, and
+// no UTF-8 can hold it: the store would keep another character in its place.
+// The text has parsed already, so it is well-formed JSON.
+QString loneSurrogateIn(const QByteArray &json)
+{
+    const char *bytes = json.constData();
+    const qsizetype size = json.size();
+    // The code unit of the escape "\uXXXX" at i, or -1 for anything else.
+    auto unitAt = [&](qsizetype i) {
+        if (i + 6 > size || bytes[i] != '\\' || bytes[i + 1] != 'u')
+            return -1;
+        int unit = 0;
+        for (qsizetype k = i + 2; k < i + 6; ++k) {
+            const char h = bytes[k];
+            const int digit = h >= '0' && h <= '9'   ? h - '0'
+                              : h >= 'a' && h <= 'f' ? h - 'a' + 10
+                              : h >= 'A' && h <= 'F' ? h - 'A' + 10
+                                                     : -1;
+            if (digit < 0)
+                return -1;
+            unit = unit * 16 + digit;
+        }
+        return unit;
+    };
+    // The objects and lists around the place read: the last key of each
+    // object, the element each list is at.
+    struct Level {
+        bool object = false;
+        QByteArray key;
+        qsizetype index = 0;
+    };
+    QList<Level> levels;
+    bool atKey = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes[i];
+        if (c == '{' || c == '[') {
+            levels.append({c == '{', {}, 0});
+            atKey = c == '{';
+        } else if (c == '}' || c == ']') {
+            if (!levels.isEmpty())
+                levels.removeLast();
+            atKey = false;
+        } else if (c == ',' && !levels.isEmpty()) {
+            if (levels.last().object)
+                atKey = true;
+            else
+                ++levels.last().index;
+        } else if (c == '"') {
+            const qsizetype start = ++i;
+            for (; i < size && bytes[i] != '"'; ++i) {
+                if (bytes[i] != '\\')
+                    continue;
+                const int unit = unitAt(i);
+                if (unit < 0) {
+                    ++i;  // an escape of one character: \" \\ \n ...
+                    continue;
+                }
+                if (unit >= 0xd800 && unit <= 0xdbff) {
+                    const int low = unitAt(i + 6);
+                    if (low >= 0xdc00 && low <= 0xdfff) {
+                        i += 11;  // a whole pair
+                        continue;
+                    }
+                }
+                if (unit >= 0xd800 && unit <= 0xdfff) {
+                    // The entries are the list under the top object's "entries",
+                    // an entry's fields the keys of the object in it.
+                    QString where;
+                    const bool inEntries = levels.size() >= 2 && levels[0].object && !levels[1].object
+                                           && levels[0].key == "entries";
+                    const int fieldLevel = inEntries ? 2 : 0;
+                    if (inEntries)
+                        where = QStringLiteral("entry %1, ").arg(levels[1].index + 1);
+                    // Within a key of the level that names the field, the field is not known.
+                    if (levels.size() > fieldLevel && levels[fieldLevel].object
+                        && !(atKey && levels.size() == fieldLevel + 1))
+                        where += QStringLiteral("\"%1\": ").arg(QString::fromUtf8(levels[fieldLevel].key));
+                    const auto [line, column] = lineAndColumn(json, i);
+                    return where
+                           + QCoreApplication::translate("Exchange", "a lone surrogate %1 at line %2, column %3 is no character")
+                                 .arg(QString::fromLatin1(bytes + i, 6))
+                                 .arg(line)
+                                 .arg(column);
+                }
+                i += 5;
+            }
+            if (atKey && !levels.isEmpty())
+                levels.last().key = json.mid(start, i - start);
+            atKey = false;
+        }
+    }
+    return QString();
+}
+
 QString csvField(const QString &text)
 {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
@@ -208,11 +347,11 @@ ParsedJournal fromJson(const QByteArray &json)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        const int line = int(json.left(error.offset).count('\n')) + 1;
-        out.problem = QStringLiteral("it is not whole, well-formed JSON (%1 at line %2, character %3)")
+        const auto [line, column] = lineAndColumn(json, error.offset);
+        out.problem = QCoreApplication::translate("Exchange", "it is not whole, well-formed JSON (%1 at line %2, column %3)")
                           .arg(error.errorString())
                           .arg(line)
-                          .arg(error.offset);
+                          .arg(column);
         return out;
     }
     const QJsonObject top = document.object();
@@ -236,8 +375,13 @@ ParsedJournal fromJson(const QByteArray &json)
         out.problem = QStringLiteral("its \"entries\" are missing or not a list");
         return out;
     }
+    out.problem = loneSurrogateIn(json);
+    if (!out.problem.isEmpty())
+        return out;
     const QJsonArray list = entries.toArray();
     out.readings.reserve(list.size());
+    // One clock reading for the whole file: no entry is judged by a later now.
+    const QDateTime now = desktop().now();
     for (qsizetype k = 0; k < list.size(); ++k) {
         const QString where = QStringLiteral("entry %1").arg(k + 1);
         if (!list[k].isObject()) {
@@ -249,7 +393,7 @@ ParsedJournal fromJson(const QByteArray &json)
         Reading r;
         QString problem = EntryReader(o, r).read();
         if (problem.isEmpty())
-            problem = problemOf(r);
+            problem = problemOf(r, now);
         if (!problem.isEmpty()) {
             out.problem = where + QStringLiteral(", ") + problem;
             out.readings.clear();
@@ -258,6 +402,35 @@ ParsedJournal fromJson(const QByteArray &json)
         out.readings.append(std::move(r));
     }
     return out;
+}
+
+ParsedJournal readJson(const QString &path)
+{
+    ParsedJournal out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.problem = file.errorString();
+        return out;
+    }
+    const QLocale locale;
+    const QString limit = locale.formattedDataSize(kImportLimit, 0, QLocale::DataSizeTraditionalFormat);
+    if (!file.isSequential() && file.size() > kImportLimit) {
+        out.problem = QCoreApplication::translate("Exchange", "it is %1; a journal file holds at most %2")
+                          .arg(locale.formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat), limit);
+        return out;
+    }
+    // A pipe has no size to tell: of it, no more than the limit is read.
+    const QByteArray json = file.isSequential() ? file.read(kImportLimit + 1) : file.readAll();
+    if (json.size() > kImportLimit) {
+        out.problem = QCoreApplication::translate("Exchange", "it is larger than %1, the most a journal file holds")
+                          .arg(limit);
+        return out;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        out.problem = file.errorString();
+        return out;
+    }
+    return fromJson(json);
 }
 
 QByteArray toCsv(const QList<Reading> &readings)
@@ -285,6 +458,12 @@ bool writeWhole(const QString &path, const QByteArray &bytes, QString *why)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *why = file.errorString();
+        return false;
+    }
+    // The readings are private: the file is made so before any of them is in it.
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        *why = file.errorString();
+        file.cancelWriting();
         return false;
     }
     if (file.write(bytes) != bytes.size()) {

@@ -39,10 +39,20 @@ struct ParsedJournal {
 };
 ParsedJournal fromJson(const QByteArray &json);
 
+// The largest file an import reads: some fifteen thousand readings of all
+// seven chakras.
+inline constexpr qint64 kImportLimit = 64 * 1024 * 1024;
+
+// The readings of a JSON journal file. A file larger than kImportLimit is
+// refused before anything of it is read; one that cannot be read says why.
+ParsedJournal readJson(const QString &path);
+
 // One row per chakra score: date, program, chakra, score, state.
 QByteArray toCsv(const QList<Reading> &readings);
 
-// Writes a file whole or not at all (QSaveFile); false with the reason.
+// Writes a file whole or not at all (QSaveFile), readable and writable by
+// its owner alone (0600) as the journal is, whatever stood there before;
+// false with the reason.
 bool writeWhole(const QString &path, const QByteArray &bytes, QString *why);
 
 } // namespace padmora::journal

@@ -4,8 +4,10 @@
 #include "astrology/astrologyreading.h"
 #include "chakras/questionbank.h"
 #include "chakras/scoring.h"
+#include "kit/desktop.h"
 #include "tarot/tarotcards.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace padmora::journal {
@@ -36,6 +38,12 @@ namespace {
 QDateTime utcToTheMillisecond(const QDateTime &moment)
 {
     return moment.toUTC();
+}
+
+// A problem with one field of a reading, named as the export names it.
+QString ofField(const char *field, const QString &what)
+{
+    return QStringLiteral("\"%1\": %2").arg(QLatin1String(field), what);
 }
 
 } // namespace
@@ -118,10 +126,24 @@ int chakraOfAstrologyName(const QString &name)
 
 QString problemOf(const Reading &r)
 {
+    return problemOf(r, desktop().now());
+}
+
+QString problemOf(const Reading &r, const QDateTime &now)
+{
     if (!r.taken.isValid())
         return QStringLiteral("the time it was taken is missing or no time");
-    if (r.offsetSeconds < -18 * 3600 || r.offsetSeconds > 18 * 3600)
-        return QStringLiteral("the offset %1 s from UTC is more than 18 hours").arg(r.offsetSeconds);
+    if (r.taken < QDateTime(QDate(kFirstTakenYear, 1, 1), QTime(0, 0), Qt::UTC))
+        return ofField("taken", QCoreApplication::translate("Exchange", "%1 is before %2")
+                                    .arg(takenText(r.taken))
+                                    .arg(kFirstTakenYear));
+    if (r.taken > now.addSecs(kAheadOfNowSeconds))
+        return ofField("taken",
+                       QCoreApplication::translate("Exchange", "%1 is more than a day after now").arg(takenText(r.taken)));
+    if (r.offsetSeconds < -kWidestOffsetSeconds || r.offsetSeconds > kWidestOffsetSeconds)
+        return ofField("offset", QCoreApplication::translate("Exchange", "%1 s from UTC is more than %2 hours")
+                                     .arg(r.offsetSeconds)
+                                     .arg(kWidestOffsetSeconds / 3600));
     if (r.note.size() > kNoteLimit)
         return QStringLiteral("the note is %1 characters long; a note holds at most %2").arg(r.note.size()).arg(kNoteLimit);
     if (r.program == Program::Astrology) {

@@ -56,8 +56,24 @@ struct Reading {
     bool sameReading(const Reading &other) const;
 };
 
-// The longest note an entry keeps.
+// The longest note an entry keeps, in UTF-16 units.
 inline constexpr int kNoteLimit = 10000;
+
+// A note cut to kNoteLimit, before a surrogate pair (an emoji, say) that the
+// limit would split: half a pair is no character, and no UTF-8 holds it.
+inline QString withinNoteLimit(const QString &note)
+{
+    if (note.size() <= kNoteLimit)
+        return note;
+    return note.left(note.at(kNoteLimit - 1).isHighSurrogate() ? kNoteLimit - 1 : kNoteLimit);
+}
+
+// When a reading can have been taken: not before 1900, not more than a day
+// after the clock's now (a day leaves room for a clock set a little wrong),
+// at an offset from UTC no place on earth goes beyond.
+inline constexpr int kFirstTakenYear = 1900;
+inline constexpr qint64 kAheadOfNowSeconds = 24 * 3600;
+inline constexpr int kWidestOffsetSeconds = 14 * 3600;
 
 // A reading of a finished questionnaire, taken at a moment.
 Reading chakraReading(Program program, const AnswerSheet &sheet, const ChakraScores &scores,
@@ -74,8 +90,11 @@ AnswerSheet sheetOf(const Reading &reading);
 
 // What is wrong with a reading, or empty when nothing is: a reading the
 // programs could not have made (a score of 9, an unknown card, a question of
-// a chakra that was not ticked, a sign that is not that of the birth date).
+// a chakra that was not ticked, a sign that is not that of the birth date,
+// a moment before 1900 or more than a day after now, by the desktop's clock).
 QString problemOf(const Reading &reading);
+// The same, with the moment it is now.
+QString problemOf(const Reading &reading, const QDateTime &now);
 
 // The chakra index (0 Root ... 6 Crown) of an astrology table's chakra name; -1 for none.
 int chakraOfAstrologyName(const QString &name);

@@ -8,6 +8,7 @@
 #include "chakras/questionbank.h"
 #include "journal/exchange.h"
 #include "journal/store.h"
+#include "support/recordingdesktop.h"
 #include "support/testing.h"
 
 #include <QDir>
@@ -157,6 +158,12 @@ private slots:
         QTest::newRow("the wrong sign") << withEntry([](QJsonObject &o) {
             o.insert(QStringLiteral("sign"), QStringLiteral("Leo"));
         }, 2) << QStringLiteral("entry 3, the sign \"Leo\" is not the sun sign of 2000-02-29 (Pisces)");
+        QTest::newRow("a birth date with slashes") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("birthDate"), QStringLiteral("2000/02/29"));
+        }, 2) << QStringLiteral("entry 3, \"birthDate\": \"2000/02/29\" is no date of the form 1980-07-23");
+        QTest::newRow("a birth date with a time") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("birthDate"), QStringLiteral("2000-02-29T10:00"));
+        }, 2) << QStringLiteral("entry 3, \"birthDate\": \"2000-02-29T10:00\" is no date of the form 1980-07-23");
         QTest::newRow("no time") << withEntry([](QJsonObject &o) { o.remove(QStringLiteral("taken")); })
                                  << QStringLiteral("entry 2, \"taken\": missing");
     }
@@ -168,6 +175,114 @@ private slots:
         const ParsedJournal parsed = fromJson(file);
         QVERIFY2(parsed.problem.contains(problem), qPrintable(parsed.problem));
         QVERIFY(parsed.readings.isEmpty());
+    }
+
+    // No clock could have taken a reading before 1900 or more than a day
+    // after now, nor at an offset from UTC beyond the widest on earth.
+    void momentsNoClockCouldGiveAreRefused_data()
+    {
+        QTest::addColumn<QString>("taken");  // empty: as exported
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("problem");  // empty: taken
+        const int asExported = 19800;
+        QTest::newRow("year 1") << QStringLiteral("0001-01-01T00:00:00.000Z") << asExported
+                                << QStringLiteral("entry 2, \"taken\": 0001-01-01T00:00:00.000Z is before 1900");
+        QTest::newRow("the first of 1900") << QStringLiteral("1900-01-01T00:00:00.000Z") << asExported << QString();
+        QTest::newRow("a day ahead") << QStringLiteral("2026-12-09T09:00:00.000Z") << asExported << QString();
+        QTest::newRow("a day and a millisecond ahead")
+            << QStringLiteral("2026-12-09T09:00:00.001Z") << asExported
+            << QStringLiteral("entry 2, \"taken\": 2026-12-09T09:00:00.001Z is more than a day after now");
+        QTest::newRow("15 hours east") << QString() << 54000
+                                       << QStringLiteral("entry 2, \"offset\": 54000 s from UTC is more than 14 hours");
+        QTest::newRow("14 hours west") << QString() << -50400 << QString();
+    }
+
+    void momentsNoClockCouldGiveAreRefused()
+    {
+        QFETCH(QString, taken);
+        QFETCH(int, offset);
+        QFETCH(QString, problem);
+        testing::RecordingDesktop fake;
+        fake.scriptedNow = {QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC)};
+        const ParsedJournal parsed = fromJson(withEntry([&](QJsonObject &o) {
+            if (!taken.isEmpty())
+                o.insert(QStringLiteral("taken"), taken);
+            o.insert(QStringLiteral("offset"), offset);
+        }));
+        QCOMPARE(parsed.problem, problem);
+        QCOMPARE(parsed.readings.size(), problem.isEmpty() ? 3 : 0);
+    }
+
+    // Half a surrogate pair is no character: a file that escapes one alone
+    // is refused with where it is; a whole pair is its character.
+    void loneSurrogatesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("sign");  // the first entry's, as written in the file
+        QTest::addColumn<QByteArray>("note");  // the second entry's, from line 6, column 12
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("noteRead");
+        const QByteArray pisces("Pisces");
+        QTest::newRow("a high half before a blank")
+            << pisces << QByteArray(R"(Calm\ud83d after)")
+            << QStringLiteral("entry 2, \"note\": a lone surrogate \\ud83d at line 6, column 16 is no character") << QString();
+        QTest::newRow("columns count characters")
+            << pisces << QByteArray("Kärlek, 愛 \\ud83d")
+            << QStringLiteral("entry 2, \"note\": a lone surrogate \\ud83d at line 6, column 22 is no character") << QString();
+        QTest::newRow("a high half before another escape")
+            << pisces << QByteArray(R"(\ud83d\u0041)")
+            << QStringLiteral("entry 2, \"note\": a lone surrogate \\ud83d at line 6, column 12 is no character") << QString();
+        QTest::newRow("a low half in another field")
+            << QByteArray(R"(\uDE00Pisces)") << QByteArray()
+            << QStringLiteral("entry 1, \"sign\": a lone surrogate \\uDE00 at line 3, column 12 is no character") << QString();
+        QTest::newRow("a whole pair") << pisces << QByteArray(R"(\ud83d\ude00)") << QString() << QStringLiteral("\U0001F600");
+        QTest::newRow("an escaped backslash") << pisces << QByteArray(R"(C:\\ud83d)") << QString()
+                                              << QStringLiteral("C:\\ud83d");
+    }
+
+    void loneSurrogatesAreRefused()
+    {
+        QFETCH(QByteArray, sign);
+        QFETCH(QByteArray, note);
+        QFETCH(QString, problem);
+        QFETCH(QString, noteRead);
+        QByteArray file(R"({"format": "Padmora journal", "version": 1, "entries": [
+ {"taken": "2026-05-03T08:15:30.250Z", "offset": 0, "program": "astrology", "birthDate": "2000-02-29",
+  "sign": "@sign@", "rulingPlanet": "Neptune and Jupiter", "chakra": "Sacral Chakra", "note": ""},
+ {"taken": "2026-05-04T08:15:30.250Z", "offset": 0, "program": "astrology", "birthDate": "2000-02-29",
+  "sign": "Pisces", "rulingPlanet": "Neptune and Jupiter", "chakra": "Sacral Chakra",
+  "note": "@note@"}
+]}
+)");
+        file.replace("@sign@", sign).replace("@note@", note);
+        const ParsedJournal parsed = fromJson(file);
+        QCOMPARE(parsed.problem, problem);
+        if (problem.isEmpty())
+            QCOMPARE(parsed.readings.value(1).note, noteRead);
+        else
+            QVERIFY(parsed.readings.isEmpty());
+    }
+
+    void aParseErrorSaysItsLineAndColumn()
+    {
+        // The x stands at line 3, column 14, counted in characters: "ä" is two bytes.
+        const ParsedJournal parsed = fromJson("{\n  \"a\": 1,\n \"ä\": [1, 2, x]\n}");
+        QVERIFY2(parsed.problem.startsWith(QStringLiteral("it is not whole, well-formed JSON (")), qPrintable(parsed.problem));
+        QVERIFY2(parsed.problem.endsWith(QStringLiteral(" at line 3, column 14)")), qPrintable(parsed.problem));
+    }
+
+    void aFileLargerThan64MBIsRefusedUnread()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("large.json"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // Sparse files of zero bytes: no disk is spent on them.
+        QVERIFY(file.resize(64 * 1024 * 1024));
+        const QString read = readJson(path).problem;
+        QVERIFY2(read.startsWith(QStringLiteral("it is not whole, well-formed JSON")), qPrintable(read));
+        QVERIFY(file.resize(64 * 1024 * 1024 + 1));
+        QCOMPARE(readJson(path).problem, QStringLiteral("it is 64.0 MB; a journal file holds at most 64 MB"));
+        QVERIFY(!readJson(dir.filePath(QStringLiteral("nowhere.json"))).problem.isEmpty());
     }
 
     void csvHasARowPerChakraScore()
@@ -196,6 +311,20 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
         QVERIFY(writeWhole(dir.filePath(QStringLiteral("journal.json")), "{}", &why));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("journal.json")});
+    }
+
+    void aFileThatOthersCouldReadIsReplacedByOneTheyCannot()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("journal.json"));
+        const QFileDevice::Permissions ownerAlone = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(path, ownerAlone | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        QString why;
+        QVERIFY(writeWhole(path, "[]", &why));
+        // The mode's bits alone: the "user" ones say what this process may do.
+        QCOMPARE(QFileInfo(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+                 ownerAlone);
     }
 };
 

@@ -395,6 +395,14 @@ private slots:
         note->setPlainText(QString(10050, QLatin1Char('x')));
         QCOMPARE(note->toPlainText().size(), 10000);
         QCOMPARE(store().load(store().entries().first().id)->note.size(), 10000);
+        // An emoji (two UTF-16 units) across the limit goes whole or not at all.
+        const QString grin = QStringLiteral("\U0001F600");
+        const QString xs(9998, QLatin1Char('x'));
+        for (const QString &kept : {QString(xs + QLatin1Char('x')), QString(xs + grin)}) {
+            note->setPlainText(kept + grin + QStringLiteral("y"));
+            QCOMPARE(note->toPlainText(), kept);
+            QCOMPARE(store().load(store().entries().first().id)->note, kept);
+        }
     }
 
     void deletingAsksOnceAndDeletingAllTwice()
@@ -500,6 +508,10 @@ private slots:
         QVERIFY(journal::fromJson(fileBytes(json)).problem.isEmpty());
         QCOMPARE(journal::fromJson(fileBytes(json)).readings.size(), 2);
         QCOMPARE(fileBytes(csv).count("\r\n"), 5);  // the header and two chakras of each
+        // Both are private, as the journal is: 0600.
+        for (const QString &written : {json, csv})
+            QCOMPARE(QFileInfo(written).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
         // Into an empty journal, then once more.
         session.fake->answers = {MessageAnswer::Yes, MessageAnswer::Yes};
@@ -522,6 +534,18 @@ private slots:
         QVERIFY(session.fake->lastMessage().text.startsWith(cut + QStringLiteral(" cannot be imported: it is not whole")));
         QVERIFY(session.fake->lastMessage().text.endsWith(QStringLiteral("Nothing was imported.")));
         QCOMPARE(session.fake->lastMessage().icon, MessageIcon::Critical);
+        QCOMPARE(store().count(), 2);
+
+        // A file past 64 MB is refused before it is read, with its size.
+        const QString huge = dir.filePath(QStringLiteral("huge.json"));
+        QFile big(huge);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(3LL * 1024 * 1024 * 1024));  // sparse: no disk is spent on it
+        big.close();
+        session.fake->chosenFiles = {huge};
+        click(child<QPushButton>(journal, QStringLiteral("cmdImport")));
+        QCOMPARE(session.fake->lastMessage().text,
+                 huge + QStringLiteral(" cannot be imported: it is 3.0 GB; a journal file holds at most 64 MB. Nothing was imported."));
         QCOMPARE(store().count(), 2);
 
         // Cancelled dialogs do nothing.

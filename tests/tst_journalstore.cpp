@@ -9,6 +9,7 @@
 #include "chakras/questionbank.h"
 #include "chakras/scoring.h"
 #include "journal/store.h"
+#include "support/recordingdesktop.h"
 #include "support/testing.h"
 
 #include <QCryptographicHash>
@@ -265,6 +266,9 @@ private slots:
         // The same reading twice is one entry.
         QVERIFY(!store.save(test));
         QCOMPARE(store.count(), 3);
+        // A note is cut at 10,000 UTF-16 units, before an emoji the cut would split.
+        QVERIFY(store.setNote(stars.id, QString(9999, QLatin1Char('x')) + QStringLiteral("\U0001F600")));
+        QCOMPARE(store.load(stars.id)->note, QString(9999, QLatin1Char('x')));
     }
 
     void impossibleReadingsAreRefused()
@@ -278,6 +282,12 @@ private slots:
         card.cards[0].card = QStringLiteral("The Tower");
         QVERIFY(!store.save(card));
         QVERIFY(store.lastError().contains(QStringLiteral("The Tower")));
+        // Nor a moment no clock could give, by the desktop's clock.
+        testing::RecordingDesktop fake;
+        fake.scriptedNow = {QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC)};
+        Reading ahead = leo(QDateTime(QDate(2026, 12, 9), QTime(9, 0, 1), Qt::UTC));
+        QVERIFY(!store.save(ahead));
+        QCOMPARE(store.lastError(), QStringLiteral("\"taken\": 2026-12-09T09:00:01.000Z is more than a day after now"));
         QCOMPARE(store.count(), 0);
         // The next failure says its own reason, not the refusal's.
         QVERIFY(!store.load(4711));

@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -345,7 +344,7 @@ void JournalScreen::txtNote_Change()
     QString note = m_txtNote->toPlainText();
     if (note.size() > kNoteLimit) {
         // Past the limit nothing more goes in.
-        note.truncate(kNoteLimit);
+        note = withinNoteLimit(note);
         m_showingNote = true;
         m_txtNote->setPlainText(note);
         m_txtNote->moveCursor(QTextCursor::End);
@@ -459,12 +458,7 @@ void JournalScreen::cmdImport_Click()
                               .arg(QDir::toNativeSeparators(path), why),
                           MessageIcon::Critical);
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(file.errorString());
-        return;
-    }
-    const ParsedJournal parsed = fromJson(file.readAll());
+    const ParsedJournal parsed = readJson(path);
     if (!parsed.problem.isEmpty()) {
         refuse(parsed.problem);
         return;

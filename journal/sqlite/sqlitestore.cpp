@@ -732,7 +732,7 @@ bool SqliteStore::setNote(qint64 id, const QString &note)
         return fail(m_status->problem);
     QSqlQuery q(m_db->db);
     q.prepare(QStringLiteral("UPDATE reading SET note = ? WHERE id = ?"));
-    q.bindValue(0, notNull(note.left(kNoteLimit)));
+    q.bindValue(0, notNull(withinNoteLimit(note)));
     q.bindValue(1, id);
     if (!q.exec())
         return fail(describe(q.lastError()));
