@@ -4,7 +4,7 @@
 // back losslessly), CSV for spreadsheets. Both are written whole or not at
 // all; an import is taken whole or refused whole.
 //
-// The JSON format, version 1 (the README describes it):
+// The JSON format, version 1 (docs/manual.md describes it):
 //   { "format": "Padmora journal", "version": 1, "entries": [ entry, ... ] }
 // where an entry of the chakra test or the chakras tarot is
 //   { "taken": "2026-12-08T09:30:00.000Z", "offset": 3600,

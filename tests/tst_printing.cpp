@@ -492,7 +492,7 @@ private slots:
             }
         QVERIFY2(teal > 100 && darkRed > 100, qPrintable(QStringLiteral("%1 %2").arg(teal).arg(darkRed)));
 
-        // make printed-page shows this PDF's first page in the README.
+        // make printed-page shows this PDF's first page in the user guide (docs/manual.md).
         if (const QString keep = qEnvironmentVariable("PADMORA_KEEP_PDF"); !keep.isEmpty())
             QVERIFY(QFile::copy(pdf, keep));
 
