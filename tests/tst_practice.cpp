@@ -7,6 +7,7 @@
 
 #include "practice/practiceplan.h"
 #include "practice/practicesession.h"
+#include "practice/sitting.h"
 #include "support/testing.h"
 
 #include <QTest>
@@ -227,6 +228,32 @@ private slots:
         QCOMPARE(session.practisedMs(50 * kMinute), 7 * kMinute);
         QVERIFY(session.advance(50 * kMinute).isEmpty());
         QCOMPARE(session.nextChangeAt(50 * kMinute), -1);
+    }
+
+    // From a reading, the chakras that are not open, in the report's order;
+    // a practice is kept only when it ran a minute.
+    void aSittingTakesTheChakrasNotOpenAndKeepsWhatRanAMinute()
+    {
+        std::array<bool, 7> ticked{true, false, true, true, false, true, true};
+        const padmora::ChakraScores scores{2, 8, 4, 7, 0, 6, 3};  // Sacral and Throat not ticked
+        QCOMPARE(chakrasToPractise(ticked, scores), (QList<int>{0, 3, 5}));
+        setSitting({5, 9, -1, 0, 5});
+        QCOMPARE(sitting(), (QList<int>{5, 0}));
+
+        QList<FinishedPractice> kept;
+        FinishedPractice p;
+        p.chakra = 3;
+        p.practisedSeconds = 59;
+        QVERIFY(!keepPractice(p));  // nobody keeps them yet
+        setPracticeKeeper([&](const FinishedPractice &done) {
+            kept << done;
+            return true;
+        });
+        QVERIFY(!keepPractice(p));
+        p.practisedSeconds = 60;
+        QVERIFY(keepPractice(p));
+        QCOMPARE(kept, QList<FinishedPractice>{p});
+        setPracticeKeeper(nullptr);
     }
 
     // Breathe in for 4 seconds as the shape fills, chant for 6 as it empties.
