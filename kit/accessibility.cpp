@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 
 namespace padmora {
@@ -165,6 +166,16 @@ QAccessibleInterface *padmoraAccessible(const QString &className, QObject *objec
 }
 
 } // namespace
+
+void setSpokenText(QLabel *label, const QString &text)
+{
+    if (!label)
+        return;
+    label->setText(text);
+    // Setting the description tells a screen reader that it changed.
+    if (label->accessibleDescription() != text)
+        label->setAccessibleDescription(text);
+}
 
 void installAccessibility()
 {

@@ -475,6 +475,40 @@ private slots:
         QCOMPARE(child<QComboBox>(astrology, QStringLiteral("cboYear"))->currentText(), QStringLiteral("1901"));
     }
 
+    void theJournalsStateAndTrendLinesAreHeardWithTheirText()
+    {
+        auto keep = [](int day) {
+            journal::Reading kept = journal::astrologyReading(
+                QDate(1980, 7, 23), QStringLiteral("Leo"), QStringLiteral("The Sun"), QStringLiteral("Crown Chakra"),
+                QDateTime(QDate(2026, 5, day), QTime(9, 0), Qt::UTC));
+            journal::journalStore().save(kept);
+        };
+        keep(3);
+        Form *readings = main->openScreen(screens::kJournal);
+        // On focus: what the line is, then what it says, as it shows.
+        auto *state = child<QLabel>(readings, QStringLiteral("lblState"));
+        state->setFocus(Qt::TabFocusReason);
+        QVERIFY(state->text().contains(journal::journalFilePath()));
+        QCOMPARE(heard(), QStringLiteral("The journal file. ") + state->text());
+        // Another reading kept: the line says so, and so does what is heard.
+        const QString before = state->text();
+        keep(4);
+        settle();
+        QVERIFY(state->text() != before);
+        QCOMPARE(heard(), QStringLiteral("The journal file. ") + state->text());
+
+        child<QTabWidget>(readings, QStringLiteral("tabJournal"))->setCurrentIndex(1);
+        const std::pair<const char *, QString> lines[] = {
+            {"lblTrendSummary", QStringLiteral("Trend of each chakra")},
+            {"lblCards", QStringLiteral("Cards that came up most often")}};
+        for (const auto &[name, caption] : lines) {
+            auto *label = child<QLabel>(readings, QString::fromLatin1(name));
+            label->setFocus(Qt::TabFocusReason);
+            QVERIFY2(!label->text().trimmed().isEmpty(), name);
+            QCOMPARE(heard(), caption + QStringLiteral(". ") + label->text());
+        }
+    }
+
     void theCardPagesAndTheStartScreenTakeTheFocusFromTheTarotResult()
     {
         ReadingDriver run(main.get(), chakrasTarotProgram());
