@@ -509,6 +509,33 @@ private slots:
         }
     }
 
+    void aDateListsAccessibleValueIsItsChosenEntry()
+    {
+        Form *astrology = main->openScreen(screens::kAstrologyMain);
+        // Each list: its first entry, the next one, its last one.
+        const std::tuple<const char *, QString, QString, QString> lists[] = {
+            {"cboMonth", QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("December")},
+            {"cboDate", QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("31")},
+            {"cboYear", QStringLiteral("1900"), QStringLiteral("1901"), QStringLiteral("2050")}};
+        for (const auto &[name, first, next, last] : lists) {
+            auto *list = child<QComboBox>(astrology, QString::fromLatin1(name));
+            QAccessibleInterface *i = accessible(list);
+            QVERIFY2(i->valueInterface(), name);
+            QCOMPARE(i->text(QAccessible::Value), first);
+            // Chosen with the keyboard, by the program (as a reopened reading
+            // chooses its date) and through the interface itself.
+            QVERIFY(tabTo(QString::fromLatin1(name)));
+            press(Qt::Key_Down);
+            QCOMPARE(i->text(QAccessible::Value), next);
+            QCOMPARE(i->text(QAccessible::Name), next);
+            list->setCurrentIndex(list->count() - 1);
+            QCOMPARE(i->text(QAccessible::Value), last);
+            i->valueInterface()->setCurrentValue(i->valueInterface()->minimumValue());
+            QCOMPARE(i->text(QAccessible::Value), first);
+            QCOMPARE(list->currentText(), first);
+        }
+    }
+
     void theCardPagesAndTheStartScreenTakeTheFocusFromTheTarotResult()
     {
         ReadingDriver run(main.get(), chakrasTarotProgram());
