@@ -83,9 +83,10 @@ public:
 
 // A drop-down list is named by the entry it shows. A screen reader says the
 // name when the focus comes, and again on every change of the list's value:
-// the number an entry is (a day, a year), or else its place in the list from
-// 1 (a month). The caption beside a list names the whole row, not the list:
-// it would stand in for the entry.
+// the place of the entry in the list, from 1 to the number of entries,
+// whatever the entry reads. (A year's own number would be a value far past
+// the list's end: 1990 in a list of 151 years.) The caption beside a list
+// names the whole row, not the list: it would stand in for the entry.
 class AccessibleList : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit AccessibleList(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
@@ -128,25 +129,17 @@ public:
             QAccessibleWidget::doAction(action);
     }
 
-    QVariant currentValue() const override { return list() ? valueAt(list()->currentIndex()) : 0; }
+    QVariant currentValue() const override { return list() ? list()->currentIndex() + 1 : 0; }
     void setCurrentValue(const QVariant &value) override
     {
         auto *l = qobject_cast<QComboBox *>(object());
-        for (int i = 0; l && i < l->count(); ++i)
-            if (valueAt(i) == value.toInt())
-                l->setCurrentIndex(i);
+        const int place = value.toInt();
+        if (l && place >= 1 && place <= l->count())
+            l->setCurrentIndex(place - 1);
     }
-    QVariant maximumValue() const override { return list() ? valueAt(list()->count() - 1) : 0; }
-    QVariant minimumValue() const override { return list() ? valueAt(0) : 0; }
+    QVariant maximumValue() const override { return list() ? list()->count() : 0; }
+    QVariant minimumValue() const override { return list() && list()->count() > 0 ? 1 : 0; }
     QVariant minimumStepSize() const override { return 1; }
-
-private:
-    int valueAt(int index) const
-    {
-        bool number = false;
-        const int n = list()->itemText(index).toInt(&number);
-        return number ? n : index + 1;
-    }
 };
 
 QAccessibleInterface *padmoraAccessible(const QString &className, QObject *object)

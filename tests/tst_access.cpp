@@ -536,6 +536,30 @@ private slots:
         }
     }
 
+    void everyDateListsValueIsItsEntrysPlaceAmongItsEntries()
+    {
+        // A screen reader reads a list's value against its range: from 1 to
+        // the number of entries (12 months, 31 days, the 151 years from 1900
+        // to 2050), the entry chosen being the one at that place.
+        Form *astrology = main->openScreen(screens::kAstrologyMain);
+        const std::pair<const char *, int> lists[] = {{"cboMonth", 12}, {"cboDate", 31}, {"cboYear", 151}};
+        for (const auto &[name, entries] : lists) {
+            auto *list = child<QComboBox>(astrology, QString::fromLatin1(name));
+            QCOMPARE(list->count(), entries);
+            QAccessibleValueInterface *value = accessible(list)->valueInterface();
+            QCOMPARE(value->minimumValue().toInt(), 1);
+            QCOMPARE(value->maximumValue().toInt(), entries);
+            QCOMPARE(value->currentValue().toInt(), 1);
+            QVERIFY(tabTo(QString::fromLatin1(name)));
+            press(Qt::Key_Down);
+            QCOMPARE(value->currentValue().toInt(), 2);
+            press(Qt::Key_End);
+            QCOMPARE(value->currentValue().toInt(), entries);
+            value->setCurrentValue(entries / 2);
+            QCOMPARE(list->currentIndex(), entries / 2 - 1);
+        }
+    }
+
     void theCardPagesAndTheStartScreenTakeTheFocusFromTheTarotResult()
     {
         ReadingDriver run(main.get(), chakrasTarotProgram());
