@@ -7,6 +7,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 namespace padmora {
@@ -142,6 +144,30 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 };
 
+// The main window's work area holds the open screens, each a window named
+// by its caption. Qt makes it a layered pane, which a screen reader names
+// aloud ("layered pane") before every screen the focus enters; an unnamed
+// pane is a mere container that it passes by. Its children are the screens,
+// as in Qt's own.
+class AccessibleWorkArea : public QAccessibleWidget {
+public:
+    explicit AccessibleWorkArea(QMdiArea *area) : QAccessibleWidget(area, QAccessible::Pane) {}
+
+    const QMdiArea *area() const { return qobject_cast<const QMdiArea *>(object()); }
+
+    int childCount() const override { return area() ? int(area()->subWindowList().size()) : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QMdiSubWindow *screen = area() ? area()->subWindowList().value(index) : nullptr;
+        return screen ? QAccessible::queryAccessibleInterface(screen) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        auto *screen = child && area() ? qobject_cast<QMdiSubWindow *>(child->object()) : nullptr;
+        return screen ? int(area()->subWindowList().indexOf(screen)) : -1;
+    }
+};
+
 QAccessibleInterface *padmoraAccessible(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -155,6 +181,8 @@ QAccessibleInterface *padmoraAccessible(const QString &className, QObject *objec
         return new AccessiblePanel(widget);
     if (className == QLatin1String("QComboBox"))
         return new AccessibleList(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("QMdiArea"))
+        return new AccessibleWorkArea(static_cast<QMdiArea *>(widget));
     return nullptr;
 }
 

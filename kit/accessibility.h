@@ -2,8 +2,9 @@
 #pragma once
 // What a screen reader learns of Padmora's own kinds of widget: a link label
 // is a link that can be pressed, a picture is a named image, a picture panel
-// that holds controls is a pane, and a drop-down list says the entry it
-// shows. Qt's other widgets speak for themselves.
+// that holds controls is a pane, a drop-down list says the entry it shows,
+// and the main window's work area goes unsaid, so that each screen starts
+// with its own caption. Qt's other widgets speak for themselves.
 
 class QLabel;
 class QString;

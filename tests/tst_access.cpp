@@ -350,6 +350,27 @@ private slots:
                      panel);
     }
 
+    void theWorkAreaGoesUnsaidAndHoldsTheScreens()
+    {
+        // A screen reader names a layered pane aloud, named or not, and passes
+        // an unnamed pane by: each screen starts with its own caption.
+        QAccessibleInterface *area = accessible(main->mdiArea());
+        QCOMPARE(area->role(), QAccessible::Pane);
+        QCOMPARE(area->text(QAccessible::Name), QString());
+        QCOMPARE(area->childCount(), 0);
+        const QList<Form *> open = {main->openScreen(screens::kTestMain), main->openScreen(screens::kAstrologyMain)};
+        QCOMPARE(area->childCount(), 2);
+        QStringList captions;
+        for (int c = 0; c < area->childCount(); ++c) {
+            QCOMPARE(area->indexOfChild(area->child(c)), c);
+            captions << area->child(c)->text(QAccessible::Name);
+        }
+        captions.sort();
+        QStringList expected{open[0]->windowTitle(), open[1]->windowTitle()};
+        expected.sort();
+        QCOMPARE(captions, expected);
+    }
+
     void readableOnLightAndDarkDesktops_data()
     {
         QTest::addColumn<bool>("dark");
