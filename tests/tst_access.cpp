@@ -466,6 +466,13 @@ private slots:
             QVERIFY2(heard().contains(QString::fromLatin1(part)), qPrintable(heard()));
         press(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("cmdBack"));
+        // Back: the details page takes the focus and says where the user is;
+        // Tab goes on to the name box.
+        press(Qt::Key_Return);
+        QCOMPARE(focusName(), QStringLiteral("fraStep(0)"));
+        QCOMPARE(accessible(QApplication::focusWidget())->text(QAccessible::Name), QStringLiteral("Personal Details"));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("txtName"));
     }
 
     void dateListsSayTheirValueOnFocusAndChange()
