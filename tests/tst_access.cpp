@@ -322,6 +322,10 @@ private slots:
         holdReturn();
         QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
         QCOMPARE(chakraTestSheet().Answers.mid(0, 2), (QStringList{QStringLiteral("Yes"), QString()}));
+        // Held down on the chosen answer: one page on.
+        run.option(1)->setFocus(Qt::TabFocusReason);
+        holdReturn();
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 3 of 8"));
         // Where the focus stays on the button: the card pages' Next.
         TarotCardNeeded().fill(-1);
         AssignTarotCards();
@@ -330,6 +334,38 @@ private slots:
         child<QPushButton>(pages, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
         holdReturn();
         QCOMPARE(int(pages->TarotPageIndex()), 1);
+    }
+
+    void returnOnTheChosenAnswerPressesNext()
+    {
+        ReadingDriver run(main.get(), chakraTestProgram());
+        QVERIFY(run.openAndStart({0}));
+        run.option(0)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Right);  // No
+        QCOMPARE(focusName(), QStringLiteral("optAnswer(1)"));
+        press(Qt::Key_Return);
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
+        QCOMPARE(focusName(), QStringLiteral("optAnswer(1)"));
+        // Space chooses and stays on the page; Enter goes on with that answer.
+        run.option(2)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Space);
+        QVERIFY(run.option(2)->isChecked());
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 3 of 8"));
+        QCOMPARE(chakraTestSheet().Answers.mid(0, 3),
+                 (QStringList{QStringLiteral("No"), QStringLiteral("Not Sure"), QString()}));
+        // With a modifier it is no Next.
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 3 of 8"));
+        // Return on each page to the last one's: the result.
+        for (int page = 3; page <= 8; ++page) {
+            QVERIFY2(focusName().startsWith(QStringLiteral("optAnswer")), qPrintable(focusName()));
+            press(Qt::Key_Return);
+        }
+        QVERIFY(main->screen(screens::kTestResult));
+        QCOMPARE(focusName(), QStringLiteral("RTB"));
+        QCOMPARE(chakraTestSheet().Answers.mid(2, 6), QStringList(6, QStringLiteral("Not Sure")));
     }
 
     void f6BackIntoAScreenReturnsToTheControlThatHadTheFocus()
