@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -43,6 +44,14 @@ QRandomGenerator &generator()
 {
     static QRandomGenerator g(1u);
     return g;
+}
+
+// The extension of a name filter's first pattern: "pdf" for "PDF files (*.pdf)".
+QString suffixOf(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 } // namespace
@@ -79,7 +88,15 @@ int QtDesktop::execModal(QDialog &dialog)
 
 QString QtDesktop::chooseSaveFile(const QString &caption, const QString &proposed, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposed, filter);
+    QFileDialog dialog(QApplication::activeWindow(), caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an extension gets the filter's, and it is about
+    // that name that the dialog asks before a file is replaced.
+    dialog.setDefaultSuffix(suffixOf(filter));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 QString QtDesktop::chooseOpenFile(const QString &caption, const QString &folder, const QString &filter)

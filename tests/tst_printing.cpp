@@ -10,6 +10,7 @@
 #include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
 #include "journal/keeping.h"
+#include "kit/qtdesktop.h"
 #include "kit/screennames.h"
 #include "reports/printing/pagination.h"
 #include "reports/printing/printcommands.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -34,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -744,6 +747,69 @@ private slots:
         QCOMPARE(fake->fileQuestions.size(), 1);
         QVERIFY(fake->messages.isEmpty());
         QVERIFY(QDir(folder->path()).isEmpty());
+    }
+
+    void aNameWithoutAnExtensionIsSavedAsPdf()
+    {
+        QVERIFY(fullTest({{0, 3}}));
+        QDir here(folder->path());
+        // No extension: ".pdf" is added; an extension of its own stays.
+        for (const char *name : {"my reading", "my reading.final"}) {
+            fake->chosenFiles << path(QString::fromLatin1(name));
+            QVERIFY(trigger(main.get(), QStringLiteral("mnuSavePdf")));
+        }
+        QCOMPARE(here.entryList(QDir::Files, QDir::Name),
+                 (QStringList{QStringLiteral("my reading.final"), QStringLiteral("my reading.pdf")}));
+        QCOMPARE(pdfPages(path(QStringLiteral("my reading.pdf"))), 1);
+        QVERIFY(fake->messages.isEmpty());
+        // A PDF already there under the name with ".pdf" is replaced only when
+        // the user says so, after a question that names it.
+        const QByteArray kept("what the user keeps");
+        QFile old(path(QStringLiteral("kept.pdf")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(kept);
+        old.close();
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            fake->answers << answer;
+            fake->chosenFiles << path(QStringLiteral("kept"));
+            QVERIFY(trigger(main.get(), QStringLiteral("mnuSavePdf")));
+            QCOMPARE(fake->messages.size(), answer == MessageAnswer::No ? 1 : 2);
+            const ShownMessage asked = fake->messages.last();
+            QCOMPARE(asked.buttons, MessageButtons::YesNo);
+            QVERIFY2(asked.text.contains(path(QStringLiteral("kept.pdf"))), qPrintable(asked.text));
+            if (answer == MessageAnswer::No) {
+                QVERIFY(old.open(QIODevice::ReadOnly));
+                QCOMPARE(old.readAll(), kept);
+                old.close();
+            } else {
+                QCOMPARE(pdfPages(path(QStringLiteral("kept.pdf"))), 1);
+            }
+        }
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("kept"))));
+    }
+
+    void theRealSaveDialogAddsTheExtension()
+    {
+        QtDesktop real;
+        // The dialog as a user answers it: the name it offers replaced by
+        // one typed, then Return.
+        QString offered;
+        auto answered = [&](const QString &typed) {
+            QTimer::singleShot(0, this, [typed, &offered] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                auto *name = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+                if (!name)
+                    return;
+                offered = name->text();
+                name->setText(typed);
+                QTest::keyClick(name, Qt::Key_Return);
+                if (dialog->isVisible())  // it refused the name
+                    dialog->reject();
+            });
+            return real.chooseSaveFile(kSavePdfCaption, path(QStringLiteral("proposed.pdf")), kPdfFilter);
+        };
+        QCOMPARE(answered(QStringLiteral("my reading")), path(QStringLiteral("my reading.pdf")));
+        QCOMPARE(offered, QStringLiteral("proposed.pdf"));
     }
 
     void badPathsSayWhereAndLeaveNothing_data()

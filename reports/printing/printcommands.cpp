@@ -8,6 +8,7 @@
 #include "reports/printing/printerdialogs.h"
 #include "reports/printing/readingprinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -128,10 +129,22 @@ bool saveReadingAsPdf(const PrintableReading &reading)
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString path =
+    QString path =
         desktop().chooseSaveFile(kSavePdfCaption, QDir(folder).filePath(reading.proposedPdfName()), kPdfFilter);
     if (path.isEmpty())
         return false;
+    // A name with no extension is a PDF's all the same, as the file dialog
+    // makes it. Nobody was asked about a file already there under the name
+    // with ".pdf": it is replaced only when the user says so.
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+        path += QStringLiteral(".pdf");
+        if (QFileInfo::exists(path)
+            && desktop().message(QCoreApplication::translate("Printing", "%1 already exists. Do you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 MessageIcon::Information, MessageButtons::YesNo)
+                   != MessageAnswer::Yes)
+            return false;
+    }
     return savePdf(reading, path, readingPageLayout(localPageSize()));
 }
 
