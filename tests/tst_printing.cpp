@@ -788,7 +788,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("kept"))));
     }
 
-    void theRealSaveDialogAddsTheExtension()
+    void theRealSaveDialogAddsTheExtensionAndLetsATooLongNameThrough()
     {
         QtDesktop real;
         // The dialog as a user answers it: the name it offers replaced by
@@ -810,6 +810,9 @@ private slots:
         };
         QCOMPARE(answered(QStringLiteral("my reading")), path(QStringLiteral("my reading.pdf")));
         QCOMPARE(offered, QStringLiteral("proposed.pdf"));
+        // A name the file system cannot take goes on to the writer, which says why.
+        const QString tooLong = QString(296, QLatin1Char('x')) + QStringLiteral(".pdf");  // 300 bytes
+        QCOMPARE(answered(tooLong), path(tooLong));
     }
 
     void badPathsSayWhereAndLeaveNothing_data()
@@ -818,6 +821,7 @@ private slots:
         QTest::addRow("folder missing") << QStringLiteral("missing");
         QTest::addRow("folder read-only") << QStringLiteral("read-only");
         QTest::addRow("disk full") << QStringLiteral("full");
+        QTest::addRow("name too long") << QStringLiteral("too long");
     }
 
     void badPathsSayWhereAndLeaveNothing()
@@ -832,6 +836,8 @@ private slots:
         const QByteArray kept("what the user keeps");
         if (kind == QStringLiteral("missing")) {
             pdf = here.filePath(QStringLiteral("no such folder/reading.pdf"));
+        } else if (kind == QStringLiteral("too long")) {
+            pdf = QDir(shelf).filePath(QString(296, QLatin1Char('x')) + QStringLiteral(".pdf"));  // a 300-byte name
         } else {
             QFile old(pdf);
             QVERIFY(old.open(QIODevice::WriteOnly));
@@ -860,6 +866,10 @@ private slots:
             QVERIFY(said.text.contains(QStringLiteral("does not exist")));
             QVERIFY(!QFileInfo::exists(pdf));
             QCOMPARE(here.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("shelf")});
+        } else if (kind == QStringLiteral("too long")) {
+            QCOMPARE(said.text, QStringLiteral("The PDF could not be saved as %1: the name is too long for the file system.")
+                                    .arg(pdf));
+            QCOMPARE(QDir(shelf).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         } else {
             // Only the old file, whole: no half PDF, no temporary file.
             QCOMPARE(QDir(shelf).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

@@ -15,11 +15,25 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
 namespace padmora {
 
 namespace {
 
 const QString kNotPrinted = QStringLiteral("The reading could not be printed.");
+
+// True when the file system of the file's folder cannot take a name that
+// long, or the writer was told so.
+bool nameTooLong(const QFileInfo &target, const QFileDevice &file)
+{
+    const long most = ::pathconf(QFile::encodeName(target.absolutePath()).constData(), _PC_NAME_MAX);
+    return (most > 0 && QFile::encodeName(target.fileName()).size() > most)
+           || file.errorString() == QString::fromLocal8Bit(std::strerror(ENAMETOOLONG));
+}
 
 // Why a PDF could not be written at path, in words the user can act on.
 QString failureReason(const QString &path, const QFileDevice &file)
@@ -34,6 +48,8 @@ QString failureReason(const QString &path, const QFileDevice &file)
         return QStringLiteral("a folder of that name is there");
     if (!folder.isWritable())
         return QStringLiteral("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()));
+    if (nameTooLong(target, file))
+        return QCoreApplication::translate("Printing", "the name is too long for the file system");
     QString system = file.errorString();
     if (system.isEmpty())
         return QStringLiteral("it could not be written");
