@@ -668,6 +668,54 @@ private slots:
         QVERIFY(!item("mnuSavePdf")->isEnabled());
     }
 
+    void theAstrologyTableIsKeptOnOnePage()
+    {
+        AstrologyScreen *screen = astrologyReading(QStringLiteral("Asha"), QStringLiteral("July"), QStringLiteral("23"));
+        QVERIFY(screen);
+        const std::optional<PrintableReading> shown = screen->printableReading();
+        QVERIFY(shown);
+        const QPageLayout layout = readingPageLayout(QPageSize(QPageSize::A4));
+        const double pageTwips = layout.paintRect(QPageLayout::Inch).height() * 1440;
+        QStringList lines;  // the title, then each row's caption and text
+        bool lower = false;  // the table once went over to the next page
+        // A drawing ahead of the reading brings the table nearer and nearer
+        // the end of the first page.
+        for (int tenths = 1; tenths <= 8; ++tenths) {
+            PrintableReading reading(shown->program(), shown->topic(), shown->takenAt());
+            reading.addDrawing(QSizeF(1440, pageTwips * tenths / 10), [](QPainter &) {});
+            for (const PrintableReading::Block &block : shown->blocks()) {
+                if (const auto *title = std::get_if<PrintedTitle>(&block)) {
+                    reading.addTitle(title->text);
+                    lines = QStringList{title->text};
+                } else if (const auto *facts = std::get_if<PrintedFacts>(&block)) {
+                    reading.addFacts(facts->rows, facts->picture);
+                    for (const PrintedFact &row : facts->rows)
+                        lines << words(row.caption + QLatin1Char(' ') + row.text);
+                }
+            }
+            QCOMPARE(lines.size(), 12);
+            const QString pdf = path(QStringLiteral("astrology %1.pdf").arg(tenths));
+            QVERIFY(!writeReadingPdf(reading, pdf, layout));
+            const int pages = pdfPages(pdf);
+            QVERIFY(pages >= 1);
+            int onPage = 0;
+            for (int p = 1; p <= pages; ++p) {
+                const QString page = words(pdfText(pdf, p));
+                qsizetype here = 0;
+                for (const QString &line : lines)
+                    here += page.contains(line);
+                QVERIFY2(here == 0 || here == lines.size(),
+                         qPrintable(QStringLiteral("%1/10: %2 of the table's lines on page %3")
+                                        .arg(tenths).arg(here).arg(p)));
+                if (here > 0)
+                    onPage = p;
+            }
+            QVERIFY2(onPage > 0, qPrintable(QStringLiteral("%1/10: the table is not whole on any page").arg(tenths)));
+            lower = lower || onPage == 2;
+        }
+        QVERIFY(lower);
+    }
+
     void thePreviewShowsEveryPageAndGoesAway()
     {
         QVERIFY(fullTest());
