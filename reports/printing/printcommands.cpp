@@ -154,10 +154,11 @@ bool saveReadingAsPdf(const PrintableReading &reading)
     // with ".pdf": it is replaced only when the user says so.
     if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
         path += QStringLiteral(".pdf");
+        const QString replace =
+            QCoreApplication::translate("Printing", "%1 already exists. Do you want to replace it?");
         if (QFileInfo::exists(path)
-            && desktop().message(QCoreApplication::translate("Printing", "%1 already exists. Do you want to replace it?")
-                                     .arg(QDir::toNativeSeparators(path)),
-                                 MessageIcon::Information, MessageButtons::YesNo)
+            && desktop().message(replace.arg(QDir::toNativeSeparators(path)), MessageIcon::Information,
+                                 MessageButtons::YesNo)
                    != MessageAnswer::Yes)
             return false;
     }
