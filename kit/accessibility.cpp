@@ -6,6 +6,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 namespace padmora {
@@ -82,9 +85,10 @@ public:
 
 // A drop-down list is named by the entry it shows. A screen reader says the
 // name when the focus comes, and again on every change of the list's value:
-// the number an entry is (a day, a year), or else its place in the list from
-// 1 (a month). The caption beside a list names the whole row, not the list:
-// it would stand in for the entry.
+// the place of the entry in the list, from 1 to the number of entries,
+// whatever the entry reads. (A year's own number would be a value far past
+// the list's end: 1990 in a list of 151 years.) The caption beside a list
+// names the whole row, not the list: it would stand in for the entry.
 class AccessibleList : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit AccessibleList(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
@@ -127,24 +131,40 @@ public:
             QAccessibleWidget::doAction(action);
     }
 
-    QVariant currentValue() const override { return list() ? valueAt(list()->currentIndex()) : 0; }
+    QVariant currentValue() const override { return list() ? list()->currentIndex() + 1 : 0; }
     void setCurrentValue(const QVariant &value) override
     {
         auto *l = qobject_cast<QComboBox *>(object());
-        for (int i = 0; l && i < l->count(); ++i)
-            if (valueAt(i) == value.toInt())
-                l->setCurrentIndex(i);
+        const int place = value.toInt();
+        if (l && place >= 1 && place <= l->count())
+            l->setCurrentIndex(place - 1);
     }
-    QVariant maximumValue() const override { return list() ? valueAt(list()->count() - 1) : 0; }
-    QVariant minimumValue() const override { return list() ? valueAt(0) : 0; }
+    QVariant maximumValue() const override { return list() ? list()->count() : 0; }
+    QVariant minimumValue() const override { return list() && list()->count() > 0 ? 1 : 0; }
     QVariant minimumStepSize() const override { return 1; }
+};
 
-private:
-    int valueAt(int index) const
+// The main window's work area holds the open screens, each a window named
+// by its caption. Qt makes it a layered pane, which a screen reader names
+// aloud ("layered pane") before every screen the focus enters; an unnamed
+// pane is a mere container that it passes by. Its children are the screens,
+// as in Qt's own.
+class AccessibleWorkArea : public QAccessibleWidget {
+public:
+    explicit AccessibleWorkArea(QMdiArea *area) : QAccessibleWidget(area, QAccessible::Pane) {}
+
+    const QMdiArea *area() const { return qobject_cast<const QMdiArea *>(object()); }
+
+    int childCount() const override { return area() ? int(area()->subWindowList().size()) : 0; }
+    QAccessibleInterface *child(int index) const override
     {
-        bool number = false;
-        const int n = list()->itemText(index).toInt(&number);
-        return number ? n : index + 1;
+        QMdiSubWindow *screen = area() ? area()->subWindowList().value(index) : nullptr;
+        return screen ? QAccessible::queryAccessibleInterface(screen) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        auto *screen = child && area() ? qobject_cast<QMdiSubWindow *>(child->object()) : nullptr;
+        return screen ? int(area()->subWindowList().indexOf(screen)) : -1;
     }
 };
 
@@ -161,10 +181,22 @@ QAccessibleInterface *padmoraAccessible(const QString &className, QObject *objec
         return new AccessiblePanel(widget);
     if (className == QLatin1String("QComboBox"))
         return new AccessibleList(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("QMdiArea"))
+        return new AccessibleWorkArea(static_cast<QMdiArea *>(widget));
     return nullptr;
 }
 
 } // namespace
+
+void setSpokenText(QLabel *label, const QString &text)
+{
+    if (!label)
+        return;
+    label->setText(text);
+    // Setting the description tells a screen reader that it changed.
+    if (label->accessibleDescription() != text)
+        label->setAccessibleDescription(text);
+}
 
 void installAccessibility()
 {

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -21,6 +22,8 @@
 #include <ctime>
 #include <cstdlib>
 #include <random>
+
+#include <unistd.h>
 
 namespace padmora {
 
@@ -46,6 +49,45 @@ QRandomGenerator &generator()
     static QRandomGenerator g(1u);
     return g;
 }
+
+// The extension of a name filter's first pattern: "pdf" for "PDF files (*.pdf)".
+QString suffixOf(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// True when the file system of the file's folder cannot take a name that long.
+bool nameTooLong(const QFileInfo &file)
+{
+    const long most = ::pathconf(QFile::encodeName(file.absolutePath()).constData(), _PC_NAME_MAX);
+    return most > 0 && QFile::encodeName(file.fileName()).size() > most;
+}
+
+// The dialog for a file to write. Qt's own refuses a name longer than the
+// folder's file system takes without a word, and stays open; this one lets
+// such a name through, so that the writer says why it cannot be written.
+class SaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // The name let through, when it was one of those.
+    QString tooLong;
+
+protected:
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        const QFileInfo file(files.value(0));
+        if (files.size() == 1 && !file.exists() && nameTooLong(file)) {
+            tooLong = files.first();
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 
 } // namespace
 
@@ -93,7 +135,15 @@ int QtDesktop::execModal(QDialog &dialog)
 
 QString QtDesktop::chooseSaveFile(const QString &caption, const QString &proposed, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposed, filter);
+    SaveDialog dialog(QApplication::activeWindow(), caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an extension gets the filter's, and it is about
+    // that name that the dialog asks before a file is replaced.
+    dialog.setDefaultSuffix(suffixOf(filter));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.tooLong.isEmpty() ? dialog.selectedFiles().value(0) : dialog.tooLong;
 }
 
 QString QtDesktop::chooseOpenFile(const QString &caption, const QString &folder, const QString &filter)

@@ -322,6 +322,10 @@ private slots:
         holdReturn();
         QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
         QCOMPARE(chakraTestSheet().Answers.mid(0, 2), (QStringList{QStringLiteral("Yes"), QString()}));
+        // Held down on the chosen answer: one page on.
+        run.option(1)->setFocus(Qt::TabFocusReason);
+        holdReturn();
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 3 of 8"));
         // Where the focus stays on the button: the card pages' Next.
         TarotCardNeeded().fill(-1);
         AssignTarotCards();
@@ -330,6 +334,38 @@ private slots:
         child<QPushButton>(pages, QStringLiteral("cmdNext"))->setFocus(Qt::TabFocusReason);
         holdReturn();
         QCOMPARE(int(pages->TarotPageIndex()), 1);
+    }
+
+    void returnOnTheChosenAnswerPressesNext()
+    {
+        ReadingDriver run(main.get(), chakraTestProgram());
+        QVERIFY(run.openAndStart({0}));
+        run.option(0)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Right);  // No
+        QCOMPARE(focusName(), QStringLiteral("optAnswer(1)"));
+        press(Qt::Key_Return);
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
+        QCOMPARE(focusName(), QStringLiteral("optAnswer(1)"));
+        // Space chooses and stays on the page; Enter goes on with that answer.
+        run.option(2)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Space);
+        QVERIFY(run.option(2)->isChecked());
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 2 of 8"));
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 3 of 8"));
+        QCOMPARE(chakraTestSheet().Answers.mid(0, 3),
+                 (QStringList{QStringLiteral("No"), QStringLiteral("Not Sure"), QString()}));
+        // With a modifier it is no Next.
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(run.caption(), QStringLiteral("Question No. 3 of 8"));
+        // Return on each page to the last one's: the result.
+        for (int page = 3; page <= 8; ++page) {
+            QVERIFY2(focusName().startsWith(QStringLiteral("optAnswer")), qPrintable(focusName()));
+            press(Qt::Key_Return);
+        }
+        QVERIFY(main->screen(screens::kTestResult));
+        QCOMPARE(focusName(), QStringLiteral("RTB"));
+        QCOMPARE(chakraTestSheet().Answers.mid(2, 6), QStringList(6, QStringLiteral("Not Sure")));
     }
 
     void f6BackIntoAScreenReturnsToTheControlThatHadTheFocus()
@@ -348,6 +384,27 @@ private slots:
         for (const char *panel : {"Picture6", "Picture1", "picMain", "PicCoBrand"})
             QVERIFY2(accessible(child<QWidget>(main.get(), QString::fromLatin1(panel)))->role() == QAccessible::Pane,
                      panel);
+    }
+
+    void theWorkAreaGoesUnsaidAndHoldsTheScreens()
+    {
+        // A screen reader names a layered pane aloud, named or not, and passes
+        // an unnamed pane by: each screen starts with its own caption.
+        QAccessibleInterface *area = accessible(main->mdiArea());
+        QCOMPARE(area->role(), QAccessible::Pane);
+        QCOMPARE(area->text(QAccessible::Name), QString());
+        QCOMPARE(area->childCount(), 0);
+        const QList<Form *> open = {main->openScreen(screens::kTestMain), main->openScreen(screens::kAstrologyMain)};
+        QCOMPARE(area->childCount(), 2);
+        QStringList captions;
+        for (int c = 0; c < area->childCount(); ++c) {
+            QCOMPARE(area->indexOfChild(area->child(c)), c);
+            captions << area->child(c)->text(QAccessible::Name);
+        }
+        captions.sort();
+        QStringList expected{open[0]->windowTitle(), open[1]->windowTitle()};
+        expected.sort();
+        QCOMPARE(captions, expected);
     }
 
     void readableOnLightAndDarkDesktops_data()
@@ -445,6 +502,13 @@ private slots:
             QVERIFY2(heard().contains(QString::fromLatin1(part)), qPrintable(heard()));
         press(Qt::Key_Tab);
         QCOMPARE(focusName(), QStringLiteral("cmdBack"));
+        // Back: the details page takes the focus and says where the user is;
+        // Tab goes on to the name box.
+        press(Qt::Key_Return);
+        QCOMPARE(focusName(), QStringLiteral("fraStep(0)"));
+        QCOMPARE(accessible(QApplication::focusWidget())->text(QAccessible::Name), QStringLiteral("Personal Details"));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("txtName"));
     }
 
     void dateListsSayTheirValueOnFocusAndChange()
@@ -473,6 +537,73 @@ private slots:
             QCOMPARE(accessible(QApplication::focusWidget())->valueInterface()->currentValue().toInt(), before + 1);
         }
         QCOMPARE(child<QComboBox>(astrology, QStringLiteral("cboYear"))->currentText(), QStringLiteral("1901"));
+    }
+
+    void theJournalsStateAndTrendLinesAreHeardWithTheirText()
+    {
+        auto keep = [](int day) {
+            journal::Reading kept = journal::astrologyReading(
+                QDate(1980, 7, 23), QStringLiteral("Leo"), QStringLiteral("The Sun"), QStringLiteral("Crown Chakra"),
+                QDateTime(QDate(2026, 5, day), QTime(9, 0), Qt::UTC));
+            journal::journalStore().save(kept);
+        };
+        keep(3);
+        Form *readings = main->openScreen(screens::kJournal);
+        // On focus: what the line is, then what it says, as it shows.
+        auto *state = child<QLabel>(readings, QStringLiteral("lblState"));
+        state->setFocus(Qt::TabFocusReason);
+        QVERIFY(state->text().contains(journal::journalFilePath()));
+        QCOMPARE(heard(), QStringLiteral("The journal file. ") + state->text());
+        // Another reading kept: the line says so, and so does what is heard.
+        const QString before = state->text();
+        keep(4);
+        settle();
+        QVERIFY(state->text() != before);
+        QCOMPARE(heard(), QStringLiteral("The journal file. ") + state->text());
+
+        child<QTabWidget>(readings, QStringLiteral("tabJournal"))->setCurrentIndex(1);
+        const std::pair<const char *, QString> lines[] = {
+            {"lblTrendSummary", QStringLiteral("Trend of each chakra")},
+            {"lblCards", QStringLiteral("Cards that came up most often")}};
+        for (const auto &[name, caption] : lines) {
+            auto *label = child<QLabel>(readings, QString::fromLatin1(name));
+            label->setFocus(Qt::TabFocusReason);
+            QVERIFY2(!label->text().trimmed().isEmpty(), name);
+            QCOMPARE(heard(), caption + QStringLiteral(". ") + label->text());
+        }
+    }
+
+    void aDateListsValueIsItsEntryAndTheEntrysPlace()
+    {
+        // A screen reader reads the value against its range, from 1 to the
+        // number of entries (12 months, 31 days, the 151 years from 1900 to
+        // 2050): the place of the entry chosen; as text, the entry itself.
+        Form *astrology = main->openScreen(screens::kAstrologyMain);
+        const std::tuple<const char *, int, QString, QString> lists[] = {
+            {"cboMonth", 12, QStringLiteral("January"), QStringLiteral("February")},
+            {"cboDate", 31, QStringLiteral("1"), QStringLiteral("2")},
+            {"cboYear", 151, QStringLiteral("1900"), QStringLiteral("1901")}};
+        for (const auto &[name, entries, first, second] : lists) {
+            auto *list = child<QComboBox>(astrology, QString::fromLatin1(name));
+            QAccessibleInterface *i = accessible(list);
+            QAccessibleValueInterface *value = i->valueInterface();
+            QVERIFY2(value && list->count() == entries, name);
+            QCOMPARE(value->minimumValue().toInt(), 1);
+            QCOMPARE(value->maximumValue().toInt(), entries);
+            QCOMPARE(i->text(QAccessible::Value), first);
+            // Chosen with the keyboard, by the program (as a reopened reading
+            // chooses its date) and through the interface itself.
+            QVERIFY(tabTo(QString::fromLatin1(name)));
+            press(Qt::Key_Down);
+            QCOMPARE(value->currentValue().toInt(), 2);
+            QCOMPARE(i->text(QAccessible::Value), second);
+            list->setCurrentIndex(entries - 1);
+            QCOMPARE(value->currentValue().toInt(), entries);
+            QCOMPARE(i->text(QAccessible::Value), list->currentText());
+            value->setCurrentValue(1);
+            QCOMPARE(list->currentText(), first);
+            QCOMPARE(i->text(QAccessible::Value), first);
+        }
     }
 
     void theCardPagesAndTheStartScreenTakeTheFocusFromTheTarotResult()

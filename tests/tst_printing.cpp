@@ -10,6 +10,7 @@
 #include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
 #include "journal/keeping.h"
+#include "kit/qtdesktop.h"
 #include "kit/screennames.h"
 #include "reports/printing/pagination.h"
 #include "reports/printing/printcommands.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -34,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -665,6 +668,45 @@ private slots:
         QVERIFY(!item("mnuSavePdf")->isEnabled());
     }
 
+    void theAstrologyTableIsKeptOnOnePage()
+    {
+        AstrologyScreen *screen =
+            astrologyReading(QStringLiteral("Asha"), QStringLiteral("July"), QStringLiteral("23"));
+        QVERIFY(screen);
+        const std::optional<PrintableReading> shown = screen->printableReading();
+        QVERIFY(shown && shown->blocks().size() == 2);
+        const auto *title = std::get_if<PrintedTitle>(&shown->blocks()[0]);
+        const auto *facts = std::get_if<PrintedFacts>(&shown->blocks()[1]);
+        QVERIFY(title && facts && facts->rows.size() == 11);
+        QStringList lines{title->text};  // the title, then each row's caption and text
+        for (const PrintedFact &row : facts->rows)
+            lines << words(row.caption + QLatin1Char(' ') + row.text);
+        const QPageLayout layout = readingPageLayout(QPageSize(QPageSize::A4));
+        const double pageTwips = layout.paintRect(QPageLayout::Inch).height() * 1440;
+        // A drawing ahead of it brings the table nearer and nearer the end of
+        // the first page: it stays whole, on the first page or the second.
+        QList<int> pagesOfTable;
+        for (int tenths = 1; tenths <= 8; ++tenths) {
+            PrintableReading reading(shown->program(), shown->topic(), shown->takenAt());
+            reading.addDrawing(QSizeF(1440, pageTwips * tenths / 10), [](QPainter &) {});
+            reading.addTitle(title->text);
+            reading.addFacts(facts->rows, facts->picture);
+            const QString pdf = path(QStringLiteral("astrology %1.pdf").arg(tenths));
+            QVERIFY(!writeReadingPdf(reading, pdf, layout));
+            for (int p = 1; p <= pdfPages(pdf); ++p) {
+                const QString page = words(pdfText(pdf, p));
+                const auto here =
+                    std::count_if(lines.begin(), lines.end(), [&](const QString &line) { return page.contains(line); });
+                QVERIFY2(here == 0 || here == lines.size(),
+                         qPrintable(QStringLiteral("%1/10: %2 lines on page %3").arg(tenths).arg(here).arg(p)));
+                if (here > 0)
+                    pagesOfTable << p;
+            }
+            QCOMPARE(pagesOfTable.size(), tenths);
+        }
+        QVERIFY(pagesOfTable.contains(1) && pagesOfTable.contains(2));
+    }
+
     void thePreviewShowsEveryPageAndGoesAway()
     {
         QVERIFY(fullTest());
@@ -746,12 +788,79 @@ private slots:
         QVERIFY(QDir(folder->path()).isEmpty());
     }
 
+    void aNameWithoutAnExtensionIsSavedAsPdf()
+    {
+        QVERIFY(fullTest({{0, 3}}));
+        QDir here(folder->path());
+        // No extension: ".pdf" is added; an extension of its own stays.
+        for (const char *name : {"my reading", "my reading.final"}) {
+            fake->chosenFiles << path(QString::fromLatin1(name));
+            QVERIFY(trigger(main.get(), QStringLiteral("mnuSavePdf")));
+        }
+        QCOMPARE(here.entryList(QDir::Files, QDir::Name),
+                 (QStringList{QStringLiteral("my reading.final"), QStringLiteral("my reading.pdf")}));
+        QCOMPARE(pdfPages(path(QStringLiteral("my reading.pdf"))), 1);
+        QVERIFY(fake->messages.isEmpty());
+        // A PDF already there under the name with ".pdf" is replaced only when
+        // the user says so, after a question that names it.
+        const QByteArray kept("what the user keeps");
+        QFile old(path(QStringLiteral("kept.pdf")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(kept);
+        old.close();
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            fake->answers << answer;
+            fake->chosenFiles << path(QStringLiteral("kept"));
+            QVERIFY(trigger(main.get(), QStringLiteral("mnuSavePdf")));
+            QCOMPARE(fake->messages.size(), answer == MessageAnswer::No ? 1 : 2);
+            const ShownMessage asked = fake->messages.last();
+            QCOMPARE(asked.buttons, MessageButtons::YesNo);
+            QVERIFY2(asked.text.contains(path(QStringLiteral("kept.pdf"))), qPrintable(asked.text));
+            if (answer == MessageAnswer::No) {
+                QVERIFY(old.open(QIODevice::ReadOnly));
+                QCOMPARE(old.readAll(), kept);
+                old.close();
+            } else {
+                QCOMPARE(pdfPages(path(QStringLiteral("kept.pdf"))), 1);
+            }
+        }
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("kept"))));
+    }
+
+    void theRealSaveDialogAddsTheExtensionAndLetsATooLongNameThrough()
+    {
+        QtDesktop real;
+        // The dialog as a user answers it: the name it offers replaced by
+        // one typed, then Return.
+        QString offered;
+        auto answered = [&](const QString &typed) {
+            QTimer::singleShot(0, this, [typed, &offered] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                auto *name = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+                if (!name)
+                    return;
+                offered = name->text();
+                name->setText(typed);
+                QTest::keyClick(name, Qt::Key_Return);
+                if (dialog->isVisible())  // it refused the name
+                    dialog->reject();
+            });
+            return real.chooseSaveFile(kSavePdfCaption, path(QStringLiteral("proposed.pdf")), kPdfFilter);
+        };
+        QCOMPARE(answered(QStringLiteral("my reading")), path(QStringLiteral("my reading.pdf")));
+        QCOMPARE(offered, QStringLiteral("proposed.pdf"));
+        // A name the file system cannot take goes on to the writer, which says why.
+        const QString tooLong = QString(296, QLatin1Char('x')) + QStringLiteral(".pdf");  // 300 bytes
+        QCOMPARE(answered(tooLong), path(tooLong));
+    }
+
     void badPathsSayWhereAndLeaveNothing_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addRow("folder missing") << QStringLiteral("missing");
         QTest::addRow("folder read-only") << QStringLiteral("read-only");
         QTest::addRow("disk full") << QStringLiteral("full");
+        QTest::addRow("name too long") << QStringLiteral("too long");
     }
 
     void badPathsSayWhereAndLeaveNothing()
@@ -766,6 +875,8 @@ private slots:
         const QByteArray kept("what the user keeps");
         if (kind == QStringLiteral("missing")) {
             pdf = here.filePath(QStringLiteral("no such folder/reading.pdf"));
+        } else if (kind == QStringLiteral("too long")) {
+            pdf = QDir(shelf).filePath(QString(296, QLatin1Char('x')) + QStringLiteral(".pdf"));  // a 300-byte name
         } else {
             QFile old(pdf);
             QVERIFY(old.open(QIODevice::WriteOnly));
@@ -794,6 +905,10 @@ private slots:
             QVERIFY(said.text.contains(QStringLiteral("does not exist")));
             QVERIFY(!QFileInfo::exists(pdf));
             QCOMPARE(here.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("shelf")});
+        } else if (kind == QStringLiteral("too long")) {
+            const QString reason = QStringLiteral("the name is too long for the file system");
+            QCOMPARE(said.text, QStringLiteral("The PDF could not be saved as %1: %2.").arg(pdf, reason));
+            QCOMPARE(QDir(shelf).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
         } else {
             // Only the old file, whole: no half PDF, no temporary file.
             QCOMPARE(QDir(shelf).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),

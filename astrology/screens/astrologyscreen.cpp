@@ -111,8 +111,10 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
         placeTwips(page, kPageLeft, kPageTop, kPageWidth, kPageHeight);
         m_fraStep[std::size_t(i)] = page;
     }
-    // The reading page can hold the focus, for the reading to be heard; Tab passes it by.
-    m_fraStep[1]->setFocusPolicy(Qt::ClickFocus);
+    // Each page can hold the focus, for a screen reader to say where the user
+    // is (and, on the reading page, the reading); Tab passes them by.
+    for (QGroupBox *page : m_fraStep)
+        page->setFocusPolicy(Qt::ClickFocus);
 
     // The details page.
     QGroupBox *details = m_fraStep[0];
@@ -309,7 +311,9 @@ void AstrologyScreen::cmdBack_Click()
     step([&] { m_cboYear->setCurrentIndex(0); });
     // The details page comes forward first: a hidden box cannot take the focus.
     step([&] { showStep(0); });
-    step([&] { m_txtName->setFocus(Qt::OtherFocusReason); });
+    // The page itself takes the focus, so that a screen reader says which
+    // page this is; Tab goes on to the name box.
+    step([&] { m_fraStep[0]->setFocus(Qt::OtherFocusReason); });
 }
 
 void AstrologyScreen::mnuExit_Click()

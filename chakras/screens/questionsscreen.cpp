@@ -10,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -62,6 +63,7 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
         setArrayName(option, QStringLiteral("optAnswer"), i);
         placeTwips(option, 120 + i * 1800, 60, 1500, 300);
         group->addButton(option, i);
+        option->installEventFilter(this);
         m_optAnswer[std::size_t(i)] = option;
     }
     m_optAnswer[0]->setChecked(true);
@@ -75,10 +77,10 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     placeTwips(cmdBack, kWidth / 2 - 1800, 2580, 1500, 420);
     connect(cmdBack, &QPushButton::clicked, this, &QuestionsScreen::cmdBack_Click);
 
-    auto *cmdNext = new QPushButton(QStringLiteral("&Next >>"), area);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    placeTwips(cmdNext, kWidth / 2 + 300, 2580, 1500, 420);
-    connect(cmdNext, &QPushButton::clicked, this, &QuestionsScreen::cmdNext_Click);
+    m_cmdNext = new QPushButton(QStringLiteral("&Next >>"), area);
+    m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    placeTwips(m_cmdNext, kWidth / 2 + 300, 2580, 1500, 420);
+    connect(m_cmdNext, &QPushButton::clicked, this, &QuestionsScreen::cmdNext_Click);
 
     addPromoLabels(area, QStringLiteral("Label61"), 120, 3180, kWidth - 360);
 }
@@ -196,6 +198,20 @@ void QuestionsScreen::cmdBack_Click()
         m_questionCounter = qint16(k - 1);
         showQuestion(k - 2);
     }
+}
+
+bool QuestionsScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !qobject_cast<QRadioButton *>(watched))
+        return Form::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return Form::eventFilter(watched, event);
+    // A key held down presses once: its repeats are swallowed.
+    if (!key->isAutoRepeat() && m_cmdNext->isEnabled())
+        m_cmdNext->click();
+    return true;
 }
 
 void QuestionsScreen::Form_Unload()

@@ -11,6 +11,7 @@
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace padmora {
@@ -32,6 +33,8 @@ public:
 
 protected:
     void Form_Unload() override;
+    // Return or Enter on an answer presses Next, as in a wizard.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QString selection() const;
@@ -46,6 +49,7 @@ private:
     QPlainTextEdit *m_txtQuestions = nullptr;
     QGroupBox *m_fraAnswers = nullptr;
     std::array<QRadioButton *, 3> m_optAnswer{};
+    QPushButton *m_cmdNext = nullptr;
     qint16 m_questionCounter = 0;
     bool m_finishing = false;
 };

@@ -5,6 +5,7 @@
 #include "journal/keeping.h"
 #include "journal/screens/journalmodels.h"
 #include "journal/screens/trendchart.h"
+#include "kit/accessibility.h"
 #include "kit/controlnames.h"
 #include "kit/desktop.h"
 #include "kit/programhost.h"
@@ -288,7 +289,7 @@ void JournalScreen::showState()
     if (status.state == StoreState::Ready)
         text = entryCount(m_entries->total()) + QStringLiteral(". ") + text
                + (isKeepingReadings() ? QString() : QStringLiteral(" New readings are not kept: keeping is switched off."));
-    m_lblState->setText(text);
+    setSpokenText(m_lblState, text);
     m_cmdMoveAside->setVisible(status.state == StoreState::Damaged || status.state == StoreState::Foreign
                                || (status.state == StoreState::Unavailable && QFileInfo(m_store.path()).isDir()));
     const bool writable = status.state == StoreState::Ready;
@@ -515,8 +516,9 @@ void JournalScreen::showTrends()
         m_points = m_store.scorePoints();
         m_trendsRead = true;
         const QString cards = cardsSummary(m_store.cardCounts());
-        m_lblCards->setText(cards.isEmpty() ? QStringLiteral("No tarot reading has shown a card yet.")
-                                            : QStringLiteral("Cards that came up most often: ") + cards + QLatin1Char('.'));
+        setSpokenText(m_lblCards, cards.isEmpty() ? QStringLiteral("No tarot reading has shown a card yet.")
+                                                  : QStringLiteral("Cards that came up most often: ") + cards
+                                                        + QLatin1Char('.'));
     }
     const auto range = TrendRange(std::clamp(m_cboRange->currentIndex(), 0, 3));
     const QDateTime now = desktop().now().toUTC();
@@ -530,7 +532,7 @@ void JournalScreen::showTrends()
     }
     std::stable_sort(rows.begin(), rows.end(), [](const ScorePoint &a, const ScorePoint &b) { return a.taken > b.taken; });
     m_trendRows->setRows(std::move(rows));
-    m_lblTrendSummary->setText(lines.join(QLatin1Char('\n')));
+    setSpokenText(m_lblTrendSummary, lines.join(QLatin1Char('\n')));
     m_picTrends->setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }
 

@@ -8,17 +8,32 @@
 #include "reports/printing/printerdialogs.h"
 #include "reports/printing/readingprinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
 namespace padmora {
 
 namespace {
 
 const QString kNotPrinted = QStringLiteral("The reading could not be printed.");
+
+// True when the file system of the file's folder cannot take a name that
+// long, or the writer was told so.
+bool nameTooLong(const QFileInfo &target, const QFileDevice &file)
+{
+    const long most = ::pathconf(QFile::encodeName(target.absolutePath()).constData(), _PC_NAME_MAX);
+    return (most > 0 && QFile::encodeName(target.fileName()).size() > most)
+           || file.errorString() == QString::fromLocal8Bit(std::strerror(ENAMETOOLONG));
+}
 
 // Why a PDF could not be written at path, in words the user can act on.
 QString failureReason(const QString &path, const QFileDevice &file)
@@ -33,6 +48,8 @@ QString failureReason(const QString &path, const QFileDevice &file)
         return QStringLiteral("a folder of that name is there");
     if (!folder.isWritable())
         return QStringLiteral("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()));
+    if (nameTooLong(target, file))
+        return QCoreApplication::translate("Printing", "the name is too long for the file system");
     QString system = file.errorString();
     if (system.isEmpty())
         return QStringLiteral("it could not be written");
@@ -127,10 +144,23 @@ bool saveReadingAsPdf(const PrintableReading &reading)
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString path =
+    QString path =
         desktop().chooseSaveFile(kSavePdfCaption, QDir(folder).filePath(reading.proposedPdfName()), kPdfFilter);
     if (path.isEmpty())
         return false;
+    // A name with no extension is a PDF's all the same, as the file dialog
+    // makes it. Nobody was asked about a file already there under the name
+    // with ".pdf": it is replaced only when the user says so.
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+        path += QStringLiteral(".pdf");
+        const QString replace =
+            QCoreApplication::translate("Printing", "%1 already exists. Do you want to replace it?");
+        if (QFileInfo::exists(path)
+            && desktop().message(replace.arg(QDir::toNativeSeparators(path)), MessageIcon::Information,
+                                 MessageButtons::YesNo)
+                   != MessageAnswer::Yes)
+            return false;
+    }
     return savePdf(reading, path, readingPageLayout(localPageSize()));
 }
 
