@@ -17,6 +17,7 @@
 #include "journal/store.h"
 #include "kit/screennames.h"
 #include "support/readingdriver.h"
+#include "support/filldisk.h"
 #include "support/session.h"
 #include "tarot/screens/tarotprogram.h"
 #include "tarot/tarotcards.h"
@@ -103,18 +104,6 @@ journal::Reading heartReading(journal::Program program, int score, const QDateTi
     if (program == journal::Program::ChakrasTarot)
         r.cards = journal::shownCards(journal::sheetOf(r), r.scores);
     return r;
-}
-
-// Writes the file until the disk takes no byte more.
-void fillDisk(const QString &path)
-{
-    QFile filler(path);
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
-    const QByteArray block(64 * 1024, 'x');
-    for (qint64 size = block.size(); size > 0; size /= 2)
-        while (filler.write(block.constData(), size) == size)
-            ;
 }
 
 // Notes when the named screen of the main window first paints.

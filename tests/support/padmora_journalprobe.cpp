@@ -25,6 +25,7 @@
 
 #include "chakras/scoring.h"
 #include "journal/store.h"
+#include "support/filldisk.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -35,6 +36,7 @@
 
 using namespace padmora;
 using namespace padmora::journal;
+using padmora::testing::fillDisk;
 
 namespace {
 
@@ -73,18 +75,6 @@ QString integrity(const QString &path)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("check"));
     return result;
-}
-
-// Writes the file until the disk takes no byte more.
-void fillDisk(const QString &path)
-{
-    QFile filler(path);
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
-    const QByteArray block(64 * 1024, 'x');
-    for (qint64 size = block.size(); size > 0; size /= 2)
-        while (filler.write(block.constData(), size) == size)
-            ;
 }
 
 QString tried(Store &store, const QDateTime &moment)
