@@ -218,7 +218,7 @@ QString statusText(const StoreStatus &status, const QString &path)
             .arg(status.problem, where);
     case StoreState::Foreign:
         return QCoreApplication::translate("Journal",
-                                           "The file in the journal's place is not a journal of Padmora's: %1. It is "
+                                           "The journal cannot be used: %1. It is "
                                            "left as it is; you can move it aside and start a new journal. The file: %2")
             .arg(status.problem, where);
     case StoreState::Unavailable:

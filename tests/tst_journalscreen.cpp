@@ -666,7 +666,7 @@ private slots:
         const QByteArray before = fileBytes(file);
         Form *journal = openJournal();
         const QString state = child<QLabel>(journal, QStringLiteral("lblState"))->text();
-        QVERIFY2(state.startsWith(QStringLiteral("The file in the journal's place is not a journal of Padmora's: it is "
+        QVERIFY2(state.startsWith(QStringLiteral("The journal cannot be used: it is "
                                                  "a database of another program")),
                  qPrintable(state));
         QVERIFY(child<QPushButton>(journal, QStringLiteral("cmdMoveAside"))->isVisible());

@@ -468,7 +468,7 @@ private slots:
             const StoreStatus status = store.status();
             QCOMPARE(status.state, StoreState::Foreign);
             QCOMPARE(status.problem, problem);
-            QVERIFY(statusText(status, m_path).contains(QStringLiteral("is not a journal of Padmora's: ") + problem));
+            QVERIFY(statusText(status, m_path).startsWith(QStringLiteral("The journal cannot be used: ") + problem));
             QVERIFY(statusText(status, m_path).endsWith(m_path));
             Reading r = leo(at(9));
             QVERIFY(!store.save(r));
