@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bells of a practice, read as numbers rather than heard: the files the
-// build synthesises, and the sound module that plays them.
+// build synthesises, and the sound module that plays them, on a computer
+// without a sound card.
 
+#include "kit/qtdesktop.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -83,6 +88,12 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// True when a shared library whose file name begins so is loaded.
+bool mapped(const QString &library)
+{
+    return contents(QStringLiteral("/proc/self/maps")).contains("/" + library.toUtf8());
+}
+
 QString bellFile(const QString &folder, int strikes)
 {
     return folder + QStringLiteral("/bell-%1.wav").arg(strikes);
@@ -94,6 +105,52 @@ class TestSound : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // No sound server answers here, whatever the machine has.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/padmora-test");
+    }
+
+    // Without its module the desktop rings no bell, and says which file is
+    // missing; Qt Multimedia stays out.
+    void aMissingSoundModuleIsNamedByItsPath()
+    {
+        QTemporaryDir empty;
+        qputenv("PADMORA_MODULE_DIR", empty.path().toUtf8());
+        padmora::QtDesktop desktop;
+        QString why;
+        QVERIFY(!desktop.ringBell(1, 80, &why));
+        QVERIFY2(why.startsWith(empty.path() + QStringLiteral("/libpadmora-sound.so cannot be loaded (")),
+                 qPrintable(why));
+        QVERIFY(!mapped(QStringLiteral("libQt6Multimedia.so")));
+    }
+
+    // With the module and no audio device, each bell fails at once with
+    // that reason instead of waiting for a device; Qt Multimedia comes in
+    // with the first bell and not before.
+    void withoutAnAudioDeviceEveryBellSaysSoAtOnce()
+    {
+        qputenv("PADMORA_MODULE_DIR", PADMORA_BUILT_MODULES);
+        padmora::QtDesktop desktop;
+        QVERIFY(!mapped(QStringLiteral("libQt6Multimedia.so")));
+        for (int strikes = 1; strikes <= 3; ++strikes) {
+            QElapsedTimer took;
+            took.start();
+            QString why;
+            QVERIFY(!desktop.ringBell(strikes, 50, &why));
+            QCOMPARE(why, QStringLiteral("there is no audio device to ring the bells on"));
+            QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
+        }
+        QVERIFY(mapped(QStringLiteral("libQt6Multimedia.so")));
+        // The module holds the bells the build made.
+        for (int strikes = 1; strikes <= 3; ++strikes)
+            QVERIFY(contents(QStringLiteral(":/padmora/bells/bell-%1.wav").arg(strikes))
+                    == contents(bellFile(QStringLiteral(PADMORA_BELL_DIR), strikes)));
+        QString why;
+        QVERIFY(!desktop.ringBell(4, 50, &why));
+        QCOMPARE(why, QStringLiteral("there is no bell of 4 strikes"));
+    }
+
     // Each bell is a few seconds of 16-bit mono, struck once, twice or three
     // times 0.9 s apart, ringing on for 3 s after its last strike and dying
     // away into silence; loud, yet nowhere clipped.
