@@ -4,6 +4,7 @@
 #include "kit/linebreak.h"
 #include "kit/modules.h"
 #include "kit/soundplayer.h"
+#include "kit/speaker.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -284,14 +285,27 @@ bool QtDesktop::ringBell(int strikes, int volumePercent, QString *why)
     return player->ring(strikes, volumePercent, why);
 }
 
-bool QtDesktop::speak(const QString &, QString *why)
+bool QtDesktop::speak(const QString &text, QString *why)
 {
-    if (why)
-        *why = QCoreApplication::translate("Desktop", "this Padmora cannot read aloud");
-    return false;
+    // Qt TextToSpeech comes in with the module, at the first text.
+    if (!m_speaker) {
+        QString missing;
+        m_speaker = loadModule<Speaker>(kSpeechModuleName, &missing);
+        if (!m_speaker) {
+            if (why)
+                *why = missing;
+            return false;
+        }
+    }
+    return m_speaker->say(text, why);
 }
 
-void QtDesktop::stopSpeaking() {}
+void QtDesktop::stopSpeaking()
+{
+    // Nothing was read aloud before the module came in.
+    if (m_speaker)
+        m_speaker->stop();
+}
 
 bool QtDesktop::claimSingleInstance()
 {
