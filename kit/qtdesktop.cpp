@@ -2,6 +2,9 @@
 #include "kit/qtdesktop.h"
 
 #include "kit/linebreak.h"
+#include "kit/modules.h"
+#include "kit/soundplayer.h"
+#include "kit/speaker.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -269,21 +272,40 @@ qint64 QtDesktop::clockMs()
     return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
-bool QtDesktop::ringBell(int, int, QString *why)
+bool QtDesktop::ringBell(int strikes, int volumePercent, QString *why)
 {
-    if (why)
-        *why = QCoreApplication::translate("Desktop", "this Padmora has no sound");
-    return false;
+    // Qt Multimedia comes in with the module, at the first bell.
+    QString missing;
+    SoundPlayer *player = loadModule<SoundPlayer>(kSoundModuleName, &missing);
+    if (!player) {
+        if (why)
+            *why = missing;
+        return false;
+    }
+    return player->ring(strikes, volumePercent, why);
 }
 
-bool QtDesktop::speak(const QString &, QString *why)
+bool QtDesktop::speak(const QString &text, QString *why)
 {
-    if (why)
-        *why = QCoreApplication::translate("Desktop", "this Padmora cannot read aloud");
-    return false;
+    // Qt TextToSpeech comes in with the module, at the first text.
+    if (!m_speaker) {
+        QString missing;
+        m_speaker = loadModule<Speaker>(kSpeechModuleName, &missing);
+        if (!m_speaker) {
+            if (why)
+                *why = missing;
+            return false;
+        }
+    }
+    return m_speaker->say(text, why);
 }
 
-void QtDesktop::stopSpeaking() {}
+void QtDesktop::stopSpeaking()
+{
+    // Nothing was read aloud before the module came in.
+    if (m_speaker)
+        m_speaker->stop();
+}
 
 bool QtDesktop::claimSingleInstance()
 {

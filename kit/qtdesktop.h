@@ -10,6 +10,8 @@ class QSettings;
 
 namespace padmora {
 
+class Speaker;
+
 // The real desktop: QDesktopServices, QMessageBox, QFileDialog, QClipboard, QSettings,
 // the system clock, QRandomGenerator and a per-user lock file.
 class QtDesktop final : public Desktop {
@@ -48,6 +50,8 @@ private:
     QPointer<QSettings> m_store;
     std::unique_ptr<QLockFile> m_lock;
     quint64 m_reseeds = 0;
+    // The speech module, once a text has been read aloud.
+    Speaker *m_speaker = nullptr;
 };
 
 } // namespace padmora

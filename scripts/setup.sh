@@ -10,6 +10,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libqt6sql6-sqlite
+  qt6-multimedia-dev libqt6multimedia6 qt6-speech-dev libqt6texttospeech6
+  qt6-declarative-dev
   libgl-dev libxcb1-dev fonts-dejavu-core
   xvfb xauth x11-utils xclip imagemagick poppler-utils
   desktop-file-utils appstream man-db groff-base

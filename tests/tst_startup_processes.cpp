@@ -315,6 +315,30 @@ private slots:
         QVERIFY(QFileInfo::exists(lockPath()));
     }
 
+    // --- what a start loads --------------------------------------------------
+
+    // A start, and a screen opened, load neither Qt Multimedia nor Qt
+    // TextToSpeech: each comes in with the first bell or the first text read
+    // aloud (here without a sound server or a speech service to reach).
+    void soundAndSpeechComeInAtTheirFirstUseAlone()
+    {
+        QProcessEnvironment env = m_env;
+        env.insert(QStringLiteral("PADMORA_MODULE_DIR"), QStringLiteral(PADMORA_BUILT_MODULES));
+        env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent/padmora-test"));
+        env.insert(QStringLiteral("SPEECHD_ADDRESS"), QStringLiteral("unix_socket:/nonexistent/padmora-test"));
+        QProcess *p = launch({QStringLiteral("start")}, env);
+        QCOMPARE(lineFrom(p), QStringLiteral("main window"));
+        QCOMPARE(ask(p, QStringLiteral("program 1")), QStringLiteral("done"));
+        const QString both = QStringLiteral("loaded libQt6Multimedia libQt6TextToSpeech");
+        QCOMPARE(ask(p, both), QStringLiteral("loaded -"));
+        QVERIFY(ask(p, QStringLiteral("ring")).startsWith(QStringLiteral("failed there is no audio device")));
+        QCOMPARE(ask(p, both), QStringLiteral("loaded libQt6Multimedia"));
+        const QString spoken = ask(p, QStringLiteral("speak"));
+        QVERIFY2(spoken == QStringLiteral("done") || spoken.startsWith(QStringLiteral("failed ")), qPrintable(spoken));
+        QCOMPARE(ask(p, both), QStringLiteral("loaded libQt6Multimedia libQt6TextToSpeech"));
+        leave(p);
+    }
+
     // --- the reminder in a real run -----------------------------------------
 
     void theFirstRealStartStoresTodayObfuscated()

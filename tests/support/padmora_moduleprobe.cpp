@@ -10,6 +10,8 @@
 
 #include "journal/storebackend.h"
 #include "kit/modules.h"
+#include "kit/soundplayer.h"
+#include "kit/speaker.h"
 #include "reports/printing/printerdialogs.h"
 
 #include <QCoreApplication>
@@ -24,6 +26,8 @@ int main(int argc, char **argv)
     const QHash<QString, const char *> interfaces = {
         {padmora::journal::kStoreModuleName, qobject_interface_iid<padmora::journal::StoreModule *>()},
         {padmora::kPrinterModuleName, qobject_interface_iid<padmora::PrinterDialogs *>()},
+        {padmora::kSoundModuleName, qobject_interface_iid<padmora::SoundPlayer *>()},
+        {padmora::kSpeechModuleName, qobject_interface_iid<padmora::Speaker *>()},
     };
     std::printf("folder %s\n", qPrintable(padmora::moduleFolder()));
     for (const QString &name : app.arguments().mid(1)) {

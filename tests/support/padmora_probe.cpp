@@ -22,6 +22,11 @@
 //         exit button | exit menu | exit box   closes the main window
 //         stubborn       opens a window that refuses to close
 //         leave button | leave box            leaves the farewell screen
+//         ring | speak   rings a bell or reads a word aloud through the
+//                        desktop: prints "done" or "failed <why>"
+//         loaded <library>...   prints "loaded" and those of the shared
+//                        libraries named (libQt6Multimedia, say) that the
+//                        process has mapped, or "loaded -"
 //       and prints "ended <code>" when the event loop has returned.
 
 #include "app/application.h"
@@ -38,6 +43,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPointer>
@@ -232,6 +238,19 @@ void command(const QString &line, QPointer<MainWindow> &main)
         else
             closeThroughWindowSystem(farewell);
         say(QStringLiteral("done"));
+    } else if (verb == QStringLiteral("ring") || verb == QStringLiteral("speak")) {
+        QString why;
+        const bool done = verb == QStringLiteral("ring") ? desktop().ringBell(1, 50, &why)
+                                                         : desktop().speak(QStringLiteral("Padmora"), &why);
+        say(done ? QStringLiteral("done") : QStringLiteral("failed ") + why);
+    } else if (verb == QStringLiteral("loaded")) {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        const QByteArray mapped = maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+        QStringList found;
+        for (const QString &library : words.mid(1))
+            if (mapped.contains("/" + library.toUtf8() + ".so"))
+                found << library;
+        say(QStringLiteral("loaded ") + (found.isEmpty() ? QStringLiteral("-") : found.join(QLatin1Char(' '))));
     } else {
         say(QStringLiteral("unknown ") + line);
     }
