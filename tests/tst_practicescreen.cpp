@@ -2,13 +2,16 @@
 // The practice screen on the desktop's clock (the recording desktop's, moved
 // by the test; nothing waits): a whole practice with its bells at their
 // moments, Space and Esc, what is kept, one notice for what is missing,
-// read-aloud and the named state.
+// read-aloud and the named state, and a sitting opened from a result.
 
+#include "chakras/screens/program.h"
 #include "kit/screennames.h"
 #include "practice/screens/breathshape.h"
 #include "practice/screens/practicescreen.h"
 #include "practice/sitting.h"
+#include "support/readingdriver.h"
 #include "support/session.h"
+#include "tarot/screens/tarotprogram.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -278,6 +281,56 @@ private slots:
             QCOMPARE(image.pixelColor(1, 1), face);
             QVERIFY2(contrast(inside, face) >= 3.0, qPrintable(face.name()));
         }
+    }
+
+    void aResultOpensTheSittingOfItsChakrasNotOpenInTheReportsOrder()
+    {
+        // Crown and Root under-active, Heart over-active, Navel open: ticked out of order.
+        ReadingDriver test(main.get(), chakraTestProgram());
+        QVERIFY(test.openAndStart({6, 3, 0, 2}));
+        QVERIFY(test.answerAll(TargetScores{{6, 1}, {3, 7}, {0, 2}, {2, 4}}));
+        Form *result = main->screen(screens::kTestResult);
+        QVERIFY(result);
+        click(get<QPushButton>(result, "cmdPractise"));
+        auto *screen = qobject_cast<PracticeScreen *>(main->screen(screens::kPractice));
+        QVERIFY(screen);
+        choose(screen, "cboLength", QStringLiteral("3 minutes"));
+        choose(screen, "cboPreparation", QStringLiteral("None"));
+        QStringList practised;
+        for (int round = 0; round < 3; ++round) {
+            practised << get<QLabel>(screen, "lblChakra")->text();
+            QCOMPARE(get<QLabel>(screen, "lblSitting")->text(),
+                     QStringLiteral("Chakra %1 of 3 in this sitting").arg(round + 1));
+            click(get<QPushButton>(screen, "cmdStart"));
+            runTo(screen, fake().clockValue + 3 * kMinute);
+            auto *next = get<QPushButton>(screen, "cmdNextChakra");
+            QCOMPARE(next->isVisible(), round < 2);
+            if (round < 2) {
+                QCOMPARE(QApplication::focusWidget(), next);
+                click(next);
+            }
+        }
+        QCOMPARE(practised, (QStringList{QStringLiteral("Root Chakra (Muladhara)"), QStringLiteral("Heart Chakra (Anahata)"),
+                                         QStringLiteral("Crown Chakra (Sahasrara)")}));
+        QCOMPARE(get<QLabel>(screen, "lblSitting")->text(), QStringLiteral("The sitting is done."));
+        QCOMPARE(kept.size(), 3);
+        QCOMPARE(kept[1].chakra, 3);
+        // The result and its report stay as they were.
+        QVERIFY(!result->isUnloaded());
+
+        // The tarot's result offers the same, and the main window any chakra.
+        ReadingDriver tarot(main.get(), chakrasTarotProgram());
+        QVERIFY(tarot.openAndStart({5}));
+        QVERIFY(tarot.answerAll(TargetScores{{5, 0}}));
+        click(get<QPushButton>(main->screen(screens::kTarotResult), "cmdPractise"));
+        screen = qobject_cast<PracticeScreen *>(main->screen(screens::kPractice));
+        QVERIFY(screen);
+        QCOMPARE(get<QLabel>(screen, "lblChakra")->text(), QStringLiteral("Third Eye Chakra (Ajna)"));
+        QVERIFY(trigger(main.get(), QStringLiteral("mnuPractiseChakra(4)")));
+        screen = qobject_cast<PracticeScreen *>(main->screen(screens::kPractice));
+        QVERIFY(screen);
+        QCOMPARE(get<QLabel>(screen, "lblChakra")->text(), QStringLiteral("Throat Chakra (Vishuddha)"));
+        QVERIFY(get<QLabel>(screen, "lblSitting")->text().isEmpty());
     }
 };
 

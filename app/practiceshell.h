@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Guided practice in the shell: the main window's File menu item that opens
+// a practice of any of the seven chakras.
+
+class QMenu;
+
+namespace padmora {
+
+class ProgramHost;
+
+// Adds "Practise a &Chakra" with the seven chakras to the main window's File
+// menu; each opens the practice screen for that chakra alone.
+void addPracticeItems(QMenu *file, ProgramHost *host);
+
+} // namespace padmora
