@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/practiceshell.h"
 
+#include "app/settingsstore.h"
 #include "chakras/catalogue.h"
 #include "kit/controlnames.h"
 #include "kit/programhost.h"
 #include "kit/resume.h"
 #include "kit/screennames.h"
+#include "practice/screens/practicescreen.h"
 #include "practice/sitting.h"
 
 #include <QAction>
@@ -13,6 +15,17 @@
 #include <QMenu>
 
 namespace padmora {
+
+void registerPracticeSettings()
+{
+    setPracticeSettings({[](const QString &key) -> std::optional<QString> {
+                             const SettingRead read = getSetting(key);
+                             if (!read.ok || read.text.isEmpty())
+                                 return std::nullopt;
+                             return read.text;
+                         },
+                         [](const QString &key, const QString &value) { return saveSetting(key, value); }});
+}
 
 void addPracticeItems(QMenu *file, ProgramHost *host)
 {

@@ -2,8 +2,10 @@
 // The practice screen on the desktop's clock (the recording desktop's, moved
 // by the test; nothing waits): a whole practice with its bells at their
 // moments, Space and Esc, what is kept, one notice for what is missing,
-// read-aloud and the named state, and a sitting opened from a result.
+// read-aloud and the named state, the choices kept between runs, and a
+// sitting opened from a result.
 
+#include "app/settingsstore.h"
 #include "chakras/screens/program.h"
 #include "kit/screennames.h"
 #include "practice/screens/breathshape.h"
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cmath>
@@ -281,6 +284,53 @@ private slots:
             QCOMPARE(image.pixelColor(1, 1), face);
             QVERIFY2(contrast(inside, face) >= 3.0, qPrintable(face.name()));
         }
+    }
+
+    void theChoicesAreKeptAndAValueOutOfRangeIsIgnored()
+    {
+        PracticeScreen *screen = open({});
+        choose(screen, "cboLength", QStringLiteral("Other"));
+        get<QSpinBox>(screen, "spnMinutes")->setValue(42);
+        choose(screen, "cboPreparation", QStringLiteral("30 seconds"));
+        choose(screen, "cboInterval", QStringLiteral("Every 2 minutes"));
+        choose(screen, "cboPace", QStringLiteral("Your own"));
+        get<QSpinBox>(screen, "spnInhale")->setValue(7);
+        get<QSpinBox>(screen, "spnChant")->setValue(15);
+        get<QCheckBox>(screen, "chkNoSound")->setChecked(true);
+        get<QCheckBox>(screen, "chkLessMotion")->setChecked(true);
+        QVERIFY(!get<QSlider>(screen, "sldVolume")->isEnabled());
+        // Kept as the shell keeps its values: nothing in plain text.
+        QVERIFY(!fake().store.isEmpty());
+        for (auto it = fake().store.cbegin(); it != fake().store.cend(); ++it)
+            QVERIFY2(!it.key().contains(QStringLiteral("Practice")) && it.key().startsWith(QStringLiteral("Settings/")),
+                     qPrintable(it.key()));
+        screen->unload();
+        settle();
+
+        screen = open({});
+        QCOMPARE(get<QComboBox>(screen, "cboLength")->currentText(), QStringLiteral("Other"));
+        QCOMPARE(get<QSpinBox>(screen, "spnMinutes")->value(), 42);
+        QVERIFY(get<QSpinBox>(screen, "spnMinutes")->isEnabled());
+        QCOMPARE(get<QComboBox>(screen, "cboPreparation")->currentText(), QStringLiteral("30 seconds"));
+        QCOMPARE(get<QComboBox>(screen, "cboInterval")->currentText(), QStringLiteral("Every 2 minutes"));
+        QCOMPARE(get<QComboBox>(screen, "cboPace")->currentText(), QStringLiteral("Your own"));
+        QCOMPARE(get<QSpinBox>(screen, "spnInhale")->value(), 7);
+        QCOMPARE(get<QSpinBox>(screen, "spnChant")->value(), 15);
+        QVERIFY(get<QCheckBox>(screen, "chkNoSound")->isChecked());
+        QVERIFY(get<QCheckBox>(screen, "chkLessMotion")->isChecked());
+        QVERIFY(!get<QCheckBox>(screen, "chkReadAloud")->isChecked());
+        screen->unload();
+        settle();
+
+        // A length of 500 minutes, an interval never offered: each falls back
+        // to its default, the rest stand.
+        QVERIFY(saveSetting(QStringLiteral("PracticeMinutes"), QStringLiteral("500")));
+        QVERIFY(saveSetting(QStringLiteral("PracticeInterval"), QStringLiteral("4")));
+        screen = open({});
+        QCOMPARE(get<QComboBox>(screen, "cboLength")->currentText(), QStringLiteral("10 minutes"));
+        QCOMPARE(get<QComboBox>(screen, "cboInterval")->currentText(), QStringLiteral("None"));
+        QCOMPARE(get<QComboBox>(screen, "cboPreparation")->currentText(), QStringLiteral("30 seconds"));
+        QCOMPARE(get<QSpinBox>(screen, "spnChant")->value(), 15);
     }
 
     void aResultOpensTheSittingOfItsChakrasNotOpenInTheReportsOrder()
