@@ -129,6 +129,10 @@ private slots:
         PracticeScreen *screen = open({});
         QCOMPARE(get<QLabel>(screen, "lblChakra")->text(), QStringLiteral("Root Chakra (Muladhara)"));
         QCOMPARE(QApplication::focusWidget(), get<QPushButton>(screen, "cmdStart"));
+        // Before a start there is nothing to pause, stop or go on from.
+        QVERIFY(!get<QPushButton>(screen, "cmdPause")->isEnabled());
+        QVERIFY(!get<QPushButton>(screen, "cmdStop")->isEnabled());
+        QVERIFY(!get<QPushButton>(screen, "cmdNextChakra")->isVisible());
         choose(screen, "cboLength", QStringLiteral("3 minutes"));
         choose(screen, "cboPreparation", QStringLiteral("10 seconds"));
         choose(screen, "cboInterval", QStringLiteral("Every minute"));

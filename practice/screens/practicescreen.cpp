@@ -35,7 +35,7 @@ using namespace practice;
 namespace {
 
 constexpr double kWidth = 12000;
-constexpr double kHeight = 7500;
+constexpr double kHeight = 7900;
 constexpr double kRow = 345;
 constexpr double kBox = 405;
 constexpr double kButtonHeight = 420;
@@ -326,6 +326,7 @@ void PracticeScreen::Form_Load()
         cboChakra_Click();
     else
         m_cboChakra->setCurrentIndex(first);
+    showButtons();
     showSession(desktop().clockMs());
 }
 
@@ -375,10 +376,10 @@ void PracticeScreen::showPlan(const PracticePlan &p)
     m_chkLessMotion->setChecked(p.lessMotion);
     m_chkAllSteps->setChecked(p.allStepsAtOnce);
     m_showingPlan = false;
-    choice_Change();
+    showChoices();
 }
 
-void PracticeScreen::choice_Change()
+void PracticeScreen::showChoices()
 {
     const bool holding = m_session && !m_session->hasEnded();
     m_spnMinutes->setEnabled(!holding && m_cboLength->currentData().toInt() == kOtherLength);
@@ -387,6 +388,11 @@ void PracticeScreen::choice_Change()
     m_spnChant->setEnabled(!holding && ownPace);
     m_sldVolume->setEnabled(!m_chkNoSound->isChecked());
     m_picBreath->setVisible(!m_chkLessMotion->isChecked());
+}
+
+void PracticeScreen::choice_Change()
+{
+    showChoices();
     if (m_showingPlan)
         return;
     if (m_session && m_session->isRunning())
@@ -529,7 +535,7 @@ void PracticeScreen::showButtons()
         w->setEnabled(!holding);
     const bool ended = m_session && m_session->hasEnded();
     m_cmdNextChakra->setVisible(ended && m_sitting.value(m_place, -1) == chakra() && m_place + 1 < m_sitting.size());
-    choice_Change();
+    showChoices();
 }
 
 void PracticeScreen::ring(Bell bell)

@@ -82,6 +82,8 @@ protected:
 
 private:
     void showPlan(const practice::PracticePlan &plan);
+    // Which choices may change now, and the shape shown or not.
+    void showChoices();
     void showChakra();
     void showSteps();
     void showSession(qint64 now);
