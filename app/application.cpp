@@ -3,6 +3,7 @@
 
 #include "app/journalshell.h"
 #include "app/mainwindow.h"
+#include "app/practiceshell.h"
 #include "app/windowicon.h"
 #include "kit/accessibility.h"
 #include "kit/keyboard.h"
@@ -69,6 +70,7 @@ void initPadmora()
     installAccessibility();
     setAboutBoxCommand(&showAboutBox);
     registerJournalOpeners();
+    registerPracticeSettings();
 }
 
 } // namespace padmora

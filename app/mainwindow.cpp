@@ -3,6 +3,7 @@
 
 #include "app/journalshell.h"
 #include "app/leaving.h"
+#include "app/practiceshell.h"
 #include "app/printmenu.h"
 #include "app/screenregistry.h"
 #include "kit/colours.h"
@@ -142,6 +143,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // Menu bar: File, Help, and the business offer.
     QMenu *file = addFileMenu(menuBar());
     addJournalItems(file, this);
+    addPracticeItems(file, this);
     QAction *exit = addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
     connect(exit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mkmoney"));

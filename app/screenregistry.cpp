@@ -9,6 +9,7 @@
 #include "guidance/screens/tarotpages.h"
 #include "journal/screens/journalscreen.h"
 #include "kit/screennames.h"
+#include "practice/screens/practicescreen.h"
 #include "tarot/screens/tarotprogram.h"
 #include "tarot/screens/tarotresultscreen.h"
 
@@ -29,6 +30,7 @@ Form *createScreen(const QString &name)
         {screens::kTarotResult, [] { return new TarotResultScreen; }},
         {screens::kTarotPages, [] { return new TarotPagesScreen; }},
         {screens::kJournal, [] { return new JournalScreen; }},
+        {screens::kPractice, [] { return new PracticeScreen; }},
     };
     const auto it = factories.constFind(name);
     return it == factories.constEnd() ? nullptr : it.value()();

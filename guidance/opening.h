@@ -5,6 +5,7 @@
 // every chakra that is not open.
 
 #include <QString>
+#include <QStringList>
 
 namespace padmora {
 
@@ -13,5 +14,12 @@ QString ChakraOpeningHeader(int index);
 // Hand position, concentration and sound, each followed by two line breaks
 // (the root's hand position already holds its concentration).
 QString ChakraOpeningSteps(int index);
+// The same steps one by one, as the report words them, without the breaks:
+// hand position, concentration and sound (the root has two). Empty outside
+// 0 to 6.
+QStringList ChakraOpeningStepList(int index);
+// The sound to chant alone: "LAM" for the root; for the third eye the first
+// of its two, "OM".
+QString ChakraSyllable(int index);
 
 } // namespace padmora

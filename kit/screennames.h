@@ -15,5 +15,6 @@ inline const QString kTarotQuestions = QStringLiteral("frmChakrasTarotQuestions"
 inline const QString kTarotResult = QStringLiteral("frmChakrasTarotResult");
 inline const QString kTarotPages = QStringLiteral("frmYogaChakra");
 inline const QString kJournal = QStringLiteral("frmMyReadings");
+inline const QString kPractice = QStringLiteral("frmPractice");
 
 } // namespace padmora::screens

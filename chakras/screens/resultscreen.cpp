@@ -2,8 +2,13 @@
 #include "chakras/screens/resultscreen.h"
 
 #include "kit/colours.h"
+#include "kit/programhost.h"
+#include "kit/resume.h"
+#include "kit/screennames.h"
 #include "kit/twips.h"
+#include "practice/sitting.h"
 
+#include <QPushButton>
 #include <QTextBrowser>
 
 namespace padmora {
@@ -25,6 +30,32 @@ QTextBrowser *ResultScreen::addReportView(const QString &accessibleName, const Q
     fixColours(m_rtb, kInk, kPaper);
     placeTwips(m_rtb, twips.x(), twips.y(), twips.width(), twips.height());
     return m_rtb;
+}
+
+QPushButton *ResultScreen::addPractiseButton(const QRectF &twips)
+{
+    auto *button = new QPushButton(tr("&Practise\u2026"), client());
+    button->setObjectName(QStringLiteral("cmdPractise"));
+    button->setAccessibleDescription(tr("A guided practice of the exercise of each chakra that is not open"));
+    placeTwips(button, twips.x(), twips.y(), twips.width(), twips.height());
+    connect(button, &QPushButton::clicked, this, &ResultScreen::cmdPractise_Click);
+    return button;
+}
+
+void ResultScreen::setChakrasToPractise(const AnswerSheet &sheet, const ChakraScores &scores)
+{
+    std::array<bool, kChakraCount> ticked{};
+    for (int i = 0; i < kChakraCount; ++i)
+        ticked[std::size_t(i)] = sheet.isTicked(i);
+    m_toPractise = practice::chakrasToPractise(ticked, scores);
+}
+
+void ResultScreen::cmdPractise_Click()
+{
+    if (isUnloaded())
+        return;
+    step([this] { practice::setSitting(m_toPractise); });
+    step([] { openProgramScreen(screens::kPractice); });
 }
 
 void ResultScreen::setReadingTime(const QDateTime &takenAt)

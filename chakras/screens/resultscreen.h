@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 
+class QPushButton;
 class QTextBrowser;
 
 namespace padmora {
@@ -25,6 +26,12 @@ public:
 
     bool showsReading() const override;
 
+    // The chakras of the reading on show that the practice takes, those not
+    // open in the report's order; "Practise…" opens it with them.
+    void setChakrasToPractise(const AnswerSheet &sheet, const ChakraScores &scores);
+    QList<int> chakrasToPractise() const { return m_toPractise; }
+    void cmdPractise_Click();
+
 protected:
     ResultScreen(const QString &name, const QString &caption, double widthTwips, double heightTwips,
                  const ChartDesign &chart, QWidget *parent);
@@ -32,6 +39,8 @@ protected:
     // The report view, placed in twips, named for a screen reader.
     QTextBrowser *addReportView(const QString &accessibleName, const QRectF &twips);
     // The reading as it prints, headed by the program; its chart and report follow.
+    // "Practise…", beside the screen's other buttons, outside the report.
+    QPushButton *addPractiseButton(const QRectF &twips);
     PrintableReading printedChartAndReport(const QString &program, const QString &kind,
                                            const QString &title = QString()) const;
 
@@ -39,6 +48,7 @@ private:
     QTextBrowser *m_rtb = nullptr;
     ResultChart m_chart;
     QDateTime m_readingTime;
+    QList<int> m_toPractise;
 };
 
 } // namespace padmora

@@ -61,6 +61,7 @@ TestResultScreen::TestResultScreen(QWidget *parent)
     cmdBack->setObjectName(QStringLiteral("cmdChakrasBack"));
     placeTwips(cmdBack, 120, 7860, 1200, 420);
     connect(cmdBack, &QPushButton::clicked, this, &TestResultScreen::cmdChakrasBack_Click);
+    addPractiseButton(QRectF(1440, 7860, 1800, 420));
 
     addPromoLabels(area, QStringLiteral("Label61"), 120, 8400, kWidenedWidth - 420);
 }
@@ -97,6 +98,7 @@ void ComputeChakraResult(const AnswerSheet &sheet, ChakraScores &scores, TestRes
     if (!screen)
         return;
     step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
+    step([&] { screen->setChakrasToPractise(sheet, scores); });
     step([&] {
         writeIntoView(screen->RTB(), [&](QTextDocument *report) { AppendChakraReport(report, sheet, scores); });
     });

@@ -31,6 +31,7 @@ TarotResultScreen *ComputeTarotResult(const TarotAnswerSheet &sheet, ChakraScore
     if (!screen)
         return nullptr;
     step([&] { screen->chart().showScores(sheet, scores, kBarsBottom); });
+    step([&] { screen->setChakrasToPractise(sheet, scores); });
     step([&] {
         writeIntoView(screen->RTB(),
                       [&](QTextDocument *report) { AppendTarotReport(report, sheet, scores, needed); });

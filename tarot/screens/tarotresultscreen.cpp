@@ -81,6 +81,7 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     placeTwips(cmdExit, 5520, kButtonsTop, 1200, kButtonHeight);
     connect(cmdExit, &QPushButton::clicked, this, &TarotResultScreen::cmdExit_Click);
+    addPractiseButton(QRectF(6840, kButtonsTop, 1800, kButtonHeight));
 
     addPromoLabels(area, QStringLiteral("Label61"), 120, kPromoTop, kWidth - 420);
 }
