@@ -769,7 +769,7 @@ private slots:
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
             db.setDatabaseName(journal::journalFilePath());
             QVERIFY(db.open());
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 2"));
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 3"));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("newer"));
         const QByteArray before = fileBytes(journal::journalFilePath());
