@@ -8,6 +8,8 @@
 
 #include "chakras/questionbank.h"
 #include "chakras/scoring.h"
+#include "app/journalshell.h"
+#include "journal/keeping.h"
 #include "journal/store.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
@@ -578,6 +580,56 @@ private slots:
         Store again(m_path);
         QCOMPARE(again.entries().size(), 4);
         QCOMPARE(again.load(1)->uuid, ids[0]);
+    }
+
+    // The shell names the journal the keeper of practices: a practice that
+    // ran a minute or more is kept as it ran, unless keeping is switched
+    // off; one the journal cannot keep says why in one message.
+    void theJournalKeepsThePracticesThatRan()
+    {
+        testing::RecordingDesktop fake;
+        fake.scriptedNow = QList<QDateTime>(8, QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC));
+        registerJournalOpeners();
+        practice::FinishedPractice done{3, QDateTime(QDate(2026, 5, 6), QTime(7, 30), Qt::OffsetFromUTC, 7200), 10, 600,
+                                        true, {4, 8}};
+        QVERIFY(practice::keepPractice(done));
+        const QList<Practice> kept = *journalStore().practices();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].taken, QDateTime(QDate(2026, 5, 6), QTime(5, 30), Qt::UTC));
+        QCOMPARE(kept[0].offsetSeconds, 7200);
+        QCOMPARE(kept[0].chakra, 3);
+        QCOMPARE(kept[0].plannedMinutes, 10);
+        QCOMPARE(kept[0].practisedSeconds, 600);
+        QVERIFY(kept[0].completed);
+        QCOMPARE(kept[0].inhaleSeconds, 4);
+        QCOMPARE(kept[0].chantSeconds, 8);
+        QCOMPARE(journalStore().entries().first().summary(),
+                 QStringLiteral("Heart Chakra (Anahata) \u00b7 10 of 10 min \u00b7 completed"));
+        done.startedAt = done.startedAt.addSecs(3600);
+        done.practisedSeconds = 59;
+        QVERIFY(!practice::keepPractice(done));
+        done.practisedSeconds = 185;
+        done.completed = false;
+        done.plannedMinutes = 0;
+        setKeepingReadings(false);
+        QVERIFY(!practice::keepPractice(done));
+        setKeepingReadings(true);
+        QCOMPARE(journalStore().count(), 1);
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(practice::keepPractice(done));
+        QCOMPARE(journalStore().entries().first().summary(),
+                 QStringLiteral("Heart Chakra (Anahata) \u00b7 3 min, open-ended \u00b7 stopped"));
+
+        forgetJournalStore();
+        setMode(m_path, 0400);
+        done.startedAt = done.startedAt.addSecs(3600);
+        QVERIFY(!practice::keepPractice(done));
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().text, QStringLiteral("This practice could not be kept in your journal: the file can "
+                                                         "only be read.\r\nThe journal file: ")
+                                              + m_path);
+        setMode(m_path, 0600);
+        practice::setPracticeKeeper({});
     }
 
     void aNewerJournalKeepsItsModeAndItsLog()

@@ -421,10 +421,11 @@ bool JournalScreen::exportAs(const QString &caption, const QString &suffix, cons
     if (path.isEmpty())
         return false;
     const std::optional<QList<Reading>> readings = m_store.allReadings();
+    const std::optional<QList<Practice>> practices = readings && json ? m_store.practices() : QList<Practice>();
     QString why;
-    if (!readings)
+    if (!readings || !practices)
         why = m_store.lastError();
-    else if (writeWhole(path, json ? toJson(*readings) : toCsv(*readings), &why))
+    else if (writeWhole(path, json ? toJson(*readings, *practices) : toCsv(*readings), &why))
         return true;
     desktop().message(QStringLiteral("The journal could not be written to %1: %2. Nothing was written.")
                           .arg(QDir::toNativeSeparators(path), why),
@@ -464,7 +465,7 @@ void JournalScreen::cmdImport_Click()
         refuse(parsed.problem);
         return;
     }
-    const std::optional<ImportCount> count = m_store.add(parsed.readings);
+    const std::optional<ImportCount> count = m_store.add(parsed.readings, parsed.practices);
     if (!count) {
         refuse(m_store.lastError());
         return;

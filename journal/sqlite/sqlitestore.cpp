@@ -856,6 +856,9 @@ std::optional<QList<Practice>> SqliteStore::practices()
         fail(m_status->problem);
         return std::nullopt;
     }
+    // A journal of version 1 that cannot be written holds none.
+    if (m_status->fileVersion < 2)
+        return QList<Practice>();
     auto q = m_db->run(QStringLiteral("SELECT id, uuid, chakra, taken, offset_seconds, planned_minutes, practised_seconds,"
                                       " completed, inhale_seconds, chant_seconds, note FROM practice ORDER BY taken, id"));
     if (!q) {
