@@ -21,6 +21,8 @@ void registerJournalOpeners()
     journal::setReadingOpener(journal::Program::ChakraTest, &openKeptChakraTest);
     journal::setReadingOpener(journal::Program::ChakrasTarot, &openKeptTarot);
     journal::setReadingOpener(journal::Program::Astrology, &openKeptAstrology);
+    // The practices that ran are kept in the journal too.
+    practice::setPracticeKeeper(&journal::keepPractice);
 }
 
 void setKeepingJournal(bool keep)

@@ -17,7 +17,8 @@ inline const QString kJournalKey = QStringLiteral("Journal");
 inline const QString kJournalOn = QStringLiteral("On");
 inline const QString kJournalOff = QStringLiteral("Off");
 
-// Names each program's way of showing a kept reading; initPadmora() calls it.
+// Names each program's way of showing a kept reading, and the journal as the
+// keeper of the practices that ran; initPadmora() calls it.
 void registerJournalOpeners();
 
 // Adds "My &Readings…" (Ctrl+J) and "Keep a &Journal of My Readings" to the

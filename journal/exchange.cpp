@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QTimeZone>
+#include <QUuid>
 
 namespace padmora::journal {
 
@@ -20,6 +21,8 @@ namespace {
 QJsonObject entryObject(const Reading &r)
 {
     QJsonObject o;
+    if (!r.uuid.isEmpty())
+        o.insert(QStringLiteral("id"), r.uuid);
     o.insert(QStringLiteral("taken"), takenText(r.taken));
     o.insert(QStringLiteral("offset"), r.offsetSeconds);
     o.insert(QStringLiteral("program"), programKey(r.program));
@@ -54,6 +57,33 @@ QJsonObject entryObject(const Reading &r)
     return o;
 }
 
+QJsonObject practiceObject(const Practice &p)
+{
+    QJsonObject o;
+    if (!p.uuid.isEmpty())
+        o.insert(QStringLiteral("id"), p.uuid);
+    o.insert(QStringLiteral("taken"), takenText(p.taken));
+    o.insert(QStringLiteral("offset"), p.offsetSeconds);
+    o.insert(QStringLiteral("chakra"), p.chakra);
+    o.insert(QStringLiteral("plannedMinutes"), p.plannedMinutes);
+    o.insert(QStringLiteral("practisedSeconds"), double(p.practisedSeconds));
+    o.insert(QStringLiteral("completed"), p.completed);
+    o.insert(QStringLiteral("inhaleSeconds"), p.inhaleSeconds);
+    o.insert(QStringLiteral("chantSeconds"), p.chantSeconds);
+    o.insert(QStringLiteral("note"), p.note);
+    return o;
+}
+
+// An id written as 3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c (in either case),
+// in small letters; empty for any other text.
+QString uuidFromText(const QString &text)
+{
+    const QUuid uuid = QUuid::fromString(text);
+    if (text.size() != 36 || uuid.isNull())
+        return QString();
+    return uuid.toString(QUuid::WithoutBraces);
+}
+
 // A date written exactly as 1980-07-23, or an invalid one. QDate::fromString
 // with Qt::ISODate would also take "1980/07/23" and a time after the date.
 QDate dateFromText(QStringView text)
@@ -78,9 +108,38 @@ class EntryReader {
 public:
     EntryReader(const QJsonObject &o, Reading &r) : m_o(o), m_r(r) {}
 
+    // Reads a practice instead; the problem, or empty.
+    QString readPractice(Practice &p)
+    {
+        QString text;
+        if (!idField(&p.uuid) || !textField(QStringLiteral("taken"), &text))
+            return m_problem;
+        p.taken = takenFromText(text);
+        if (!p.taken.isValid())
+            return at(QStringLiteral("taken"), QStringLiteral("\"%1\" is no time of the form 2026-12-08T09:30:00.000Z").arg(text));
+        int practised = 0;
+        if (!intField(QStringLiteral("offset"), &p.offsetSeconds) || !intField(QStringLiteral("chakra"), &p.chakra)
+            || !intField(QStringLiteral("plannedMinutes"), &p.plannedMinutes)
+            || !intField(QStringLiteral("practisedSeconds"), &practised)
+            || !intField(QStringLiteral("inhaleSeconds"), &p.inhaleSeconds)
+            || !intField(QStringLiteral("chantSeconds"), &p.chantSeconds))
+            return m_problem;
+        p.practisedSeconds = practised;
+        const QJsonValue completed = m_o.value(QStringLiteral("completed"));
+        if (!completed.isBool())
+            return at(QStringLiteral("completed"), completed.isUndefined() ? QStringLiteral("missing")
+                                                                          : QStringLiteral("not true or false"));
+        p.completed = completed.toBool();
+        if (m_o.contains(QStringLiteral("note")) && !textField(QStringLiteral("note"), &p.note))
+            return m_problem;
+        return QString();
+    }
+
     QString read()
     {
         QString text;
+        if (!idField(&m_r.uuid))
+            return m_problem;
         if (!textField(QStringLiteral("taken"), &text))
             return m_problem;
         m_r.taken = takenFromText(text);
@@ -173,6 +232,23 @@ private:
             return false;
         }
         *out = v.toString();
+        return true;
+    }
+    // The entry's id when it has one (a file of version 1 has none).
+    bool idField(QString *out)
+    {
+        if (!m_o.contains(QStringLiteral("id")))
+            return true;
+        QString text;
+        if (!textField(QStringLiteral("id"), &text))
+            return false;
+        *out = uuidFromText(text);
+        if (out->isEmpty()) {
+            at(QStringLiteral("id"),
+               QCoreApplication::translate("Exchange", "\"%1\" is no id of the form 3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c")
+                   .arg(text));
+            return false;
+        }
         return true;
     }
     bool intField(const QString &name, int *out)
@@ -329,15 +405,19 @@ QString csvField(const QString &text)
 
 } // namespace
 
-QByteArray toJson(const QList<Reading> &readings)
+QByteArray toJson(const QList<Reading> &readings, const QList<Practice> &practices)
 {
     QJsonArray entries;
     for (const Reading &r : readings)
         entries.append(entryObject(r));
+    QJsonArray practised;
+    for (const Practice &p : practices)
+        practised.append(practiceObject(p));
     QJsonObject top;
     top.insert(QStringLiteral("format"), kExchangeFormat);
     top.insert(QStringLiteral("version"), kExchangeVersion);
     top.insert(QStringLiteral("entries"), entries);
+    top.insert(QStringLiteral("practices"), practised);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
@@ -400,6 +480,32 @@ ParsedJournal fromJson(const QByteArray &json)
             return out;
         }
         out.readings.append(std::move(r));
+    }
+    const QJsonValue practices = top.value(QStringLiteral("practices"));
+    if (version.toInt() < 2 || practices.isUndefined())
+        return out;
+    if (!practices.isArray()) {
+        out.problem = QCoreApplication::translate("Exchange", "its \"practices\" are not a list");
+        out.readings.clear();
+        return out;
+    }
+    const QJsonArray practised = practices.toArray();
+    for (qsizetype k = 0; k < practised.size(); ++k) {
+        const QString where = QCoreApplication::translate("Exchange", "practice %1").arg(k + 1);
+        Reading unused;
+        Practice p;
+        const QJsonObject o = practised[k].toObject();
+        QString problem = practised[k].isObject() ? EntryReader(o, unused).readPractice(p)
+                                                  : QCoreApplication::translate("Exchange", "not an object");
+        if (problem.isEmpty())
+            problem = problemOf(p, now);
+        if (!problem.isEmpty()) {
+            out.problem = where + (practised[k].isObject() ? QStringLiteral(", ") : QStringLiteral(": ")) + problem;
+            out.readings.clear();
+            out.practices.clear();
+            return out;
+        }
+        out.practices.append(std::move(p));
     }
     return out;
 }

@@ -91,6 +91,47 @@ bool keepReading(Reading reading)
     }
 }
 
+QString practiceNotKeptMessage(const QString &why, const QString &path)
+{
+    return QCoreApplication::translate("Journal", "This practice could not be kept in your journal: %1.\r\nThe journal "
+                                                  "file: %2")
+        .arg(why, QDir::toNativeSeparators(path));
+}
+
+Practice practiceRecord(const practice::FinishedPractice &finished)
+{
+    Practice p;
+    p.chakra = finished.chakra;
+    p.taken = finished.startedAt.toUTC();
+    p.offsetSeconds = finished.startedAt.offsetFromUtc();
+    p.plannedMinutes = finished.plannedMinutes;
+    p.practisedSeconds = finished.practisedSeconds;
+    p.completed = finished.completed;
+    p.inhaleSeconds = finished.pace.inhaleSeconds;
+    p.chantSeconds = finished.pace.chantSeconds;
+    return p;
+}
+
+bool keepPractice(const practice::FinishedPractice &finished)
+{
+    if (!g_keeping)
+        return false;
+    Practice record = practiceRecord(finished);
+    Store &store = journalStore();
+    for (;;) {
+        if (store.savePractice(record) != 0)
+            return true;
+        if (!store.lastFailedForRoom()) {
+            desktop().message(practiceNotKeptMessage(store.lastError(), store.path()), MessageIcon::Critical);
+            return false;
+        }
+        const QString text = practiceNotKeptMessage(store.lastError(), store.path()) + kCrLf
+                             + QCoreApplication::translate("Journal", "Make room on the disk, then try again.");
+        if (desktop().message(text, MessageIcon::Critical, MessageButtons::RetryCancel) != MessageAnswer::Retry)
+            return false;
+    }
+}
+
 void keepReadingOnceShown(Reading reading)
 {
     static QPointer<Keeper> keeper;

@@ -6,6 +6,7 @@
 // result screens lie above the journal.
 
 #include "journal/reading.h"
+#include "practice/sitting.h"
 
 #include <functional>
 
@@ -17,6 +18,15 @@ bool isKeepingReadings();
 // Keeps a reading in the user's journal when readings are kept. A reading
 // that cannot be kept shows one message saying why; true when it was kept.
 bool keepReading(Reading reading);
+// Keeps a practice that ran in the user's journal, as keepReading keeps a
+// reading (not when keeping is switched off); the shell names it the
+// practice's keeper (practice::setPracticeKeeper). True when it was kept.
+bool keepPractice(const practice::FinishedPractice &finished);
+// The journal's record of a practice that ran.
+Practice practiceRecord(const practice::FinishedPractice &finished);
+// The message a practice that could not be kept shows.
+QString practiceNotKeptMessage(const QString &why, const QString &path);
+
 // Keeps a reading just shown once its screen has painted: the window's
 // pending repaint goes out before the journal waits for the disk, so a slow
 // disk never holds back the result. Nothing comes between the two: the write

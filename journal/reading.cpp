@@ -129,23 +129,82 @@ QString problemOf(const Reading &r)
     return problemOf(r, desktop().now());
 }
 
+namespace {
+
+// What is wrong with an entry's moment or note, or empty.
+QString momentProblem(const QDateTime &taken, int offsetSeconds, const QString &note, const QDateTime &now)
+{
+    if (!taken.isValid())
+        return QStringLiteral("the time it was taken is missing or no time");
+    if (taken < QDateTime(QDate(kFirstTakenYear, 1, 1), QTime(0, 0), Qt::UTC))
+        return ofField("taken", QCoreApplication::translate("Exchange", "%1 is before %2")
+                                    .arg(takenText(taken))
+                                    .arg(kFirstTakenYear));
+    if (taken > now.addSecs(kAheadOfNowSeconds))
+        return ofField("taken",
+                       QCoreApplication::translate("Exchange", "%1 is more than a day after now").arg(takenText(taken)));
+    if (offsetSeconds < -kWidestOffsetSeconds || offsetSeconds > kWidestOffsetSeconds)
+        return ofField("offset", QCoreApplication::translate("Exchange", "%1 s from UTC is more than %2 hours")
+                                     .arg(offsetSeconds)
+                                     .arg(kWidestOffsetSeconds / 3600));
+    if (note.size() > kNoteLimit)
+        return QStringLiteral("the note is %1 characters long; a note holds at most %2").arg(note.size()).arg(kNoteLimit);
+    return QString();
+}
+
+} // namespace
+
+QString problemOf(const Practice &p, const QDateTime &now)
+{
+    if (const QString problem = momentProblem(p.taken, p.offsetSeconds, p.note, now); !problem.isEmpty())
+        return problem;
+    if (p.chakra < 0 || p.chakra >= kChakraCount)
+        return ofField("chakra", QCoreApplication::translate("Exchange", "chakra %1 does not exist (chakras are 0 to 6)")
+                                     .arg(p.chakra));
+    if (p.plannedMinutes < 0 || p.plannedMinutes > kLongestPlannedMinutes)
+        return ofField("plannedMinutes", QCoreApplication::translate("Exchange", "%1 is not 0 (open-ended) to %2")
+                                             .arg(p.plannedMinutes)
+                                             .arg(kLongestPlannedMinutes));
+    if (p.practisedSeconds < 0 || p.practisedSeconds > kLongestPractisedSeconds)
+        return ofField("practisedSeconds", QCoreApplication::translate("Exchange", "%1 is not 0 to %2")
+                                               .arg(p.practisedSeconds)
+                                               .arg(kLongestPractisedSeconds));
+    if (p.inhaleSeconds < 1 || p.inhaleSeconds > 60 || p.chantSeconds < 1 || p.chantSeconds > 60)
+        return ofField("pace", QCoreApplication::translate("Exchange", "%1 s in and %2 s out is no pace (1 to 60 s each)")
+                                   .arg(p.inhaleSeconds)
+                                   .arg(p.chantSeconds));
+    return QString();
+}
+
+bool Practice::samePractice(const Practice &o) const
+{
+    return chakra == o.chakra && taken == o.taken && offsetSeconds == o.offsetSeconds
+           && plannedMinutes == o.plannedMinutes && practisedSeconds == o.practisedSeconds && completed == o.completed
+           && inhaleSeconds == o.inhaleSeconds && chantSeconds == o.chantSeconds;
+}
+
+QString practiceTitle()
+{
+    return QCoreApplication::translate("Journal", "Practice");
+}
+
+QString summaryOf(const Practice &p)
+{
+    const QString dot = QStringLiteral(" \u00b7 ");
+    const qint64 minutes = p.practisedSeconds / 60;
+    const QString length = p.plannedMinutes == 0
+                               ? QCoreApplication::translate("Journal", "%1 min, open-ended").arg(minutes)
+                               : QCoreApplication::translate("Journal", "%1 of %2 min").arg(minutes).arg(p.plannedMinutes);
+    const QString end = p.completed ? QCoreApplication::translate("Journal", "completed")
+                                    : QCoreApplication::translate("Journal", "stopped");
+    const QString title = p.chakra >= 0 && p.chakra < kChakraCount ? chakraTitle(p.chakra) : QString();
+    return title + dot + length + dot + end;
+}
+
 QString problemOf(const Reading &r, const QDateTime &now)
 {
-    if (!r.taken.isValid())
-        return QStringLiteral("the time it was taken is missing or no time");
-    if (r.taken < QDateTime(QDate(kFirstTakenYear, 1, 1), QTime(0, 0), Qt::UTC))
-        return ofField("taken", QCoreApplication::translate("Exchange", "%1 is before %2")
-                                    .arg(takenText(r.taken))
-                                    .arg(kFirstTakenYear));
-    if (r.taken > now.addSecs(kAheadOfNowSeconds))
-        return ofField("taken",
-                       QCoreApplication::translate("Exchange", "%1 is more than a day after now").arg(takenText(r.taken)));
-    if (r.offsetSeconds < -kWidestOffsetSeconds || r.offsetSeconds > kWidestOffsetSeconds)
-        return ofField("offset", QCoreApplication::translate("Exchange", "%1 s from UTC is more than %2 hours")
-                                     .arg(r.offsetSeconds)
-                                     .arg(kWidestOffsetSeconds / 3600));
-    if (r.note.size() > kNoteLimit)
-        return QStringLiteral("the note is %1 characters long; a note holds at most %2").arg(r.note.size()).arg(kNoteLimit);
+    if (const QString problem = momentProblem(r.taken, r.offsetSeconds, r.note, now); !problem.isEmpty())
+        return problem;
     if (r.program == Program::Astrology) {
         if (!r.birthDate.isValid())
             return QStringLiteral("the birth date is missing or no date");

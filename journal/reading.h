@@ -30,6 +30,7 @@ struct ShownCard {
 
 struct Reading {
     qint64 id = 0;          // the store's number for it; 0 while it is not stored
+    QString uuid;           // its own random id, for ever; empty until the store gives it one
     QDateTime taken;        // in UTC, to the millisecond
     int offsetSeconds = 0;  // the local offset from UTC it was taken at
     Program program = Program::ChakraTest;
@@ -55,6 +56,30 @@ struct Reading {
     // Everything but the store's number and the note.
     bool sameReading(const Reading &other) const;
 };
+
+// A practice of a chakra's exercise, as the journal keeps it.
+struct Practice {
+    qint64 id = 0;  // the store's number for it; 0 while it is not stored
+    QString uuid;   // as a reading's
+    int chakra = 0;
+    QDateTime taken;        // when it was started, in UTC to the millisecond
+    int offsetSeconds = 0;  // the local offset from UTC it was started at
+    int plannedMinutes = 0;  // 0: open-ended
+    qint64 practisedSeconds = 0;
+    bool completed = false;  // false: stopped before its end
+    int inhaleSeconds = 0;   // the pace: breathe in, then chant on the out-breath
+    int chantSeconds = 0;
+    QString note;
+
+    QDateTime localTaken() const { return taken.toOffsetFromUtc(offsetSeconds); }
+    // Everything but the store's number, the id and the note.
+    bool samePractice(const Practice &other) const;
+};
+
+// The longest a practice can have been planned or practised: two hours,
+// and a day for one left open-ended.
+inline constexpr int kLongestPlannedMinutes = 120;
+inline constexpr qint64 kLongestPractisedSeconds = 24 * 3600;
 
 // The longest note an entry keeps, in UTF-16 units.
 inline constexpr int kNoteLimit = 10000;
@@ -96,12 +121,21 @@ QString problemOf(const Reading &reading);
 // The same, with the moment it is now.
 QString problemOf(const Reading &reading, const QDateTime &now);
 
+// What is wrong with a practice, or empty: a chakra that does not exist, a
+// length or pace out of range, a moment as for a reading.
+QString problemOf(const Practice &practice, const QDateTime &now);
+
 // The chakra index (0 Root ... 6 Crown) of an astrology table's chakra name; -1 for none.
 int chakraOfAstrologyName(const QString &name);
 
 // The table's summary of an entry: "Root 5 Open · Heart 2 UnderActive", or
 // for astrology "Leo · The Sun · Crown Chakra (Sahasrara)".
 QString summaryOf(const Reading &reading);
+// "Heart Chakra (Anahata) · 10 of 10 min · completed"; an open-ended one
+// "Heart Chakra (Anahata) · 12 min, open-ended · stopped".
+QString summaryOf(const Practice &practice);
+// The name of practices where the programs' names stand: "Practice".
+QString practiceTitle();
 // The short name of a chakra in summaries: "Root", "Third Eye".
 QString shortChakraName(int chakra);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/store.h"
 
+#include "kit/desktop.h"
 #include "kit/modules.h"
 
 #include <QCoreApplication>
@@ -112,13 +113,49 @@ std::optional<QList<Reading>> Store::allReadings()
     return b ? b->allReadings() : std::nullopt;
 }
 
-std::optional<ImportCount> Store::add(const QList<Reading> &readings)
+std::optional<ImportCount> Store::add(const QList<Reading> &readings, const QList<Practice> &practices)
 {
     StoreBackend *b = backend();
-    const std::optional<ImportCount> count = b ? b->add(readings) : std::nullopt;
+    const std::optional<ImportCount> count = b ? b->add(readings, practices) : std::nullopt;
     if (count && count->added > 0)
         emit changed();
     return count;
+}
+
+qint64 Store::savePractice(Practice &practice)
+{
+    StoreBackend *b = backend();
+    if (b && b->isWritable()) {
+        if (const QString problem = problemOf(practice, desktop().now()); !problem.isEmpty()) {
+            m_refused = problem;
+            return 0;
+        }
+    }
+    const qint64 id = b ? b->savePractice(practice) : 0;
+    if (id)
+        emit changed();
+    return id;
+}
+
+std::optional<QList<Practice>> Store::practices()
+{
+    StoreBackend *b = backend();
+    return b ? b->practices() : std::nullopt;
+}
+
+bool Store::setPracticeNote(qint64 id, const QString &note)
+{
+    StoreBackend *b = backend();
+    return b && b->setPracticeNote(id, note);
+}
+
+bool Store::removePractices(const QList<qint64> &ids)
+{
+    StoreBackend *b = backend();
+    const bool removed = b && b->removePractices(ids);
+    if (removed)
+        emit changed();
+    return removed;
 }
 
 int Store::count()
@@ -158,6 +195,15 @@ QString Entry::summary() const
 {
     if (!madeSummary.isNull())
         return madeSummary;
+    if (isPractice()) {
+        Practice shape;
+        shape.chakra = chakra;
+        shape.plannedMinutes = plannedMinutes;
+        shape.practisedSeconds = practisedSeconds;
+        shape.completed = completed;
+        madeSummary = notNull(summaryOf(shape));
+        return madeSummary;
+    }
     Reading shape;
     shape.program = program;
     shape.sign = sign;

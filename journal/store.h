@@ -38,7 +38,7 @@ public:
     // (lastError() says why). The reading's id is set.
     qint64 save(Reading &reading);
     std::optional<Reading> load(qint64 id);
-    // Every entry, newest first.
+    // Every entry, readings and practices, newest first.
     QList<Entry> entries();
     bool setNote(qint64 id, const QString &note);
     bool remove(const QList<qint64> &ids);
@@ -49,11 +49,21 @@ public:
     QList<CardCount> cardCounts();
     // Every entry in full, oldest first (for the export).
     std::optional<QList<Reading>> allReadings();
-    // Adds readings in one transaction; one that is already there (same
-    // program, same moment) is skipped and counted. Nothing is added when
-    // anything fails.
-    std::optional<ImportCount> add(const QList<Reading> &readings);
+    // Adds readings and practices in one transaction; one that is already
+    // there (the same id, or the same program and moment) is skipped and
+    // counted. Nothing is added when anything fails. Each entry without an id
+    // is given one.
+    std::optional<ImportCount> add(const QList<Reading> &readings, const QList<Practice> &practices = {});
+    // Every entry, readings and practices.
     int count();
+
+    // Saves a new practice; its number, or 0 when it could not be saved. Its
+    // id and number are set.
+    qint64 savePractice(Practice &practice);
+    // Every practice in full, oldest first.
+    std::optional<QList<Practice>> practices();
+    bool setPracticeNote(qint64 id, const QString &note);
+    bool removePractices(const QList<qint64> &ids);
 
     // Why the last operation failed.
     QString lastError() const;

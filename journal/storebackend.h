@@ -15,7 +15,7 @@
 
 namespace padmora::journal {
 
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
 inline const QString kJournalFileName = QStringLiteral("journal.sqlite");
 
 enum class StoreState {
@@ -33,8 +33,13 @@ struct StoreStatus {
     int fileVersion = 0;  // the user_version found in the file
 };
 
+// What an entry of the journal is: a reading of one of the programs, or a
+// practice of a chakra's exercise. Each kind is numbered on its own.
+enum class EntryKind { Reading, Practice };
+
 // One line of the journal screen's table.
 struct Entry {
+    EntryKind kind = EntryKind::Reading;
     qint64 id = 0;
     QDateTime taken;  // UTC
     int offsetSeconds = 0;
@@ -43,13 +48,20 @@ struct Entry {
 
     QDateTime localTaken() const { return taken.toOffsetFromUtc(offsetSeconds); }
     // "Root 5 Open · Heart 2 UnderActive", made when first asked for: a
-    // table of thousands shows a screenful.
+    // table of thousands shows a screenful. A practice's is that of
+    // summaryOf(const Practice &).
     QString summary() const;
+    bool isPractice() const { return kind == EntryKind::Practice; }
 
     // What the summary is made of, as the store keeps it: "chakra score"
     // pairs, or the astrology reading's sign, planets and chakra.
     QString scores;
     QString sign, rulingPlanet, chakraName;
+    // A practice's chakra, lengths and end.
+    int chakra = 0;
+    int plannedMinutes = 0;
+    qint64 practisedSeconds = 0;
+    bool completed = false;
     mutable QString madeSummary;
 };
 
@@ -112,7 +124,12 @@ public:
     virtual QList<ScorePoint> scorePoints() = 0;
     virtual QList<CardCount> cardCounts() = 0;
     virtual std::optional<QList<Reading>> allReadings() = 0;
-    virtual std::optional<ImportCount> add(const QList<Reading> &readings) = 0;
+    virtual std::optional<ImportCount> add(const QList<Reading> &readings, const QList<Practice> &practices) = 0;
+    // The practices: saved, every one in full (oldest first), a note, deleted.
+    virtual qint64 savePractice(Practice &practice) = 0;
+    virtual std::optional<QList<Practice>> practices() = 0;
+    virtual bool setPracticeNote(qint64 id, const QString &note) = 0;
+    virtual bool removePractices(const QList<qint64> &ids) = 0;
     virtual int count() = 0;
     virtual QString lastError() const = 0;
     // True when the last operation failed for want of room on the disk,
@@ -137,5 +154,5 @@ inline const QString kStoreModuleName = QStringLiteral("journal-sqlite");
 // The interface's id, with its version: any change to what crosses it (these
 // classes and the values they pass) takes the next one, and a module built
 // for another is not loaded.
-#define PADMORA_JOURNAL_STORE_IID "org.padmora.JournalStore/1"
+#define PADMORA_JOURNAL_STORE_IID "org.padmora.JournalStore/2"
 Q_DECLARE_INTERFACE(padmora::journal::StoreModule, PADMORA_JOURNAL_STORE_IID)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/trends.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace padmora::journal {
 
@@ -54,6 +57,40 @@ QString trendSummary(int chakra, const QList<ScorePoint> &points)
     return QStringLiteral("%1: %2 \u2192 %3 (%4 readings)")
         .arg(title, scoreOn(points.first()), scoreOn(points.last()))
         .arg(points.size());
+}
+
+PracticeSeries practiceWeeks(const QList<Practice> &practices, TrendRange range, const QDateTime &now)
+{
+    PracticeSeries series;
+    const QDateTime from = rangeStart(range, now);
+    QList<Practice> sorted = practices;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Practice &a, const Practice &b) { return a.taken < b.taken; });
+    for (const Practice &p : sorted) {
+        if (p.chakra < 0 || p.chakra >= kChakraCount || (from.isValid() && p.taken < from))
+            continue;
+        const QDate day = p.localTaken().date();
+        const QDate monday = day.addDays(1 - day.dayOfWeek());
+        QList<PracticeWeek> &weeks = series[std::size_t(p.chakra)];
+        if (weeks.isEmpty() || weeks.last().monday != monday)
+            weeks.append({p.chakra, monday, 0, day});
+        weeks.last().seconds += p.practisedSeconds;
+        weeks.last().lastDay = std::max(weeks.last().lastDay, day);
+    }
+    return series;
+}
+
+QString practiceSummary(const QList<PracticeWeek> &weeks)
+{
+    if (weeks.isEmpty())
+        return QString();
+    const QLocale locale;
+    QStringList parts;
+    for (const PracticeWeek &w : weeks)
+        parts << QCoreApplication::translate("Journal", "%1 min in the week of %2")
+                     .arg(w.seconds / 60)
+                     .arg(locale.toString(w.monday, QStringLiteral("d MMM yyyy")));
+    return QCoreApplication::translate("Journal", "practised %1; last practised on %2")
+        .arg(parts.join(QStringLiteral(", ")), locale.toString(weeks.last().lastDay, QStringLiteral("d MMM yyyy")));
 }
 
 QString cardsSummary(const QList<CardCount> &counts, int most)

@@ -7,7 +7,7 @@
 // A module is a Qt plug-in, a shared object named libpadmora-<name>.so whose
 // root object implements one interface: a plain abstract class declared with
 // Q_DECLARE_INTERFACE, its id naming the interface's version
-// ("org.padmora.JournalStore/1"). The module's metadata is read before it is
+// ("org.padmora.JournalStore/2"). The module's metadata is read before it is
 // loaded, and a module built for another version of its interface is never
 // loaded, nor used.
 //

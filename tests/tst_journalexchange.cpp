@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,6 +59,22 @@ QList<Reading> threeReadings()
             stars};
 }
 
+// A practice of the Heart Chakra, ten minutes of ten at a pace of 4 and 6 seconds.
+Practice heartPractice(const QDateTime &taken, const QString &note = {})
+{
+    Practice p;
+    p.chakra = 3;
+    p.taken = taken.toUTC();
+    p.offsetSeconds = taken.offsetFromUtc();
+    p.plannedMinutes = 10;
+    p.practisedSeconds = 600;
+    p.completed = true;
+    p.inhaleSeconds = 4;
+    p.chantSeconds = 6;
+    p.note = note;
+    return p;
+}
+
 QByteArray withEntry(const std::function<void(QJsonObject &)> &change, int entry = 1)
 {
     QJsonObject top = QJsonDocument::fromJson(toJson(threeReadings())).object();
@@ -81,16 +98,22 @@ private slots:
     void aRoundTripLosesNothing()
     {
         Store first(path(QStringLiteral("first.sqlite")));
-        QCOMPARE(first.add(threeReadings())->added, 3);
-        const QByteArray exported = toJson(*first.allReadings());
+        const QDateTime evening(QDate(2026, 5, 6), QTime(19, 0), Qt::UTC);
+        QCOMPARE(first.add(threeReadings(), {heartPractice(evening.toOffsetFromUtc(7200), QStringLiteral("Warm hands"))})->added, 4);
+        const QByteArray exported = toJson(*first.allReadings(), *first.practices());
 
         Store second(path(QStringLiteral("second.sqlite")));
         const ParsedJournal parsed = fromJson(exported);
         QVERIFY2(parsed.problem.isEmpty(), qPrintable(parsed.problem));
-        const std::optional<ImportCount> count = second.add(parsed.readings);
-        QCOMPARE(count->added, 3);
+        const std::optional<ImportCount> count = second.add(parsed.readings, parsed.practices);
+        QCOMPARE(count->added, 4);
         QCOMPARE(count->alreadyThere, 0);
-        QCOMPARE(toJson(*second.allReadings()), exported);
+        // The same bytes again: every entry keeps its id, the practice its note.
+        QCOMPARE(toJson(*second.allReadings(), *second.practices()), exported);
+        QCOMPARE(second.practices()->first().uuid, first.practices()->first().uuid);
+        QCOMPARE(second.practices()->first().note, QStringLiteral("Warm hands"));
+        QCOMPARE(second.allReadings()->last().uuid.size(), 36);
+        QCOMPARE(second.allReadings()->last().uuid, first.allReadings()->last().uuid);
         const QList<Reading> back = *second.allReadings();
         const QList<Reading> original = threeReadings();
         for (int i = 0; i < 3; ++i) {
@@ -102,17 +125,61 @@ private slots:
         QCOMPARE(back[1].cards.size(), 2);
 
         // Importing again adds nothing and says so.
-        const std::optional<ImportCount> again = second.add(fromJson(exported).readings);
+        const std::optional<ImportCount> again = second.add(fromJson(exported).readings, fromJson(exported).practices);
         QCOMPARE(again->added, 0);
-        QCOMPARE(again->alreadyThere, 3);
-        QCOMPARE(second.count(), 3);
+        QCOMPARE(again->alreadyThere, 4);
+        QCOMPARE(second.count(), 4);
+    }
+
+    // A file of version 1 has no ids and no practices: it is imported, each
+    // entry given an id; an entry is known again by its id even where its
+    // moment is not the same.
+    void aVersionOneFileIsImportedAndIdsAreRecognised()
+    {
+        QJsonObject top = QJsonDocument::fromJson(toJson(threeReadings())).object();
+        top.insert(QStringLiteral("version"), 1);
+        top.remove(QStringLiteral("practices"));
+        QVERIFY(!top.value(QStringLiteral("entries")).toArray().first().toObject().contains(QStringLiteral("id")));
+        const ParsedJournal old = fromJson(QJsonDocument(top).toJson());
+        QVERIFY2(old.problem.isEmpty(), qPrintable(old.problem));
+        Store store(path(QStringLiteral("from-one.sqlite")));
+        QCOMPARE(store.add(old.readings)->added, 3);
+        QSet<QString> ids;
+        const QList<Reading> imported = *store.allReadings();
+        for (const Reading &r : imported) {
+            QCOMPARE(r.uuid.size(), 36);
+            ids.insert(r.uuid);
+        }
+        QCOMPARE(ids.size(), 3);
+
+        // Its export of version 2, with the moment of one entry moved by a
+        // second and the practice's by a minute: both are there already.
+        Practice mine = heartPractice(QDateTime(QDate(2026, 5, 7), QTime(6, 0), Qt::UTC));
+        QVERIFY(store.savePractice(mine));
+        QJsonObject moved = QJsonDocument::fromJson(toJson(*store.allReadings(), *store.practices())).object();
+        QJsonArray entries = moved.value(QStringLiteral("entries")).toArray();
+        QJsonObject astrology = entries[2].toObject();
+        astrology.insert(QStringLiteral("taken"), QStringLiteral("2026-05-05T08:15:31.250Z"));
+        entries[2] = astrology;
+        moved.insert(QStringLiteral("entries"), entries);
+        QJsonArray practices = moved.value(QStringLiteral("practices")).toArray();
+        QJsonObject practice = practices[0].toObject();
+        QCOMPARE(practice.value(QStringLiteral("id")).toString(), mine.uuid);
+        practice.insert(QStringLiteral("taken"), QStringLiteral("2026-05-07T06:01:00.000Z"));
+        practices[0] = practice;
+        moved.insert(QStringLiteral("practices"), practices);
+        const ParsedJournal again = fromJson(QJsonDocument(moved).toJson());
+        QVERIFY2(again.problem.isEmpty(), qPrintable(again.problem));
+        const std::optional<ImportCount> count = store.add(again.readings, again.practices);
+        QCOMPARE(count->added, 0);
+        QCOMPARE(count->alreadyThere, 4);
     }
 
     void theFormatIsAsDocumented()
     {
         const QJsonObject top = QJsonDocument::fromJson(toJson(threeReadings())).object();
         QCOMPARE(top.value(QStringLiteral("format")).toString(), QStringLiteral("Padmora journal"));
-        QCOMPARE(top.value(QStringLiteral("version")).toInt(), 1);
+        QCOMPARE(top.value(QStringLiteral("version")).toInt(), 2);
         const QJsonArray entries = top.value(QStringLiteral("entries")).toArray();
         const QJsonObject test = entries[0].toObject();
         QCOMPARE(test.value(QStringLiteral("taken")).toString(), QStringLiteral("2026-05-03T08:15:30.250Z"));
@@ -128,6 +195,23 @@ private slots:
         QCOMPARE(stars.value(QStringLiteral("birthDate")).toString(), QStringLiteral("2000-02-29"));
         QCOMPARE(stars.value(QStringLiteral("sign")).toString(), QStringLiteral("Pisces"));
         QVERIFY(!stars.contains(QStringLiteral("name")));
+        const QList<Practice> one{heartPractice(QDateTime(QDate(2026, 5, 7), QTime(6, 0), Qt::UTC))};
+        const QJsonDocument withPractice = QJsonDocument::fromJson(toJson(QList<Reading>(), one));
+        const QJsonArray practices = withPractice.object().value(QStringLiteral("practices")).toArray();
+        QCOMPARE(practices.size(), 1);
+        const QJsonObject practice = practices.first().toObject();
+        QCOMPARE(practice.keys(), (QStringList{QStringLiteral("chakra"), QStringLiteral("chantSeconds"),
+                                               QStringLiteral("completed"), QStringLiteral("inhaleSeconds"),
+                                               QStringLiteral("note"), QStringLiteral("offset"),
+                                               QStringLiteral("plannedMinutes"), QStringLiteral("practisedSeconds"),
+                                               QStringLiteral("taken")}));
+        QCOMPARE(practice.value(QStringLiteral("taken")).toString(), QStringLiteral("2026-05-07T06:00:00.000Z"));
+        QCOMPARE(practice.value(QStringLiteral("chakra")).toInt(), 3);
+        QCOMPARE(practice.value(QStringLiteral("plannedMinutes")).toInt(), 10);
+        QCOMPARE(practice.value(QStringLiteral("practisedSeconds")).toInt(), 600);
+        QCOMPARE(practice.value(QStringLiteral("completed")).toBool(), true);
+        QCOMPARE(practice.value(QStringLiteral("inhaleSeconds")).toInt(), 4);
+        QCOMPARE(practice.value(QStringLiteral("chantSeconds")).toInt(), 6);
     }
 
     void wrongFilesAreRefusedWhole_data()
@@ -139,8 +223,21 @@ private slots:
         QTest::newRow("cut short") << whole.left(whole.size() * 2 / 3)
                                    << QStringLiteral("not whole, well-formed JSON");
         QTest::newRow("no journal") << QByteArray(R"({"entries": []})") << QStringLiteral("no Padmora journal");
-        QTest::newRow("newer version") << QByteArray(R"({"format": "Padmora journal", "version": 2, "entries": []})")
-                                       << QStringLiteral("format version 2, newer than this Padmora reads");
+        QTest::newRow("newer version") << QByteArray(R"({"format": "Padmora journal", "version": 3, "entries": []})")
+                                       << QStringLiteral("format version 3, newer than this Padmora reads (up to version 2)");
+        QTest::newRow("an id that is none") << withEntry([](QJsonObject &o) {
+            o.insert(QStringLiteral("id"), QStringLiteral("{3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c}"));
+        }) << QStringLiteral("entry 2, \"id\": \"{3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c}\" is no id of the form");
+        const QByteArray practice = R"({"format": "Padmora journal", "version": 2, "entries": [], "practices": [)"
+                                    R"({"taken": "2026-05-07T06:00:00.000Z", "offset": 0, "chakra": %1,)"
+                                    R"( "plannedMinutes": %2, "practisedSeconds": 600, "completed": true,)"
+                                    R"( "inhaleSeconds": 4, "chantSeconds": 6}]})";
+        QTest::newRow("a practice of chakra 9")
+            << QString::fromLatin1(practice).arg(9).arg(10).toUtf8()
+            << QStringLiteral("practice 1, \"chakra\": chakra 9 does not exist (chakras are 0 to 6)");
+        QTest::newRow("a practice of 121 minutes")
+            << QString::fromLatin1(practice).arg(3).arg(121).toUtf8()
+            << QStringLiteral("practice 1, \"plannedMinutes\": 121 is not 0 (open-ended) to 120");
         QTest::newRow("a score of 9") << withEntry([](QJsonObject &o) {
             o.insert(QStringLiteral("scores"), QJsonArray({QJsonObject{{QStringLiteral("chakra"), 3}, {QStringLiteral("score"), 9}}}));
         }) << QStringLiteral("entry 2, \"scores\": the score of the Heart Chakra is 9; a score is 0 to 8");
@@ -175,6 +272,7 @@ private slots:
         const ParsedJournal parsed = fromJson(file);
         QVERIFY2(parsed.problem.contains(problem), qPrintable(parsed.problem));
         QVERIFY(parsed.readings.isEmpty());
+        QVERIFY(parsed.practices.isEmpty());
     }
 
     // No clock could have taken a reading before 1900 or more than a day

@@ -16,6 +16,7 @@
 #include "journal/screens/trendchart.h"
 #include "journal/store.h"
 #include "kit/screennames.h"
+#include "practice/sitting.h"
 #include "support/readingdriver.h"
 #include "support/filldisk.h"
 #include "support/session.h"
@@ -104,6 +105,20 @@ journal::Reading heartReading(journal::Program program, int score, const QDateTi
     if (program == journal::Program::ChakrasTarot)
         r.cards = journal::shownCards(journal::sheetOf(r), r.scores);
     return r;
+}
+
+// A practice of a chakra started at a moment (UTC), as the journal keeps it.
+journal::Practice practised(int chakra, const QDateTime &taken, qint64 seconds, int planned = 10, bool completed = true)
+{
+    journal::Practice p;
+    p.chakra = chakra;
+    p.taken = taken;
+    p.plannedMinutes = planned;
+    p.practisedSeconds = seconds;
+    p.completed = completed;
+    p.inhaleSeconds = 4;
+    p.chantSeconds = 6;
+    return p;
 }
 
 // Notes when the named screen of the main window first paints.
@@ -419,6 +434,110 @@ private slots:
         QCOMPARE(session.fake->messages[2].text, QStringLiteral("Delete all 2 readings from your journal, with their notes?"));
         QCOMPARE(store().count(), 0);
         QCOMPARE(table(journal)->model()->rowCount(), 0);
+    }
+
+    // Practices are listed beside the readings, filtered apart, noted and
+    // deleted like them; a test or tarot entry, or a practice, is practised
+    // from the list: its chakras that are not open make the sitting.
+    void practicesAreListedFilteredNotedDeletedAndPractised()
+    {
+        const QDateTime day(QDate(2026, 5, 3), QTime(9, 0), Qt::UTC);
+        QCOMPARE(store().add({heartReading(journal::Program::ChakraTest, 2, day),
+                              journal::astrologyReading(QDate(1980, 7, 23), QStringLiteral("Leo"), QStringLiteral("The Sun"),
+                                                        QStringLiteral("Crown Chakra"), day.addDays(2))},
+                             {practised(3, day.addDays(1), 600), practised(4, day.addDays(3), 130, 0, false)})
+                     ->added,
+                 4);
+        Form *journal = openJournal();
+        QCOMPARE(table(journal)->model()->rowCount(), 4);
+        QCOMPARE(cell(journal, 0, 1), QStringLiteral("Practice"));
+        QCOMPARE(cell(journal, 0, 2), QStringLiteral("Throat Chakra (Vishuddha) \u00b7 2 min, open-ended \u00b7 stopped"));
+        QCOMPARE(cell(journal, 2, 2), QStringLiteral("Heart Chakra (Anahata) \u00b7 10 of 10 min \u00b7 completed"));
+        auto *program = child<QComboBox>(journal, QStringLiteral("cboProgram"));
+        program->setCurrentIndex(program->findText(QStringLiteral("Practice")));
+        QCOMPARE(table(journal)->model()->rowCount(), 2);
+        program->setCurrentIndex(program->findText(QStringLiteral("Zazeder Izorudav")));
+        QCOMPARE(table(journal)->model()->rowCount(), 1);
+        QCOMPARE(cell(journal, 0, 2), QStringLiteral("Root 4 Open \u00b7 Heart 2 UnderActive"));
+
+        // The test's Heart is not open, its Root is: Heart is practised.
+        auto *practise = child<QPushButton>(journal, QStringLiteral("cmdPractise"));
+        practice::setSitting({});
+        click(practise);
+        QCOMPARE(practice::sitting(), QList<int>{3});
+
+        program->setCurrentIndex(0);
+        table(journal)->setCurrentIndex(table(journal)->model()->index(1, 0));  // the astrology reading
+        practice::setSitting({});
+        click(practise);
+        QCOMPARE(practice::sitting(), QList<int>());
+        program->setCurrentIndex(program->findText(QStringLiteral("Practice")));
+        table(journal)->setCurrentIndex(table(journal)->model()->index(1, 0));  // Heart's practice
+        click(practise);
+        QCOMPARE(practice::sitting(), QList<int>{3});
+
+        // A note of the practice's own; the reading of the same number keeps none.
+        auto *note = child<QPlainTextEdit>(journal, QStringLiteral("txtNote"));
+        note->setFocus();
+        QTest::keyClicks(note, QStringLiteral("Warm"));
+        QCOMPARE(store().practices()->first().note, QStringLiteral("Warm"));
+        QCOMPARE(cell(journal, 1, 3), QStringLiteral("Warm"));
+        const QList<journal::Reading> readings = *store().allReadings();
+        for (const journal::Reading &r : readings)
+            QCOMPARE(r.note, QString());
+
+        session.fake->answers = {MessageAnswer::Yes};
+        table(journal)->setFocus();
+        QTest::keyClick(table(journal), Qt::Key_Delete);
+        QCOMPARE(store().practices()->size(), 1);
+        QCOMPARE(store().practices()->first().chakra, 4);
+        QCOMPARE(store().allReadings()->size(), 2);
+        QCOMPARE(table(journal)->model()->rowCount(), 1);
+        practice::setSitting({});
+    }
+
+    // The trends add each chakra's minutes practised per week, under its
+    // scores: bars in the chart, rows in the table, and words.
+    void trendsShowTheMinutesPractisedPerWeek()
+    {
+        QCOMPARE(store().add({heartReading(journal::Program::ChakraTest, 2, QDateTime(QDate(2026, 5, 3), QTime(9, 0), Qt::UTC))},
+                             {practised(3, QDateTime(QDate(2026, 5, 4), QTime(7, 0), Qt::UTC), 600),
+                              practised(3, QDateTime(QDate(2026, 5, 6), QTime(7, 0), Qt::UTC), 930),
+                              practised(3, QDateTime(QDate(2026, 5, 12), QTime(7, 0), Qt::UTC), 300, 5),
+                              practised(4, QDateTime(QDate(2026, 5, 10), QTime(7, 0), Qt::UTC), 1200, 20)})
+                     ->added,
+                 5);
+        session.fake->scriptedNow = {};
+        session.fake->nowValue = QDateTime(QDate(2026, 5, 20), QTime(12, 0), Qt::UTC);
+        Form *journal = openJournal();
+        child<QTabWidget>(journal, QStringLiteral("tabJournal"))->setCurrentIndex(1);
+        const QStringList lines = child<QLabel>(journal, QStringLiteral("lblTrendSummary"))->text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 7);
+        // 10 min and 15 min 30 s in the week of Monday 4 May; 5 min in the next.
+        QCOMPARE(lines[3], QStringLiteral("Heart Chakra (Anahata): 2, UnderActive on 3 May 2026 (1 reading); practised 25 min "
+                                          "in the week of 4 May 2026, 5 min in the week of 11 May 2026; last practised on "
+                                          "12 May 2026"));
+        QCOMPARE(lines[4], QStringLiteral("Throat Chakra (Vishuddha): no readings; practised 20 min in the week of 4 May 2026; "
+                                          "last practised on 10 May 2026"));
+        auto *rows = child<QTableView>(journal, QStringLiteral("grdTrends"))->model();
+        QCOMPARE(rows->rowCount(), 2 + 3);
+        QCOMPARE(rows->index(2, 0).data().toString(), QLocale().toString(QDate(2026, 5, 11), QLocale::ShortFormat));
+        QCOMPARE(rows->index(2, 1).data().toString(), QStringLiteral("Practice"));
+        QCOMPARE(rows->index(2, 2).data().toString(), QStringLiteral("Heart"));
+        QCOMPARE(rows->index(2, 3).data().toString(), QStringLiteral("5 min"));
+        // Throat has no score line: what is drawn in its blue is its week's bar.
+        auto *chart = child<TrendChart>(journal, QStringLiteral("picTrends"));
+        auto bluePixels = [&] {
+            const QImage shot = chart->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    n += shot.pixel(x, y) == TrendChart::lineColour(4).rgb();
+            return n;
+        };
+        QVERIFY(bluePixels() > 4);
+        click(child<QCheckBox>(journal, QStringLiteral("chkTrend"), 4));
+        QCOMPARE(bluePixels(), 0);
     }
 
     void trendsShowEachChakraInAPictureATableAndWords()
@@ -758,7 +877,7 @@ private slots:
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
             db.setDatabaseName(journal::journalFilePath());
             QVERIFY(db.open());
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 2"));
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 3"));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("newer"));
         const QByteArray before = fileBytes(journal::journalFilePath());

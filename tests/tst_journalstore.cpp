@@ -8,6 +8,8 @@
 
 #include "chakras/questionbank.h"
 #include "chakras/scoring.h"
+#include "app/journalshell.h"
+#include "journal/keeping.h"
 #include "journal/store.h"
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
@@ -18,6 +20,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -166,6 +169,54 @@ QByteArray noise(int size, quint32 seed)
     return bytes;
 }
 
+// The schema of a version-1 journal, as the Padmora of that version made it.
+const QStringList kVersionOneSchema{
+    QStringLiteral("CREATE TABLE reading (id INTEGER PRIMARY KEY, taken TEXT NOT NULL, offset_seconds INTEGER NOT NULL,"
+                   " program TEXT NOT NULL CHECK (program IN ('test', 'tarot', 'astrology')),"
+                   " scores TEXT NOT NULL DEFAULT '', note TEXT NOT NULL DEFAULT '', UNIQUE (program, taken))"),
+    QStringLiteral("CREATE INDEX reading_by_time ON reading (taken)"),
+    QStringLiteral("CREATE TABLE answer_sheet (reading_id INTEGER PRIMARY KEY REFERENCES reading (id) ON DELETE CASCADE,"
+                   " question_order TEXT NOT NULL, answers TEXT NOT NULL)"),
+    QStringLiteral("CREATE TABLE chakra_score (reading_id INTEGER NOT NULL REFERENCES reading (id) ON DELETE CASCADE,"
+                   " chakra INTEGER NOT NULL CHECK (chakra BETWEEN 0 AND 6),"
+                   " score INTEGER NOT NULL CHECK (score BETWEEN 0 AND 8), PRIMARY KEY (reading_id, chakra)) WITHOUT ROWID"),
+    QStringLiteral("CREATE TABLE tarot_card (reading_id INTEGER NOT NULL REFERENCES reading (id) ON DELETE CASCADE,"
+                   " slot INTEGER NOT NULL CHECK (slot BETWEEN 0 AND 8), chakra INTEGER NOT NULL CHECK (chakra BETWEEN 0 AND 6),"
+                   " card TEXT NOT NULL, PRIMARY KEY (reading_id, slot)) WITHOUT ROWID"),
+    QStringLiteral("CREATE TABLE astrology_reading (reading_id INTEGER PRIMARY KEY REFERENCES reading (id) ON DELETE CASCADE,"
+                   " birth_date TEXT NOT NULL, sign TEXT NOT NULL, ruling_planet TEXT NOT NULL, chakra TEXT NOT NULL)"),
+};
+
+// The rows a version-1 journal kept of a reading, numbered id.
+QStringList versionOneRows(const Reading &r, int id)
+{
+    auto text = [](const QString &t) { return QStringLiteral("'") + QString(t).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''); };
+    QStringList pairs, rows;
+    for (int i = 0; i < kChakraCount; ++i)
+        if (r.isChakraReading() && r.ticked[std::size_t(i)])
+            pairs << QString::number(i) << QString::number(r.scores[std::size_t(i)]);
+    rows << QStringLiteral("INSERT INTO reading VALUES (%1, %2, %3, %4, %5, %6)")
+                .arg(id)
+                .arg(text(takenText(r.taken)))
+                .arg(r.offsetSeconds)
+                .arg(text(programKey(r.program)), text(pairs.join(QLatin1Char(' '))), text(r.note));
+    if (r.program == Program::Astrology)
+        return rows << QStringLiteral("INSERT INTO astrology_reading VALUES (%1, %2, %3, %4, %5)")
+                           .arg(id)
+                           .arg(text(r.birthDate.toString(Qt::ISODate)), text(r.sign), text(r.rulingPlanet), text(r.chakraName));
+    rows << QStringLiteral("INSERT INTO answer_sheet VALUES (%1, %2, %3)")
+                .arg(id)
+                .arg(text(joinedOrder(r.questionOrder)), text(r.answers.join(QLatin1Char('|'))));
+    for (int i = 0; i < kChakraCount; ++i)
+        if (r.ticked[std::size_t(i)])
+            rows << QStringLiteral("INSERT INTO chakra_score VALUES (%1, %2, %3)").arg(id).arg(i).arg(r.scores[std::size_t(i)]);
+    for (const ShownCard &c : r.cards)
+        rows << QStringLiteral("INSERT INTO tarot_card VALUES (%1, %2, %3, %4)").arg(id).arg(c.slot).arg(c.chakra).arg(text(c.card));
+    return rows;
+}
+
+const QRegularExpression kUuid(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"));
+
 } // namespace
 
 class JournalStoreTest : public QObject {
@@ -230,7 +281,7 @@ private slots:
             // Foreign keys hold: deleting the entry deletes its scores and cards.
             QVERIFY(store.remove({r.id}));
         }
-        QCOMPARE(ask(m_path, QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+        QCOMPARE(ask(m_path, QStringLiteral("PRAGMA user_version")), QStringLiteral("2"));
         QCOMPARE(ask(m_path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
         QCOMPARE(ask(m_path, QStringLiteral("SELECT count(*) FROM chakra_score")), QStringLiteral("0"));
         QCOMPARE(ask(m_path, QStringLiteral("SELECT count(*) FROM tarot_card")), QStringLiteral("0"));
@@ -302,7 +353,7 @@ private slots:
             << QString() << QStringLiteral("cannot be loaded (the shared library was not found)");
         QTest::newRow("a module of the interface's next version")
             << QStringLiteral(PADMORA_LATER_MODULES)
-            << QStringLiteral("it implements org.padmora.JournalStore/2, not org.padmora.JournalStore/1");
+            << QStringLiteral("it implements org.padmora.JournalStore/3, not org.padmora.JournalStore/2");
     }
 
     // A journal whose SQLite module is missing, or built for another version
@@ -449,6 +500,10 @@ private slots:
         QTest::newRow("version 1 and nothing else") << QStringList{QStringLiteral("PRAGMA user_version = 1")}
                                                     << QStringLiteral("it is no Padmora journal: it says it is of "
                                                                       "version 1, but it has no table \"reading\"");
+        QTest::newRow("version 2 without its practices")
+            << QStringList(kVersionOneSchema)
+                   + QStringList{QStringLiteral("ALTER TABLE reading ADD COLUMN uuid TEXT"), QStringLiteral("PRAGMA user_version = 2")}
+            << QStringLiteral("it is no Padmora journal: it says it is of version 2, but it has no table \"practice\"");
         QTest::newRow("a journal's table of another shape")
             << QStringList{QStringLiteral("CREATE TABLE reading (id INTEGER PRIMARY KEY, taken TEXT)"),
                            QStringLiteral("PRAGMA user_version = 1")}
@@ -487,10 +542,100 @@ private slots:
         QCOMPARE(store.status().state, StoreState::Ready);
     }
 
+    // A journal that a Padmora of version 1 left is carried forward in one
+    // step: every reading kept as it was, each with an id of its own for
+    // good, and practices kept beside them from then on.
+    void aVersionOneJournalIsCarriedForward()
+    {
+        const QList<Reading> kept{chakraTest(Program::ChakraTest, {{0, 5}, {3, 2}}, at(3)),
+                                  chakraTest(Program::ChakrasTarot, {{1, 4}, {3, 7}, {6, 0}}, at(4)), leo(at(5))};
+        QStringList made = kVersionOneSchema;
+        for (int i = 0; i < kept.size(); ++i)
+            made += versionOneRows(kept[i], i + 1);
+        made << QStringLiteral("PRAGMA user_version = 1") << QStringLiteral("PRAGMA journal_mode = WAL");
+        QVERIFY(QDir().mkpath(folder()));
+        tell(m_path, made);
+        setMode(m_path, 0600);
+        QStringList ids;
+        {
+            Store store(m_path);
+            QCOMPARE(store.status().state, StoreState::Ready);
+            QCOMPARE(store.status().fileVersion, 2);
+            const std::optional<QList<Reading>> back = store.allReadings();
+            QCOMPARE(back->size(), 3);
+            for (int i = 0; i < 3; ++i) {
+                QVERIFY((*back)[i].sameReading(kept[i]));
+                QVERIFY2(kUuid.match((*back)[i].uuid).hasMatch(), qPrintable((*back)[i].uuid));
+                ids << (*back)[i].uuid;
+            }
+            QCOMPARE(QSet<QString>(ids.begin(), ids.end()).size(), 3);
+            Practice heart{0, {}, 3, at(6), 3600, 10, 600, true, 4, 6, {}};
+            QVERIFY2(store.savePractice(heart), qPrintable(store.lastError()));
+            QVERIFY(kUuid.match(heart.uuid).hasMatch());
+        }
+        QCOMPARE(ask(m_path, QStringLiteral("PRAGMA user_version")), QStringLiteral("2"));
+        QCOMPARE(ask(m_path, QStringLiteral("SELECT group_concat(uuid, ' ') FROM (SELECT uuid FROM reading ORDER BY id)")),
+                 ids.join(QLatin1Char(' ')));
+        // Opened again, nothing moves: the ids are theirs for good.
+        Store again(m_path);
+        QCOMPARE(again.entries().size(), 4);
+        QCOMPARE(again.load(1)->uuid, ids[0]);
+    }
+
+    // The shell names the journal the keeper of practices: a practice that
+    // ran a minute or more is kept as it ran, unless keeping is switched
+    // off; one the journal cannot keep says why in one message.
+    void theJournalKeepsThePracticesThatRan()
+    {
+        testing::RecordingDesktop fake;
+        fake.scriptedNow = QList<QDateTime>(8, QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC));
+        registerJournalOpeners();
+        practice::FinishedPractice done{3, QDateTime(QDate(2026, 5, 6), QTime(7, 30), Qt::OffsetFromUTC, 7200), 10, 600,
+                                        true, {4, 8}};
+        QVERIFY(practice::keepPractice(done));
+        const QList<Practice> kept = *journalStore().practices();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].taken, QDateTime(QDate(2026, 5, 6), QTime(5, 30), Qt::UTC));
+        QCOMPARE(kept[0].offsetSeconds, 7200);
+        QCOMPARE(kept[0].chakra, 3);
+        QCOMPARE(kept[0].plannedMinutes, 10);
+        QCOMPARE(kept[0].practisedSeconds, 600);
+        QVERIFY(kept[0].completed);
+        QCOMPARE(kept[0].inhaleSeconds, 4);
+        QCOMPARE(kept[0].chantSeconds, 8);
+        QCOMPARE(journalStore().entries().first().summary(),
+                 QStringLiteral("Heart Chakra (Anahata) \u00b7 10 of 10 min \u00b7 completed"));
+        done.startedAt = done.startedAt.addSecs(3600);
+        done.practisedSeconds = 59;
+        QVERIFY(!practice::keepPractice(done));
+        done.practisedSeconds = 185;
+        done.completed = false;
+        done.plannedMinutes = 0;
+        setKeepingReadings(false);
+        QVERIFY(!practice::keepPractice(done));
+        setKeepingReadings(true);
+        QCOMPARE(journalStore().count(), 1);
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(practice::keepPractice(done));
+        QCOMPARE(journalStore().entries().first().summary(),
+                 QStringLiteral("Heart Chakra (Anahata) \u00b7 3 min, open-ended \u00b7 stopped"));
+
+        forgetJournalStore();
+        setMode(m_path, 0400);
+        done.startedAt = done.startedAt.addSecs(3600);
+        QVERIFY(!practice::keepPractice(done));
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.lastMessage().text, QStringLiteral("This practice could not be kept in your journal: the file can "
+                                                         "only be read.\r\nThe journal file: ")
+                                              + m_path);
+        setMode(m_path, 0600);
+        practice::setPracticeKeeper({});
+    }
+
     void aNewerJournalKeepsItsModeAndItsLog()
     {
         makeJournal(2);
-        tell(m_path, {QStringLiteral("PRAGMA journal_mode = DELETE"), QStringLiteral("PRAGMA user_version = 2")});
+        tell(m_path, {QStringLiteral("PRAGMA journal_mode = DELETE"), QStringLiteral("PRAGMA user_version = 3")});
         setMode(m_path, 0644);
         const QByteArray before = digest(m_path);
         {

@@ -5,6 +5,7 @@
 #include "journal/keeping.h"
 #include "journal/reading.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace padmora {
@@ -59,7 +60,7 @@ QVariant EntriesModel::data(const QModelIndex &index, int role) const
     case 0:
         return momentText(e.localTaken());
     case 1:
-        return programTitle(e.program);
+        return e.isPractice() ? practiceTitle() : programTitle(e.program);
     case 2:
         return e.summary();
     default: {
@@ -85,10 +86,10 @@ const Entry *EntriesModel::entryAt(int row) const
     return row >= 0 && row < m_shown.size() ? &m_all[m_shown[row]] : nullptr;
 }
 
-int EntriesModel::rowOf(qint64 id) const
+int EntriesModel::rowOf(qint64 id, EntryKind kind) const
 {
     for (qsizetype r = 0; r < m_shown.size(); ++r)
-        if (m_all[m_shown[r]].id == id)
+        if (m_all[m_shown[r]].id == id && m_all[m_shown[r]].kind == kind)
             return int(r);
     return -1;
 }
@@ -107,7 +108,8 @@ void EntriesModel::refilter()
     m_shown.reserve(m_all.size());
     for (qsizetype i = 0; i < m_all.size(); ++i) {
         const Entry &e = m_all[i];
-        if (m_program > 0 && int(e.program) != m_program - 1)
+        if (m_program > kProgramCount ? !e.isPractice()
+                                      : m_program > 0 && (e.isPractice() || int(e.program) != m_program - 1))
             continue;
         if (!m_search.isEmpty() && !e.note.contains(m_search, Qt::CaseInsensitive))
             continue;
@@ -115,16 +117,17 @@ void EntriesModel::refilter()
     }
 }
 
-void TrendTableModel::setRows(QList<ScorePoint> rows)
+void TrendTableModel::setRows(QList<ScorePoint> rows, QList<PracticeWeek> weeks)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_weeks = std::move(weeks);
     endResetModel();
 }
 
 int TrendTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_rows.size() + m_weeks.size());
 }
 
 int TrendTableModel::columnCount(const QModelIndex &parent) const
@@ -134,8 +137,24 @@ int TrendTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant TrendTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
+    if (index.row() >= m_rows.size()) {
+        // The weeks of practice follow the scores.
+        const PracticeWeek &w = m_weeks[index.row() - m_rows.size()];
+        switch (index.column()) {
+        case 0:
+            return QLocale().toString(w.monday, QLocale::ShortFormat);
+        case 1:
+            return practiceTitle();
+        case 2:
+            return role == Qt::DisplayRole ? shortChakraName(w.chakra) : chakraTitle(w.chakra);
+        case 3:
+            return QCoreApplication::translate("Journal", "%1 min").arg(w.seconds / 60);
+        default:
+            return QCoreApplication::translate("Journal", "in the week");
+        }
+    }
     const ScorePoint &p = m_rows[index.row()];
     switch (index.column()) {
     case 0:

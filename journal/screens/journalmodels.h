@@ -4,6 +4,7 @@
 // and the points its trend chart draws.
 
 #include "journal/storebackend.h"
+#include "journal/trends.h"
 
 #include <QAbstractTableModel>
 
@@ -15,7 +16,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setEntries(QList<journal::Entry> entries);
-    // program: 0 for every program, else the program's number + 1.
+    // program: 0 for every program, else the program's number + 1; one
+    // more than the last program shows the practices alone.
     void setFilter(int program, const QString &search);
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -24,7 +26,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     const journal::Entry *entryAt(int row) const;
-    int rowOf(qint64 id) const;  // -1 when the entry is not shown
+    // -1 when the entry is not shown
+    int rowOf(qint64 id, journal::EntryKind kind = journal::EntryKind::Reading) const;
     void setNote(int row, const QString &note);
     qsizetype total() const { return m_all.size(); }
 
@@ -37,12 +40,13 @@ private:
     QString m_search;
 };
 
-// The points the trend chart draws, one row each, newest first.
+// The points the trend chart draws, one row each, newest first; and the
+// minutes practised per week, a row each.
 class TrendTableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(QList<journal::ScorePoint> rows);
+    void setRows(QList<journal::ScorePoint> rows, QList<journal::PracticeWeek> weeks = {});
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -51,6 +55,7 @@ public:
 
 private:
     QList<journal::ScorePoint> m_rows;
+    QList<journal::PracticeWeek> m_weeks;
 };
 
 } // namespace padmora

@@ -13,6 +13,7 @@
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
 #include "kit/twips.h"
+#include "practice/sitting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -112,6 +113,7 @@ JournalScreen::JournalScreen(QWidget *parent)
     m_cboProgram->addItem(QStringLiteral("Every Program"));
     for (Program p : {Program::ChakraTest, Program::ChakrasTarot, Program::Astrology})
         m_cboProgram->addItem(programTitle(p));
+    m_cboProgram->addItem(practiceTitle());
     addCaption(readings, QStringLiteral("&Show:"), m_cboProgram, 120, 120, 900);
     placeTwips(m_cboProgram, 1080, 120, 3000, kRow + 60);
     connect(m_cboProgram, &QComboBox::currentIndexChanged, this, &JournalScreen::cboProgram_Click);
@@ -153,6 +155,11 @@ JournalScreen::JournalScreen(QWidget *parent)
     addCaption(readings, QStringLiteral("No&te:"), m_txtNote, 120, 4020, 1800);
     placeTwips(m_txtNote, 120, 4380, kInner, 1200);
     connect(m_txtNote, &QPlainTextEdit::textChanged, this, &JournalScreen::txtNote_Change);
+
+    m_cmdPractise = addButton(readings, QStringLiteral("cmdPractise"), tr("&Practise\u2026"), 9440, 3975, 1960);
+    m_cmdPractise->setFixedHeight(twipsToPxY(390));
+    m_cmdPractise->setAccessibleName(tr("Practise the chakras of the chosen entry"));
+    connect(m_cmdPractise, &QPushButton::clicked, this, &JournalScreen::cmdPractise_Click);
 
     const double buttonsTop = 5700;
     auto *cmdOpen = addButton(readings, QStringLiteral("cmdOpen"), QStringLiteral("&Open"), 120, buttonsTop, 1200);
@@ -298,21 +305,26 @@ void JournalScreen::showState()
     m_txtNote->setReadOnly(!writable);
 }
 
+const Entry *JournalScreen::currentEntry() const
+{
+    return m_entries->entryAt(m_grdReadings->currentIndex().row());
+}
+
 qint64 JournalScreen::currentId() const
 {
-    const Entry *e = m_entries->entryAt(m_grdReadings->currentIndex().row());
+    const Entry *e = currentEntry();
     return e ? e->id : 0;
 }
 
-QList<qint64> JournalScreen::selectedIds() const
+QList<const Entry *> JournalScreen::selectedEntries() const
 {
-    QList<qint64> ids;
+    QList<const Entry *> chosen;
     for (const QModelIndex &index : m_grdReadings->selectionModel()->selectedRows())
         if (const Entry *e = m_entries->entryAt(index.row()))
-            ids << e->id;
-    if (ids.isEmpty() && currentId())
-        ids << currentId();
-    return ids;
+            chosen << e;
+    if (chosen.isEmpty() && currentEntry())
+        chosen << currentEntry();
+    return chosen;
 }
 
 void JournalScreen::cboProgram_Click()
@@ -332,6 +344,7 @@ void JournalScreen::grdReadings_RowColChange()
 {
     const Entry *e = m_entries->entryAt(m_grdReadings->currentIndex().row());
     m_noteOf = e ? e->id : 0;
+    m_noteKind = e ? e->kind : EntryKind::Reading;
     m_showingNote = true;
     m_txtNote->setPlainText(e ? e->note : QString());
     m_showingNote = false;
@@ -351,11 +364,13 @@ void JournalScreen::txtNote_Change()
         m_txtNote->moveCursor(QTextCursor::End);
         m_showingNote = false;
     }
-    if (!m_store.setNote(m_noteOf, note)) {
+    const bool kept = m_noteKind == EntryKind::Practice ? m_store.setPracticeNote(m_noteOf, note)
+                                                        : m_store.setNote(m_noteOf, note);
+    if (!kept) {
         desktop().message(QStringLiteral("The note could not be kept: %1.").arg(m_store.lastError()), MessageIcon::Critical);
         return;
     }
-    m_entries->setNote(m_entries->rowOf(m_noteOf), note);
+    m_entries->setNote(m_entries->rowOf(m_noteOf, m_noteKind), note);
 }
 
 void JournalScreen::grdReadings_DblClick()
@@ -363,11 +378,39 @@ void JournalScreen::grdReadings_DblClick()
     cmdOpen_Click();
 }
 
+void JournalScreen::cmdPractise_Click()
+{
+    // A practice is practised again; an astrology reading has no chakra to
+    // practise. Like Open, the button does nothing without an entry for it.
+    const Entry *e = currentEntry();
+    if (!e || (!e->isPractice() && e->program == Program::Astrology))
+        return;
+    if (e->isPractice()) {
+        practice::setSitting({e->chakra});
+    } else {
+        const std::optional<Reading> reading = m_store.load(e->id);
+        if (!reading) {
+            desktop().message(QStringLiteral("This reading cannot be shown again%1.")
+                                  .arg(QStringLiteral(": ") + m_store.lastError()),
+                              MessageIcon::Critical);
+            return;
+        }
+        practice::setSitting(practice::chakrasToPractise(reading->ticked, reading->scores));
+    }
+    openProgramScreen(QStringLiteral("frmPractice"));
+}
+
 void JournalScreen::cmdOpen_Click()
 {
-    const qint64 id = currentId();
-    if (!id)
+    const Entry *e = currentEntry();
+    if (!e)
         return;
+    // A practice opens as the practice of its chakra.
+    if (e->isPractice()) {
+        cmdPractise_Click();
+        return;
+    }
+    const qint64 id = e->id;
     std::optional<Reading> reading = m_store.load(id);
     if (!reading || !openKeptReading(*reading))
         desktop().message(QStringLiteral("This reading cannot be shown again%1.")
@@ -377,16 +420,19 @@ void JournalScreen::cmdOpen_Click()
 
 void JournalScreen::cmdDelete_Click()
 {
-    const QList<qint64> ids = selectedIds();
-    if (ids.isEmpty() || !m_store.isWritable())
+    QList<qint64> ids, practices;
+    for (const Entry *e : selectedEntries())
+        (e->isPractice() ? practices : ids) << e->id;
+    const qsizetype chosen = ids.size() + practices.size();
+    if (chosen == 0 || !m_store.isWritable())
         return;
-    const QString question = ids.size() == 1
+    const QString question = chosen == 1
                                  ? QStringLiteral("Delete the chosen reading and its note from your journal?")
                                  : QStringLiteral("Delete the %1 chosen readings and their notes from your journal?")
-                                       .arg(ids.size());
+                                       .arg(chosen);
     if (desktop().message(question, MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    if (!m_store.remove(ids))
+    if ((!ids.isEmpty() && !m_store.remove(ids)) || (!practices.isEmpty() && !m_store.removePractices(practices)))
         desktop().message(QStringLiteral("The readings could not be deleted: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
 }
@@ -421,10 +467,11 @@ bool JournalScreen::exportAs(const QString &caption, const QString &suffix, cons
     if (path.isEmpty())
         return false;
     const std::optional<QList<Reading>> readings = m_store.allReadings();
+    const std::optional<QList<Practice>> practices = readings && json ? m_store.practices() : QList<Practice>();
     QString why;
-    if (!readings)
+    if (!readings || !practices)
         why = m_store.lastError();
-    else if (writeWhole(path, json ? toJson(*readings) : toCsv(*readings), &why))
+    else if (writeWhole(path, json ? toJson(*readings, *practices) : toCsv(*readings), &why))
         return true;
     desktop().message(QStringLiteral("The journal could not be written to %1: %2. Nothing was written.")
                           .arg(QDir::toNativeSeparators(path), why),
@@ -464,7 +511,7 @@ void JournalScreen::cmdImport_Click()
         refuse(parsed.problem);
         return;
     }
-    const std::optional<ImportCount> count = m_store.add(parsed.readings);
+    const std::optional<ImportCount> count = m_store.add(parsed.readings, parsed.practices);
     if (!count) {
         refuse(m_store.lastError());
         return;
@@ -514,6 +561,7 @@ void JournalScreen::showTrends()
 {
     if (!m_trendsRead) {
         m_points = m_store.scorePoints();
+        m_practices = m_store.practices().value_or(QList<Practice>());
         m_trendsRead = true;
         const QString cards = cardsSummary(m_store.cardCounts());
         setSpokenText(m_lblCards, cards.isEmpty() ? QStringLiteral("No tarot reading has shown a card yet.")
@@ -523,15 +571,23 @@ void JournalScreen::showTrends()
     const auto range = TrendRange(std::clamp(m_cboRange->currentIndex(), 0, 3));
     const QDateTime now = desktop().now().toUTC();
     const TrendSeries series = trendSeries(m_points, range, now);
+    const PracticeSeries practised = practiceWeeks(m_practices, range, now);
+    m_picTrends->setPractice(practised);
     m_picTrends->setSeries(series, rangeStart(range, now), range == TrendRange::All ? QDateTime() : now);
     QStringList lines;
     QList<ScorePoint> rows;
+    QList<PracticeWeek> weeks;
     for (int i = 0; i < kChakraCount; ++i) {
-        lines << trendSummary(i, series[std::size_t(i)]);
+        QString line = trendSummary(i, series[std::size_t(i)]);
+        if (const QString minutes = practiceSummary(practised[std::size_t(i)]); !minutes.isEmpty())
+            line += QStringLiteral("; ") + minutes;
+        lines << line;
         rows += series[std::size_t(i)];
+        weeks += practised[std::size_t(i)];
     }
     std::stable_sort(rows.begin(), rows.end(), [](const ScorePoint &a, const ScorePoint &b) { return a.taken > b.taken; });
-    m_trendRows->setRows(std::move(rows));
+    std::stable_sort(weeks.begin(), weeks.end(), [](const PracticeWeek &a, const PracticeWeek &b) { return a.monday > b.monday; });
+    m_trendRows->setRows(std::move(rows), std::move(weeks));
     setSpokenText(m_lblTrendSummary, lines.join(QLatin1Char('\n')));
     m_picTrends->setAccessibleDescription(lines.join(QStringLiteral("; ")));
 }

@@ -5,7 +5,8 @@
 // import. An entry opens again as its own program showed it.
 //
 // Controls: tabJournal with the pages pageReadings and pageTrends;
-// cboProgram and txtSearch filter grdReadings; txtNote; cmdOpen, cmdDelete,
+// cboProgram and txtSearch filter grdReadings (readings and practices);
+// txtNote; cmdPractise; cmdOpen, cmdDelete,
 // cmdDeleteAll, cmdExportJson, cmdExportCsv, cmdImport; chkTrend(0..6),
 // cboRange, picTrends, grdTrends, lblTrendSummary, lblCards; lblState with
 // cmdMoveAside; cmdClose.
@@ -48,6 +49,9 @@ public:
     void grdReadings_DblClick();
     void txtNote_Change();
     void cmdOpen_Click();
+    // Takes the chosen reading's chakras that are not open (or the chosen
+    // practice's chakra) to the practice screen.
+    void cmdPractise_Click();
     void cmdDelete_Click();
     void cmdDeleteAll_Click();
     void cmdExportJson_Click();
@@ -71,7 +75,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    QList<qint64> selectedIds() const;
+    QList<const journal::Entry *> selectedEntries() const;
+    const journal::Entry *currentEntry() const;
     qint64 currentId() const;
     void showState();
     void showTrends();
@@ -84,6 +89,7 @@ private:
     QTableView *m_grdReadings = nullptr;
     EntriesModel *m_entries = nullptr;
     QPlainTextEdit *m_txtNote = nullptr;
+    QPushButton *m_cmdPractise = nullptr;
     QList<QPushButton *> m_changers;  // the buttons that change the journal
     QLabel *m_lblState = nullptr;
     QPushButton *m_cmdMoveAside = nullptr;
@@ -95,9 +101,11 @@ private:
     QLabel *m_lblTrendSummary = nullptr;
     QLabel *m_lblCards = nullptr;
     QList<journal::ScorePoint> m_points;
+    QList<journal::Practice> m_practices;
     bool m_trendsRead = false;
     journal::StoreState m_shownState = journal::StoreState::Ready;
     qint64 m_noteOf = 0;  // the entry whose note the note box shows
+    journal::EntryKind m_noteKind = journal::EntryKind::Reading;
     bool m_showingNote = false;
 };
 

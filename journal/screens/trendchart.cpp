@@ -44,6 +44,12 @@ void TrendChart::setSeries(const journal::TrendSeries &series, const QDateTime &
     update();
 }
 
+void TrendChart::setPractice(const journal::PracticeSeries &weeks)
+{
+    m_practice = weeks;
+    update();
+}
+
 void TrendChart::setChakraShown(int chakra, bool shown)
 {
     if (chakra < 0 || chakra >= 7)
@@ -91,6 +97,15 @@ void TrendChart::paintEvent(QPaintEvent *)
             if (!to.isValid() || points.last().taken > to)
                 to = points.last().taken;
         }
+    for (const QList<journal::PracticeWeek> &weeks : m_practice)
+        if (!weeks.isEmpty()) {
+            const QDateTime first(weeks.first().monday, QTime(0, 0), Qt::UTC);
+            const QDateTime last(weeks.last().monday.addDays(7), QTime(0, 0), Qt::UTC);
+            if (!from.isValid() || first < from)
+                from = first;
+            if (!to.isValid() || last > to)
+                to = last;
+        }
     if (!from.isValid() || !to.isValid())
         return;
     const double span = std::max<qint64>(1, from.msecsTo(to));
@@ -100,6 +115,18 @@ void TrendChart::paintEvent(QPaintEvent *)
                locale.toString(from.toLocalTime().date(), QLocale::ShortFormat));
     p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignRight,
                locale.toString(to.toLocalTime().date(), QLocale::ShortFormat));
+
+    // The weeks of practice, side by side within each week, under the lines.
+    const double weekWidth = std::max(2.0, double(from.msecsTo(from.addDays(7))) / span * plot.width() / 7);
+    for (int chakra = 0; chakra < 7; ++chakra) {
+        if (!m_shown[std::size_t(chakra)])
+            continue;
+        for (const journal::PracticeWeek &w : m_practice[std::size_t(chakra)]) {
+            const double height = std::min(1.0, double(w.seconds) / 3600) * plot.height() / 4;
+            const double x = xOf(QDateTime(w.monday, QTime(0, 0), Qt::UTC)) + chakra * weekWidth;
+            p.fillRect(QRectF(x, plot.bottom() - height, weekWidth, height), lineColour(chakra));
+        }
+    }
 
     for (int chakra = 0; chakra < 7; ++chakra) {
         const QList<journal::ScorePoint> &points = m_series[std::size_t(chakra)];

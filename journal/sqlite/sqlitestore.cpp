@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include <fcntl.h>
@@ -73,10 +75,39 @@ QString describeError(const QSqlError &error)
     return text.isEmpty() ? QStringLiteral("an unknown error") : text;
 }
 
+// A random UUID (version 4) as text, made by SQLite: "3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c".
+#define PADMORA_NEW_UUID                                                                                            \
+    "lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' || substr(hex(randomblob(2)), 2) || '-' ||"     \
+    " substr('89ab', 1 + (random() & 3), 1) || substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))"
+
 // The migration steps: step v takes a file of version v - 1 to version v.
 const QStringList &migrationStep(int version)
 {
     static const QStringList none;
+    static const QStringList two{
+        // Every entry gets an id of its own that stays with it wherever it
+        // goes, so that two journals can be merged without doubles.
+        QStringLiteral("ALTER TABLE reading ADD COLUMN uuid TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("UPDATE reading SET uuid = " PADMORA_NEW_UUID),
+        QStringLiteral("CREATE UNIQUE INDEX reading_by_uuid ON reading (uuid)"),
+        // A practice of a chakra's exercise: when it started, how long it
+        // was planned (0: open-ended) and practised, whether it ran to its
+        // end, and the pace of breathing in and chanting out.
+        QStringLiteral("CREATE TABLE practice ("
+                       " id INTEGER PRIMARY KEY,"
+                       " uuid TEXT NOT NULL UNIQUE,"
+                       " chakra INTEGER NOT NULL CHECK (chakra BETWEEN 0 AND 6),"
+                       " taken TEXT NOT NULL UNIQUE,"
+                       " offset_seconds INTEGER NOT NULL,"
+                       " planned_minutes INTEGER NOT NULL CHECK (planned_minutes >= 0),"
+                       " practised_seconds INTEGER NOT NULL CHECK (practised_seconds >= 0),"
+                       " completed INTEGER NOT NULL CHECK (completed IN (0, 1)),"
+                       " inhale_seconds INTEGER NOT NULL,"
+                       " chant_seconds INTEGER NOT NULL,"
+                       " note TEXT NOT NULL DEFAULT '')"),
+    };
+    if (version == 2)
+        return two;
     static const QStringList one{
         // One row per entry, small, so that the whole journal is listed at
         // once; "scores" repeats the entry's chakra_score rows as "chakra
@@ -134,8 +165,18 @@ const TableColumns &journalTables(int version)
          {QStringLiteral("reading_id"), QStringLiteral("birth_date"), QStringLiteral("sign"),
           QStringLiteral("ruling_planet"), QStringLiteral("chakra")}},
     };
+    static const TableColumns two = [] {
+        TableColumns tables = one;
+        tables.front().second << QStringLiteral("uuid");
+        tables.push_back({QStringLiteral("practice"),
+                          {QStringLiteral("id"), QStringLiteral("uuid"), QStringLiteral("chakra"), QStringLiteral("taken"),
+                           QStringLiteral("offset_seconds"), QStringLiteral("planned_minutes"),
+                           QStringLiteral("practised_seconds"), QStringLiteral("completed"),
+                           QStringLiteral("inhale_seconds"), QStringLiteral("chant_seconds"), QStringLiteral("note")}});
+        return tables;
+    }();
     static const TableColumns none;
-    return version == 1 ? one : none;
+    return version == 1 ? one : version == 2 ? two : none;
 }
 
 // The mode bits of a file or folder; nullopt when it is not there.
@@ -168,7 +209,7 @@ bool userLetsWrite(const QString &path)
 struct SqliteStore::Connection {
     QString name;
     QSqlDatabase db;
-    std::optional<QSqlQuery> insertReading, insertSheet, insertScore, insertCard, insertAstrology;
+    std::optional<QSqlQuery> insertReading, insertSheet, insertScore, insertCard, insertAstrology, insertPractice;
 
     explicit Connection(const QString &n) : name(n), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), n)) {}
     ~Connection()
@@ -178,6 +219,7 @@ struct SqliteStore::Connection {
         insertScore.reset();
         insertCard.reset();
         insertAstrology.reset();
+        insertPractice.reset();
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
@@ -530,7 +572,7 @@ qint64 SqliteStore::save(Reading &reading)
         fail(m_status->problem);
         return 0;
     }
-    const std::optional<ImportCount> added = add({reading});
+    const std::optional<ImportCount> added = add({reading}, {});
     if (!added || added->added != 1) {
         if (added)
             fail(QStringLiteral("an entry of that moment is already there"));
@@ -538,14 +580,40 @@ qint64 SqliteStore::save(Reading &reading)
     }
     QSqlQuery q(m_db->db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id FROM reading WHERE program = ? AND taken = ?"));
+    q.prepare(QStringLiteral("SELECT id, uuid FROM reading WHERE program = ? AND taken = ?"));
     q.bindValue(0, programKey(reading.program));
     q.bindValue(1, takenText(reading.taken));
-    reading.id = q.exec() && q.next() ? q.value(0).toLongLong() : 0;
+    const bool found = q.exec() && q.next();
+    reading.id = found ? q.value(0).toLongLong() : 0;
+    if (found)
+        reading.uuid = q.value(1).toString();
     return reading.id;
 }
 
-std::optional<ImportCount> SqliteStore::add(const QList<Reading> &readings)
+qint64 SqliteStore::savePractice(Practice &practice)
+{
+    if (!isWritable()) {
+        fail(m_status->problem);
+        return 0;
+    }
+    const std::optional<ImportCount> added = add({}, {practice});
+    if (!added || added->added != 1) {
+        if (added)
+            fail(QStringLiteral("an entry of that moment is already there"));
+        return 0;
+    }
+    QSqlQuery q(m_db->db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT id, uuid FROM practice WHERE taken = ?"));
+    q.bindValue(0, takenText(practice.taken));
+    const bool found = q.exec() && q.next();
+    practice.id = found ? q.value(0).toLongLong() : 0;
+    if (found)
+        practice.uuid = q.value(1).toString();
+    return practice.id;
+}
+
+std::optional<ImportCount> SqliteStore::add(const QList<Reading> &readings, const QList<Practice> &practices)
 {
     if (!isWritable()) {
         fail(m_status->problem);
@@ -557,8 +625,13 @@ std::optional<ImportCount> SqliteStore::add(const QList<Reading> &readings)
         return std::nullopt;
     }
     QSqlQuery &insertReading = c.prepared(
-        c.insertReading, QStringLiteral("INSERT INTO reading (taken, offset_seconds, program, scores, note) VALUES (?, ?, ?, ?, ?) "
-                                        "ON CONFLICT (program, taken) DO NOTHING"));
+        c.insertReading, QStringLiteral("INSERT INTO reading (taken, offset_seconds, program, scores, note, uuid) "
+                                        "VALUES (?, ?, ?, ?, ?, coalesce(?, " PADMORA_NEW_UUID ")) ON CONFLICT DO NOTHING"));
+    QSqlQuery &insertPractice = c.prepared(
+        c.insertPractice,
+        QStringLiteral("INSERT INTO practice (taken, offset_seconds, chakra, planned_minutes, practised_seconds, completed,"
+                       " inhale_seconds, chant_seconds, note, uuid) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, coalesce(?, "
+                       PADMORA_NEW_UUID ")) ON CONFLICT DO NOTHING"));
     QSqlQuery &insertSheet = c.prepared(
         c.insertSheet, QStringLiteral("INSERT INTO answer_sheet (reading_id, question_order, answers) VALUES (?, ?, ?)"));
     QSqlQuery &insertScore =
@@ -587,6 +660,7 @@ std::optional<ImportCount> SqliteStore::add(const QList<Reading> &readings)
                 pairs << QString::number(i) << QString::number(r.scores[std::size_t(i)]);
         insertReading.bindValue(3, notNull(pairs.join(QLatin1Char(' '))));
         insertReading.bindValue(4, notNull(r.note));
+        insertReading.bindValue(5, r.uuid.isEmpty() ? QVariant() : QVariant(r.uuid));
         if (!(ok = exec(insertReading)))
             break;
         if (insertReading.numRowsAffected() != 1) {
@@ -630,6 +704,26 @@ std::optional<ImportCount> SqliteStore::add(const QList<Reading> &readings)
         if (!ok)
             break;
     }
+    for (const Practice &p : practices) {
+        if (!ok)
+            break;
+        insertPractice.bindValue(0, takenText(p.taken));
+        insertPractice.bindValue(1, p.offsetSeconds);
+        insertPractice.bindValue(2, p.chakra);
+        insertPractice.bindValue(3, p.plannedMinutes);
+        insertPractice.bindValue(4, p.practisedSeconds);
+        insertPractice.bindValue(5, p.completed ? 1 : 0);
+        insertPractice.bindValue(6, p.inhaleSeconds);
+        insertPractice.bindValue(7, p.chantSeconds);
+        insertPractice.bindValue(8, notNull(withinNoteLimit(p.note)));
+        insertPractice.bindValue(9, p.uuid.isEmpty() ? QVariant() : QVariant(p.uuid));
+        if (!(ok = exec(insertPractice)))
+            break;
+        if (insertPractice.numRowsAffected() == 1)
+            ++count.added;
+        else
+            ++count.alreadyThere;
+    }
     if (ok && !c.db.commit()) {
         error = c.db.lastError();
         ok = false;
@@ -650,8 +744,11 @@ std::optional<Reading> SqliteStore::load(qint64 id)
     }
     QSqlQuery q(m_db->db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT r.taken, r.offset_seconds, r.program, s.question_order, s.answers, r.note"
-                             " FROM reading r LEFT JOIN answer_sheet s ON s.reading_id = r.id WHERE r.id = ?"));
+    // A journal of version 1 that cannot be written stays without ids.
+    const QString uuid = m_status->fileVersion >= 2 ? QStringLiteral("r.uuid") : QStringLiteral("''");
+    q.prepare(QStringLiteral("SELECT r.taken, r.offset_seconds, r.program, s.question_order, s.answers, r.note, %1"
+                             " FROM reading r LEFT JOIN answer_sheet s ON s.reading_id = r.id WHERE r.id = ?")
+                  .arg(uuid));
     q.bindValue(0, id);
     if (!q.exec() || !q.next()) {
         fail(q.lastError().isValid() ? describe(q.lastError()) : QStringLiteral("there is no entry %1").arg(id));
@@ -666,6 +763,7 @@ std::optional<Reading> SqliteStore::load(qint64 id)
     const QString answers = q.value(4).toString();
     r.answers = answers.isEmpty() ? QStringList() : answers.split(QLatin1Char('|'));
     r.note = q.value(5).toString();
+    r.uuid = q.value(6).toString();
     if (r.program == Program::Astrology) {
         q.prepare(QStringLiteral("SELECT birth_date, sign, ruling_planet, chakra FROM astrology_reading "
                                  "WHERE reading_id = ?"));
@@ -723,7 +821,85 @@ QList<Entry> SqliteStore::entries()
         }
         out.append(std::move(e));
     }
+    auto p = m_db->run(QStringLiteral("SELECT id, taken, offset_seconds, note, chakra, planned_minutes, practised_seconds,"
+                                      " completed FROM practice ORDER BY taken DESC, id DESC"));
+    if (!p)
+        return out;
+    QList<Entry> practised;
+    while (p->next()) {
+        Entry e;
+        e.kind = EntryKind::Practice;
+        e.id = p->value(0).toLongLong();
+        e.taken = takenFromText(p->value(1).toString());
+        e.offsetSeconds = p->value(2).toInt();
+        e.note = p->value(3).toString();
+        e.chakra = p->value(4).toInt();
+        e.plannedMinutes = p->value(5).toInt();
+        e.practisedSeconds = p->value(6).toLongLong();
+        e.completed = p->value(7).toInt() != 0;
+        practised.append(std::move(e));
+    }
+    if (practised.isEmpty())
+        return out;
+    // Both lists run newest first: merged, so do they.
+    QList<Entry> merged;
+    merged.reserve(out.size() + practised.size());
+    std::merge(std::make_move_iterator(out.begin()), std::make_move_iterator(out.end()),
+               std::make_move_iterator(practised.begin()), std::make_move_iterator(practised.end()),
+               std::back_inserter(merged), [](const Entry &a, const Entry &b) { return a.taken > b.taken; });
+    return merged;
+}
+
+std::optional<QList<Practice>> SqliteStore::practices()
+{
+    if (!ensureOpen()) {
+        fail(m_status->problem);
+        return std::nullopt;
+    }
+    // A journal of version 1 that cannot be written holds none.
+    if (m_status->fileVersion < 2)
+        return QList<Practice>();
+    auto q = m_db->run(QStringLiteral("SELECT id, uuid, chakra, taken, offset_seconds, planned_minutes, practised_seconds,"
+                                      " completed, inhale_seconds, chant_seconds, note FROM practice ORDER BY taken, id"));
+    if (!q) {
+        fail(QStringLiteral("the entries cannot be read"));
+        return std::nullopt;
+    }
+    QList<Practice> out;
+    while (q->next()) {
+        Practice p;
+        p.id = q->value(0).toLongLong();
+        p.uuid = q->value(1).toString();
+        p.chakra = q->value(2).toInt();
+        p.taken = takenFromText(q->value(3).toString());
+        p.offsetSeconds = q->value(4).toInt();
+        p.plannedMinutes = q->value(5).toInt();
+        p.practisedSeconds = q->value(6).toLongLong();
+        p.completed = q->value(7).toInt() != 0;
+        p.inhaleSeconds = q->value(8).toInt();
+        p.chantSeconds = q->value(9).toInt();
+        p.note = q->value(10).toString();
+        out.append(std::move(p));
+    }
     return out;
+}
+
+bool SqliteStore::setPracticeNote(qint64 id, const QString &note)
+{
+    if (!isWritable())
+        return fail(m_status->problem);
+    QSqlQuery q(m_db->db);
+    q.prepare(QStringLiteral("UPDATE practice SET note = ? WHERE id = ?"));
+    q.bindValue(0, notNull(withinNoteLimit(note)));
+    q.bindValue(1, id);
+    if (!q.exec())
+        return fail(describe(q.lastError()));
+    return true;
+}
+
+bool SqliteStore::removePractices(const QList<qint64> &ids)
+{
+    return removeFrom(QStringLiteral("practice"), ids);
 }
 
 bool SqliteStore::setNote(qint64 id, const QString &note)
@@ -741,12 +917,17 @@ bool SqliteStore::setNote(qint64 id, const QString &note)
 
 bool SqliteStore::remove(const QList<qint64> &ids)
 {
+    return removeFrom(QStringLiteral("reading"), ids);
+}
+
+bool SqliteStore::removeFrom(const QString &table, const QList<qint64> &ids)
+{
     if (!isWritable())
         return fail(m_status->problem);
     if (!m_db->db.transaction())
         return fail(describe(m_db->db.lastError()));
     QSqlQuery q(m_db->db);
-    q.prepare(QStringLiteral("DELETE FROM reading WHERE id = ?"));
+    q.prepare(QStringLiteral("DELETE FROM %1 WHERE id = ?").arg(table));
     for (qint64 id : ids) {
         q.bindValue(0, id);
         if (!q.exec()) {
@@ -769,8 +950,15 @@ bool SqliteStore::removeAll()
     if (!isWritable())
         return fail(m_status->problem);
     QSqlError error;
-    if (!m_db->run(QStringLiteral("DELETE FROM reading"), &error))
+    if (!m_db->db.transaction())
+        return fail(describe(m_db->db.lastError()));
+    if (!m_db->run(QStringLiteral("DELETE FROM reading"), &error) || !m_db->run(QStringLiteral("DELETE FROM practice"), &error)
+        || !m_db->db.commit()) {
+        if (!error.isValid())
+            error = m_db->db.lastError();
+        m_db->db.rollback();
         return fail(describe(error));
+    }
     checkpoint();
     return true;
 }
@@ -841,7 +1029,8 @@ int SqliteStore::count()
 {
     if (!ensureOpen())
         return 0;
-    const std::optional<QVariant> n = m_db->value(QStringLiteral("SELECT count(*) FROM reading"));
+    const std::optional<QVariant> n =
+        m_db->value(QStringLiteral("SELECT (SELECT count(*) FROM reading) + (SELECT count(*) FROM practice)"));
     return n ? n->toInt() : 0;
 }
 

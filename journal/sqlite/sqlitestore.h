@@ -28,7 +28,11 @@ public:
     QList<ScorePoint> scorePoints() override;
     QList<CardCount> cardCounts() override;
     std::optional<QList<Reading>> allReadings() override;
-    std::optional<ImportCount> add(const QList<Reading> &readings) override;
+    std::optional<ImportCount> add(const QList<Reading> &readings, const QList<Practice> &practices) override;
+    qint64 savePractice(Practice &practice) override;
+    std::optional<QList<Practice>> practices() override;
+    bool setPracticeNote(qint64 id, const QString &note) override;
+    bool removePractices(const QList<qint64> &ids) override;
     int count() override;
     QString lastError() const override { return m_lastError; }
     bool lastFailedForRoom() const override;
@@ -58,6 +62,8 @@ private:
     bool connectForReading();
     void checkpoint();
     bool fail(const QString &what);
+    // Deletes the entries of a table by their numbers, in one transaction.
+    bool removeFrom(const QString &table, const QList<qint64> &ids);
     bool isFull(const QSqlError &error) const;
     QString describe(const QSqlError &error) const;
     bool diskIsFull() const;

@@ -9,7 +9,7 @@
 
 class LaterSqliteModule final : public QObject {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID "org.padmora.JournalStore/2")
+    Q_PLUGIN_METADATA(IID "org.padmora.JournalStore/3")
 };
 
 namespace {
