@@ -30,6 +30,20 @@ QMdiSubWindow *Form::subWindow() const
     return qobject_cast<QMdiSubWindow *>(parentWidget());
 }
 
+bool Form::otherScreensOpen() const
+{
+    QMdiSubWindow *own = subWindow();
+    QMdiArea *mdi = own ? own->mdiArea() : nullptr;
+    if (mdi)
+        for (QMdiSubWindow *sub : mdi->subWindowList())
+            if (sub != own) {
+                auto *form = qobject_cast<Form *>(sub->widget());
+                if (form && !form->isUnloaded())
+                    return true;
+            }
+    return false;
+}
+
 QWidget *Form::frameWidget() const
 {
     if (QMdiSubWindow *sub = subWindow())

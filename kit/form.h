@@ -58,6 +58,8 @@ protected:
 
     // The window frame (or the widget itself outside the main window).
     QWidget *frameWidget() const;
+    // True while another screen of the main window's area is still open.
+    bool otherScreensOpen() const;
 
 private:
     QWidget *m_client;

@@ -22,8 +22,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -603,16 +601,7 @@ void JournalScreen::changeEvent(QEvent *event)
 void JournalScreen::Form_Unload()
 {
     // Back on the welcome panel unless another program screen is still open.
-    QMdiSubWindow *own = subWindow();
-    QMdiArea *mdi = own ? own->mdiArea() : nullptr;
-    bool others = false;
-    if (mdi)
-        for (QMdiSubWindow *sub : mdi->subWindowList())
-            if (sub != own) {
-                auto *form = qobject_cast<Form *>(sub->widget());
-                others = others || (form && !form->isUnloaded());
-            }
-    if (!others)
+    if (!otherScreensOpen())
         showWelcomePanel(true);
 }
 

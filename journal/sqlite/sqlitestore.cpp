@@ -886,15 +886,7 @@ std::optional<QList<Practice>> SqliteStore::practices()
 
 bool SqliteStore::setPracticeNote(qint64 id, const QString &note)
 {
-    if (!isWritable())
-        return fail(m_status->problem);
-    QSqlQuery q(m_db->db);
-    q.prepare(QStringLiteral("UPDATE practice SET note = ? WHERE id = ?"));
-    q.bindValue(0, notNull(withinNoteLimit(note)));
-    q.bindValue(1, id);
-    if (!q.exec())
-        return fail(describe(q.lastError()));
-    return true;
+    return setNoteIn(QStringLiteral("practice"), id, note);
 }
 
 bool SqliteStore::removePractices(const QList<qint64> &ids)
@@ -904,10 +896,16 @@ bool SqliteStore::removePractices(const QList<qint64> &ids)
 
 bool SqliteStore::setNote(qint64 id, const QString &note)
 {
+    return setNoteIn(QStringLiteral("reading"), id, note);
+}
+
+bool SqliteStore::setNoteIn(const QString &table, qint64 id, const QString &note)
+{
     if (!isWritable())
         return fail(m_status->problem);
     QSqlQuery q(m_db->db);
-    q.prepare(QStringLiteral("UPDATE reading SET note = ? WHERE id = ?"));
+    // The table is one of the store's own names, never the user's.
+    q.prepare(QStringLiteral("UPDATE %1 SET note = ? WHERE id = ?").arg(table));
     q.bindValue(0, notNull(withinNoteLimit(note)));
     q.bindValue(1, id);
     if (!q.exec())

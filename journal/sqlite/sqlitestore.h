@@ -64,6 +64,7 @@ private:
     bool fail(const QString &what);
     // Deletes the entries of a table by their numbers, in one transaction.
     bool removeFrom(const QString &table, const QList<qint64> &ids);
+    bool setNoteIn(const QString &table, qint64 id, const QString &note);
     bool isFull(const QSqlError &error) const;
     QString describe(const QSqlError &error) const;
     bool diskIsFull() const;

@@ -17,8 +17,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -693,16 +691,7 @@ void PracticeScreen::Form_Unload()
     if (m_chkReadAloud->isChecked() && !m_speechFailed)
         step([] { desktop().stopSpeaking(); });
     // Back on the welcome panel unless another program screen is still open.
-    QMdiSubWindow *own = subWindow();
-    QMdiArea *mdi = own ? own->mdiArea() : nullptr;
-    bool others = false;
-    if (mdi)
-        for (QMdiSubWindow *sub : mdi->subWindowList())
-            if (sub != own) {
-                auto *form = qobject_cast<Form *>(sub->widget());
-                others = others || (form && !form->isUnloaded());
-            }
-    if (!others)
+    if (!otherScreensOpen())
         showWelcomePanel(true);
 }
 
