@@ -7,6 +7,7 @@
 #include "journal/screens/trendchart.h"
 #include "kit/accessibility.h"
 #include "kit/controlnames.h"
+#include "kit/controls.h"
 #include "kit/desktop.h"
 #include "kit/programhost.h"
 #include "kit/resume.h"
@@ -41,8 +42,7 @@ constexpr double kWidth = 12000;
 constexpr double kHeight = 9000;
 constexpr double kPageWidth = 11640;
 constexpr double kInner = 11280;
-constexpr double kRow = 345;
-constexpr double kButtonHeight = 420;
+constexpr double kRow = kTextRowHeight;
 
 QString entryCount(qsizetype n)
 {
@@ -64,23 +64,6 @@ QTableView *addTable(QWidget *parent, const QString &name, const QString &access
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setHighlightSections(false);
     return view;
-}
-
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, double left, double top,
-                       double width)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    placeTwips(button, left, top, width, kButtonHeight);
-    return button;
-}
-
-QLabel *addCaption(QWidget *parent, const QString &text, QWidget *buddy, double left, double top, double width)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    placeTwips(label, left, top + 30, width, kRow);
-    return label;
 }
 
 } // namespace
@@ -154,26 +137,26 @@ JournalScreen::JournalScreen(QWidget *parent)
     placeTwips(m_txtNote, 120, 4380, kInner, 1200);
     connect(m_txtNote, &QPlainTextEdit::textChanged, this, &JournalScreen::txtNote_Change);
 
-    m_cmdPractise = addButton(readings, QStringLiteral("cmdPractise"), tr("&Practise\u2026"), 9440, 3975, 1960);
+    m_cmdPractise = addPushButton(readings, QStringLiteral("cmdPractise"), tr("&Practise\u2026"), 9440, 3975, 1960);
     m_cmdPractise->setFixedHeight(twipsToPxY(390));
     m_cmdPractise->setAccessibleName(tr("Practise the chakras of the chosen entry"));
     connect(m_cmdPractise, &QPushButton::clicked, this, &JournalScreen::cmdPractise_Click);
 
     const double buttonsTop = 5700;
-    auto *cmdOpen = addButton(readings, QStringLiteral("cmdOpen"), QStringLiteral("&Open"), 120, buttonsTop, 1200);
+    auto *cmdOpen = addPushButton(readings, QStringLiteral("cmdOpen"), QStringLiteral("&Open"), 120, buttonsTop, 1200);
     connect(cmdOpen, &QPushButton::clicked, this, &JournalScreen::cmdOpen_Click);
-    auto *cmdDelete = addButton(readings, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), 1440, buttonsTop, 1200);
+    auto *cmdDelete = addPushButton(readings, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), 1440, buttonsTop, 1200);
     connect(cmdDelete, &QPushButton::clicked, this, &JournalScreen::cmdDelete_Click);
-    auto *cmdDeleteAll = addButton(readings, QStringLiteral("cmdDeleteAll"), QStringLiteral("Delete A&ll Readings\u2026"),
+    auto *cmdDeleteAll = addPushButton(readings, QStringLiteral("cmdDeleteAll"), QStringLiteral("Delete A&ll Readings\u2026"),
                                    2760, buttonsTop, 2400);
     connect(cmdDeleteAll, &QPushButton::clicked, this, &JournalScreen::cmdDeleteAll_Click);
-    auto *cmdExportJson = addButton(readings, QStringLiteral("cmdExportJson"), QStringLiteral("Export &JSON\u2026"),
+    auto *cmdExportJson = addPushButton(readings, QStringLiteral("cmdExportJson"), QStringLiteral("Export &JSON\u2026"),
                                     5400, buttonsTop, 1900);
     connect(cmdExportJson, &QPushButton::clicked, this, &JournalScreen::cmdExportJson_Click);
-    auto *cmdExportCsv = addButton(readings, QStringLiteral("cmdExportCsv"), QStringLiteral("Export C&SV\u2026"), 7420,
+    auto *cmdExportCsv = addPushButton(readings, QStringLiteral("cmdExportCsv"), QStringLiteral("Export C&SV\u2026"), 7420,
                                    buttonsTop, 1900);
     connect(cmdExportCsv, &QPushButton::clicked, this, &JournalScreen::cmdExportCsv_Click);
-    auto *cmdImport = addButton(readings, QStringLiteral("cmdImport"), QStringLiteral("&Import JSON\u2026"), 9440,
+    auto *cmdImport = addPushButton(readings, QStringLiteral("cmdImport"), QStringLiteral("&Import JSON\u2026"), 9440,
                                 buttonsTop, 1960);
     connect(cmdImport, &QPushButton::clicked, this, &JournalScreen::cmdImport_Click);
     m_changers = {cmdDelete, cmdDeleteAll, cmdImport};
@@ -215,24 +198,9 @@ JournalScreen::JournalScreen(QWidget *parent)
         m_grdTrends->setColumnWidth(c, twipsToPxX(trendColumns[c]));
     placeTwips(m_grdTrends, 6180, 600, 5220, 3600);
 
-    m_lblTrendSummary = new QLabel(trends);
-    m_lblTrendSummary->setObjectName(QStringLiteral("lblTrendSummary"));
-    m_lblTrendSummary->setAccessibleName(QStringLiteral("Trend of each chakra"));
-    m_lblTrendSummary->setTextFormat(Qt::PlainText);
-    m_lblTrendSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_lblTrendSummary->setWordWrap(true);
-    // The keyboard reaches it, and a screen reader reads it out.
-    m_lblTrendSummary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_lblTrendSummary->setFocusPolicy(Qt::StrongFocus);
+    m_lblTrendSummary = addReadout(trends, QStringLiteral("lblTrendSummary"), QStringLiteral("Trend of each chakra"));
     placeTwips(m_lblTrendSummary, 120, 4320, kInner, 1500);
-    m_lblCards = new QLabel(trends);
-    m_lblCards->setObjectName(QStringLiteral("lblCards"));
-    m_lblCards->setAccessibleName(QStringLiteral("Cards that came up most often"));
-    m_lblCards->setTextFormat(Qt::PlainText);
-    m_lblCards->setWordWrap(true);
-    m_lblCards->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_lblCards->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_lblCards->setFocusPolicy(Qt::StrongFocus);
+    m_lblCards = addReadout(trends, QStringLiteral("lblCards"), QStringLiteral("Cards that came up most often"));
     placeTwips(m_lblCards, 120, 5880, kInner, 600);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
         if (page == 1)
@@ -240,19 +208,12 @@ JournalScreen::JournalScreen(QWidget *parent)
     });
 
     // Where the journal is, and what is wrong with it.
-    m_lblState = new QLabel(area);
-    m_lblState->setObjectName(QStringLiteral("lblState"));
-    m_lblState->setAccessibleName(QStringLiteral("The journal file"));
-    m_lblState->setTextFormat(Qt::PlainText);
-    m_lblState->setWordWrap(true);
-    m_lblState->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_lblState->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_lblState->setFocusPolicy(Qt::StrongFocus);
+    m_lblState = addReadout(area, QStringLiteral("lblState"), QStringLiteral("The journal file"));
     placeTwips(m_lblState, 120, 7080, 8400, 900);
-    m_cmdMoveAside = addButton(area, QStringLiteral("cmdMoveAside"), QStringLiteral("&Move It Aside, Start Anew"), 8640,
+    m_cmdMoveAside = addPushButton(area, QStringLiteral("cmdMoveAside"), QStringLiteral("&Move It Aside, Start Anew"), 8640,
                                7080, 3120);
     connect(m_cmdMoveAside, &QPushButton::clicked, this, &JournalScreen::cmdMoveAside_Click);
-    auto *cmdClose = addButton(area, QStringLiteral("cmdClose"), QStringLiteral("&Close"), 10560, 7620, 1200);
+    auto *cmdClose = addPushButton(area, QStringLiteral("cmdClose"), QStringLiteral("&Close"), 10560, 7620, 1200);
     connect(cmdClose, &QPushButton::clicked, this, &JournalScreen::cmdClose_Click);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/screens/practicescreen.h"
 
+#include "kit/controls.h"
+
 #include "chakras/catalogue.h"
 #include "guidance/opening.h"
 #include "kit/accessibility.h"
@@ -34,9 +36,8 @@ namespace {
 
 constexpr double kWidth = 12000;
 constexpr double kHeight = 7900;
-constexpr double kRow = 345;
+constexpr double kRow = kTextRowHeight;
 constexpr double kBox = 405;
-constexpr double kButtonHeight = 420;
 constexpr double kLeft = 120;
 constexpr double kRight = 6120;
 constexpr double kRightControls = 7920;
@@ -50,14 +51,6 @@ PracticeSettings &settings()
 {
     static PracticeSettings kept;
     return kept;
-}
-
-QLabel *addCaption(QWidget *parent, const QString &text, QWidget *buddy, double left, double top, double width)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    placeTwips(label, left, top + 30, width, kRow);
-    return label;
 }
 
 QComboBox *addList(QWidget *parent, const QString &name, const QString &accessibleName)
@@ -82,29 +75,6 @@ QCheckBox *addCheck(QWidget *parent, const QString &name, const QString &caption
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     return box;
-}
-
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption, double left, double top,
-                       double width)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    placeTwips(button, left, top, width, kButtonHeight);
-    return button;
-}
-
-QLabel *addReadout(QWidget *parent, const QString &name, const QString &accessibleName)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The keyboard reaches it, and a screen reader reads it out.
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::StrongFocus);
-    return label;
 }
 
 // Whole seconds, as a clock shows them: 9:05, or 1:02:03 from an hour on.
@@ -164,9 +134,9 @@ PracticeScreen::PracticeScreen(QWidget *parent)
 
     m_lblSteps = addReadout(area, QStringLiteral("lblSteps"), tr("Steps of the exercise"));
     placeTwips(m_lblSteps, kLeft, 1680, kColumn, 3000);
-    m_cmdPreviousStep = addButton(area, QStringLiteral("cmdPreviousStep"), tr("P&revious Step"), kLeft, 4800, 1800);
+    m_cmdPreviousStep = addPushButton(area, QStringLiteral("cmdPreviousStep"), tr("P&revious Step"), kLeft, 4800, 1800);
     connect(m_cmdPreviousStep, &QPushButton::clicked, this, &PracticeScreen::cmdPreviousStep_Click);
-    m_cmdNextStep = addButton(area, QStringLiteral("cmdNextStep"), tr("Ne&xt Step"), 2040, 4800, 1800);
+    m_cmdNextStep = addPushButton(area, QStringLiteral("cmdNextStep"), tr("Ne&xt Step"), 2040, 4800, 1800);
     connect(m_cmdNextStep, &QPushButton::clicked, this, &PracticeScreen::cmdNextStep_Click);
     m_chkAllSteps = addCheck(area, QStringLiteral("chkAllSteps"), tr("Sho&w all steps at once"));
     placeTwips(m_chkAllSteps, kLeft, 5340, kColumn, kRow);
@@ -259,15 +229,15 @@ PracticeScreen::PracticeScreen(QWidget *parent)
     m_lblNotice->hide();
 
     const double buttonsTop = 6480;
-    m_cmdStart = addButton(area, QStringLiteral("cmdStart"), tr("S&tart"), kLeft, buttonsTop, 1320);
+    m_cmdStart = addPushButton(area, QStringLiteral("cmdStart"), tr("S&tart"), kLeft, buttonsTop, 1320);
     connect(m_cmdStart, &QPushButton::clicked, this, &PracticeScreen::cmdStart_Click);
-    m_cmdPause = addButton(area, QStringLiteral("cmdPause"), tr("Pa&use"), 1560, buttonsTop, 1320);
+    m_cmdPause = addPushButton(area, QStringLiteral("cmdPause"), tr("Pa&use"), 1560, buttonsTop, 1320);
     connect(m_cmdPause, &QPushButton::clicked, this, &PracticeScreen::cmdPause_Click);
-    m_cmdStop = addButton(area, QStringLiteral("cmdStop"), tr("&Stop"), 3000, buttonsTop, 1320);
+    m_cmdStop = addPushButton(area, QStringLiteral("cmdStop"), tr("&Stop"), 3000, buttonsTop, 1320);
     connect(m_cmdStop, &QPushButton::clicked, this, &PracticeScreen::cmdStop_Click);
-    m_cmdNextChakra = addButton(area, QStringLiteral("cmdNextChakra"), tr("Next Cha&kra"), 4440, buttonsTop, 1800);
+    m_cmdNextChakra = addPushButton(area, QStringLiteral("cmdNextChakra"), tr("Next Cha&kra"), 4440, buttonsTop, 1800);
     connect(m_cmdNextChakra, &QPushButton::clicked, this, &PracticeScreen::cmdNextChakra_Click);
-    auto *cmdClose = addButton(area, QStringLiteral("cmdClose"), tr("&Close"), 10680, buttonsTop, 1200);
+    auto *cmdClose = addPushButton(area, QStringLiteral("cmdClose"), tr("&Close"), 10680, buttonsTop, 1200);
     connect(cmdClose, &QPushButton::clicked, this, &PracticeScreen::cmdClose_Click);
 
     // Space pauses and resumes, Esc stops, while a practice runs.
