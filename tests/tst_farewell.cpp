@@ -8,6 +8,7 @@
 #include "outreach/farewell.h"
 #include "outreach/tellafriend.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/testing.h"
 
 #include <QApplication>
@@ -29,15 +30,6 @@ using namespace padmora::testing;
 namespace taf = padmora::modTellAFriend;
 
 namespace {
-
-QList<MainWindow *> mainWindows()
-{
-    QList<MainWindow *> found;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *main = qobject_cast<MainWindow *>(w))
-            found << main;
-    return found;
-}
 
 // What the window manager's close box delivers.
 void pressCloseBox(QWidget *w)

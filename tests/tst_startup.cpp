@@ -7,6 +7,7 @@
 #include "kit/links.h"
 #include "kit/qtdesktop.h"
 #include "support/recordingdesktop.h"
+#include "support/session.h"
 #include "support/testing.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 #include <algorithm>
 
 using namespace padmora;
+using padmora::testing::mainWindows;
 using padmora::testing::RecordingDesktop;
 using padmora::testing::ShownMessage;
 
@@ -39,15 +41,6 @@ QString storeKey()
 QString stored(const QString &plain)
 {
     return obfuscate(plain).value_or(QString());
-}
-
-QList<MainWindow *> mainWindows()
-{
-    QList<MainWindow *> found;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *main = qobject_cast<MainWindow *>(w))
-            found << main;
-    return found;
 }
 
 bool anyWindowVisible()

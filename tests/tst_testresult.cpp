@@ -81,6 +81,18 @@ void expectSection(ExpectedRuns &e, int i, int score)
     }
 }
 
+// The report's last section: each of the first count questions asked, in
+// bold, and its answer.
+void expectAnswers(ExpectedRuns &e, int count)
+{
+    e.add(QStringLiteral("Questions-Answers") + kTwo, true, PaletteColour::Teal);
+    const AnswerSheet &sheet = chakraTestSheet();
+    for (int k = 0; k < count; ++k) {
+        e.add(sheet.AskedQuestions[k] + QStringLiteral("\r\n"), true, PaletteColour::Black);
+        e.add(sheet.Answers[k] + kTwo, false, PaletteColour::Black);
+    }
+}
+
 } // namespace
 
 class TestResultTest : public QObject {
@@ -256,12 +268,7 @@ private slots:
         TestResultScreen *screen = runTest({0}, {1});
         ExpectedRuns e;
         expectSection(e, 0, 1);
-        e.add(QStringLiteral("Questions-Answers") + kTwo, true, PaletteColour::Teal);
-        const AnswerSheet &sheet = chakraTestSheet();
-        for (int k = 0; k < 8; ++k) {
-            e.add(sheet.AskedQuestions[k] + QStringLiteral("\r\n"), true, PaletteColour::Black);
-            e.add(sheet.Answers[k] + kTwo, false, PaletteColour::Black);
-        }
+        expectAnswers(e, 8);
         const QList<Run> actual = runsOf(screen->RTB()->document());
         QVERIFY2(actual == e.runs(), qPrintable(firstDifference(actual, e.runs())));
         // As a reader sees it.
@@ -281,12 +288,7 @@ private slots:
         ExpectedRuns e;
         expectSection(e, 0, 4);
         expectSection(e, 3, 7);
-        e.add(QStringLiteral("Questions-Answers") + kTwo, true, PaletteColour::Teal);
-        const AnswerSheet &sheet = chakraTestSheet();
-        for (int k = 0; k < 16; ++k) {
-            e.add(sheet.AskedQuestions[k] + QStringLiteral("\r\n"), true, PaletteColour::Black);
-            e.add(sheet.Answers[k] + kTwo, false, PaletteColour::Black);
-        }
+        expectAnswers(e, 16);
         const QList<Run> actual = runsOf(screen->RTB()->document());
         QVERIFY2(actual == e.runs(), qPrintable(firstDifference(actual, e.runs())));
         const QString text = screen->RTB()->toPlainText();

@@ -104,17 +104,7 @@ void TarotResultScreen::cmdYogaChakra_Click()
     }
     // The pages read the slots just filled; the flags go when this screen closes.
     step([this] { TarotSlotsTakenAt() = readingTime(); });
-    Form *pages = nullptr;
-    step([&] { pages = openProgramScreen(screens::kTarotPages); });
-    step([this] { unload(); });
-    // The pages are a program screen of their own: the welcome panel that
-    // closing this screen brought back stays away while they are open, and
-    // the keyboard is on the pages, not on the program bar the panel took it to.
-    step([] { showWelcomePanel(false); });
-    step([&] {
-        if (pages)
-            pages->showWindow();
-    });
+    giveWayTo(screens::kTarotPages);
 }
 
 std::optional<PrintableReading> TarotResultScreen::printableReading() const
@@ -134,13 +124,21 @@ void TarotResultScreen::cmdBack_Click()
 {
     if (isUnloaded())
         return;
-    Form *start = nullptr;
-    step([&] { start = openProgramScreen(screens::kTarotMain); });
+    giveWayTo(screens::kTarotMain);
+}
+
+void TarotResultScreen::giveWayTo(const QString &screen)
+{
+    Form *next = nullptr;
+    step([&] { next = openProgramScreen(screen); });
     step([this] { unload(); });
+    // The next screen is a program screen of its own: the welcome panel that
+    // closing this one brought back stays away while it is open, and the
+    // keyboard is on it, not on the program bar the panel took it to.
     step([] { showWelcomePanel(false); });
     step([&] {
-        if (start)
-            start->showWindow();
+        if (next)
+            next->showWindow();
     });
 }
 

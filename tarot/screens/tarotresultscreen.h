@@ -26,6 +26,10 @@ public:
 
 protected:
     void Form_Unload() override;
+
+private:
+    // Opens the named program screen and closes this one in its favour.
+    void giveWayTo(const QString &screen);
 };
 
 // lblChakra's paragraphs: the result introduction, led by ten blanks; the

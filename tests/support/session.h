@@ -6,6 +6,9 @@
 #include "support/recordingdesktop.h"
 #include "support/testing.h"
 
+#include <QApplication>
+#include <QList>
+
 #include <memory>
 
 namespace padmora::testing {
@@ -30,5 +33,15 @@ struct Session {
         fake.reset();
     }
 };
+
+// Every main window there is now, shown or not.
+inline QList<MainWindow *> mainWindows()
+{
+    QList<MainWindow *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *main = qobject_cast<MainWindow *>(w))
+            found << main;
+    return found;
+}
 
 } // namespace padmora::testing
