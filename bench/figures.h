@@ -4,7 +4,7 @@
 //
 //   <name> <value>[  target<=<limit> ok|MISSED]
 //
-// The name ends in its unit (_ms, _kib) or in _ratio; lines that start with
+// The name ends in its unit (_ms, _kib, _percent) or in _ratio; lines that start with
 // '#' are notes. A person reads the table; a machine splits each line on
 // blanks.
 

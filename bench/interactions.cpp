@@ -2,12 +2,15 @@
 // Padmora's interactions timed in-process through the real screens: each one
 // from the press of its button until the window has painted what changed.
 // Nothing leaves the process (a recording desktop stands in for the browser,
-// the settings store and the clipboard).
+// the settings store and the clipboard); only the practice's clock and bells
+// are the real ones, since its figures are about them.
 //
 //   padmora_bench_interactions [--runs N]
 //
 // Every interaction is timed N times (the ordinary Next once per page); the
-// median and the 90th percentile are printed in milliseconds.
+// median and the 90th percentile are printed in milliseconds. The practice
+// runs once for its processor time and its end bell: over 10 s of a
+// 1-minute practice, or over 60 s of a 2-minute one from 15 runs on.
 
 #include "figures.h"
 
@@ -24,7 +27,9 @@
 #include "journal/screens/trendchart.h"
 #include "journal/store.h"
 #include "kit/form.h"
+#include "kit/qtdesktop.h"
 #include "kit/screennames.h"
+#include "practice/screens/breathshape.h"
 #include "reports/chakrareport.h"
 #include "tarot/screens/tarotprogram.h"
 #include "support/readingdriver.h"
@@ -36,16 +41,20 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 
+#include <ctime>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -72,6 +81,15 @@ constexpr int kJournalEntries = 10000;
 constexpr double kSaveTarget = 5;
 constexpr double kOpenJournalTarget = 100;
 constexpr double kImportTarget = 2000;
+// The practice's: its screen opened the first time, with the sound module
+// its first bell loads, and once loaded; a frame of its breathing shape; a
+// running practice's share of one core; the end bell's lateness.
+constexpr double kFirstPracticeTarget = 150;
+constexpr double kShapeFrameTarget = 2;
+constexpr double kPracticeCpuTarget = 3;
+constexpr double kEndBellTarget = 50;
+constexpr int kShapeFrames = 20;  // per run
+constexpr int kEndStrikes = 3;    // the end bell is struck three times
 
 // Delivers what an interaction left posted (layout requests, update requests),
 // so that the window paints and flushes what changed.
@@ -116,9 +134,50 @@ int answerFor(int question)
     }
 }
 
+// A clock in nanoseconds: CLOCK_BOOTTIME is the real desktop's practice
+// clock, CLOCK_PROCESS_CPUTIME_ID this process's processor time.
+qint64 clockNs(clockid_t which)
+{
+    timespec t{};
+    ::clock_gettime(which, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// The recording desktop with the real clock and the real bells. Each bell
+// asked for is noted with the moment it was asked for; when the real one
+// cannot sound (no audio device on a virtual display) that is noted once and
+// the screen is told it rang, so that it goes on asking for the next.
+class BenchDesktop : public RecordingDesktop {
+public:
+    struct Asked {
+        int strikes;
+        qint64 atNs;  // CLOCK_BOOTTIME
+    };
+
+    qint64 clockMs() override { return m_real.clockMs(); }
+
+    bool ringBell(int strikes, int volumePercent, QString *why) override
+    {
+        asked.push_back({strikes, clockNs(CLOCK_BOOTTIME)});
+        QString silent;
+        if (!m_real.ringBell(strikes, volumePercent, &silent) && !m_silenceNoted) {
+            m_silenceNoted = true;
+            bench::note("practice: the bells are counted, not heard: " + silent.toStdString());
+        }
+        (void)why;
+        return true;
+    }
+
+    std::vector<Asked> asked;
+
+private:
+    QtDesktop m_real;
+    bool m_silenceNoted = false;
+};
+
 class Interactions {
 public:
-    Interactions(MainWindow &main, RecordingDesktop &desktop, int runs) : m_main(main), m_desktop(desktop), m_runs(runs)
+    Interactions(MainWindow &main, BenchDesktop &desktop, int runs) : m_main(main), m_desktop(desktop), m_runs(runs)
     {
     }
 
@@ -130,6 +189,7 @@ public:
         astrology();
         tarot();
         reportWriting();
+        practice();
         journalWork();
     }
 
@@ -407,8 +467,138 @@ private:
         report("journal_reopen_entry", reopen, kFrame);
     }
 
+    // Runs the event loop until the moment (CLOCK_BOOTTIME) has passed, or
+    // sooner once done() holds, looked at every 20 ms; with no done() the
+    // loop has no timer of its own to run besides the program's.
+    static void runUntil(qint64 untilNs, const std::function<bool()> &done = nullptr)
+    {
+        QEventLoop loop;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+        deadline.start(int(std::max<qint64>(0, untilNs - clockNs(CLOCK_BOOTTIME)) / 1000000));
+        QTimer look;
+        if (done) {
+            QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+                if (done())
+                    loop.quit();
+            });
+            look.start(20);
+        }
+        loop.exec();
+    }
+
+    // A practice of this many minutes with no preparation and no interval
+    // bells, its bells sounding and its shape moving, nothing read aloud.
+    static void choosePlan(Form *screen, int minutes)
+    {
+        auto *length = child<QComboBox>(screen, QStringLiteral("cboLength"));
+        length->setCurrentIndex(length->count() - 2);  // Other
+        child<QSpinBox>(screen, QStringLiteral("spnMinutes"))->setValue(minutes);
+        auto *preparation = child<QComboBox>(screen, QStringLiteral("cboPreparation"));
+        preparation->setCurrentIndex(preparation->findData(0));
+        auto *interval = child<QComboBox>(screen, QStringLiteral("cboInterval"));
+        interval->setCurrentIndex(interval->findData(0));
+        child<QCheckBox>(screen, QStringLiteral("chkNoSound"))->setChecked(false);
+        child<QCheckBox>(screen, QStringLiteral("chkLessMotion"))->setChecked(false);
+        child<QCheckBox>(screen, QStringLiteral("chkReadAloud"))->setChecked(false);
+        paint();
+    }
+
+    QAction *practiseItem(int chakra)
+    {
+        return child<QAction>(&m_main, QStringLiteral("mnuPractiseChakra"), chakra);
+    }
+
+    // The practice screen from the File menu: the first time with its first
+    // Start (its first bell brings in the sound module), then opened again;
+    // a frame of its shape; and one practice on the real clock, for its
+    // processor time and how late its end bell comes.
+    void practice()
+    {
+        reset();
+        const double open = timed([&] { practiseItem(0)->trigger(); });
+        Form *screen = m_main.screen(screens::kPractice);
+        if (!screen) {
+            bench::note("practice: its screen did not open");
+            return;
+        }
+        // Without preparation the start bell rings at the press of Start.
+        choosePlan(screen, 1);
+        const std::size_t bellsBefore = m_desktop.asked.size();
+        const double firstBell = timed([&] { click(child<QPushButton>(screen, QStringLiteral("cmdStart"))); });
+        if (m_desktop.asked.size() == bellsBefore)
+            bench::note("practice: the first Start rang no bell");
+        click(child<QPushButton>(screen, QStringLiteral("cmdStop")));
+        figure("practice.first_open_ms", open + firstBell, kFirstPracticeTarget);
+        bench::note("practice: " + QString::number(open, 'f', 2).toStdString() + " ms of it the screen, "
+                    + QString::number(firstBell, 'f', 2).toStdString()
+                    + " ms its first Start and bell, with the sound module");
+
+        std::vector<double> opening;
+        for (int r = 0; r < m_runs; ++r) {
+            reset();
+            opening.push_back(timed([&] { practiseItem(r % kChakraCount)->trigger(); }));
+        }
+        figure("practice.open.median_ms", bench::median(opening), kFrame);
+        figure("practice.open.p90_ms", bench::percentile(opening, 0.9), kFrame);
+
+        screen = m_main.screen(screens::kPractice);
+        if (!screen)
+            return;
+        auto *shape = child<BreathShape>(screen, QStringLiteral("picBreath"));
+        std::vector<double> frames;
+        for (int f = 0; f < kShapeFrames * m_runs; ++f) {
+            shape->setFullness(double(f % 10) / 9);
+            QElapsedTimer clock;
+            clock.start();
+            const QPixmap frame = shape->grab();
+            frames.push_back(double(clock.nsecsElapsed()) / 1e6);
+        }
+        figure("practice.shape_frame.median_ms", bench::median(frames), kShapeFrameTarget);
+
+        runningPractice(screen);
+    }
+
+    void runningPractice(Form *screen)
+    {
+        const int stretchSeconds = m_runs >= 15 ? 60 : 10;
+        const int minutes = stretchSeconds / 60 + 1;
+        bench::note("practice: processor time over " + std::to_string(stretchSeconds) + " s of a "
+                    + std::to_string(minutes) + "-minute practice (60 s from 15 runs on)");
+        choosePlan(screen, minutes);
+
+        m_desktop.asked.clear();
+        auto endBell = [&] {
+            return std::any_of(m_desktop.asked.begin(), m_desktop.asked.end(),
+                               [](const BenchDesktop::Asked &a) { return a.strikes == kEndStrikes; });
+        };
+        // The practice starts no earlier than this reading: the lateness is
+        // reckoned from it, so it is never flattered.
+        const qint64 startNs = clockNs(CLOCK_BOOTTIME);
+        click(child<QPushButton>(screen, QStringLiteral("cmdStart")));
+        const qint64 cpuBefore = clockNs(CLOCK_PROCESS_CPUTIME_ID);
+        const qint64 wallBefore = clockNs(CLOCK_BOOTTIME);
+        runUntil(wallBefore + qint64(stretchSeconds) * 1000000000);
+        const double cpu = double(clockNs(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore);
+        const double wall = double(clockNs(CLOCK_BOOTTIME) - wallBefore);
+        figure("practice.cpu_percent", 100 * cpu / wall, kPracticeCpuTarget);
+
+        const qint64 dueNs = startNs + qint64(minutes) * 60 * 1000000000;
+        runUntil(dueNs + 5000000000LL, endBell);
+        const auto rung = std::find_if(m_desktop.asked.begin(), m_desktop.asked.end(),
+                                       [](const BenchDesktop::Asked &a) { return a.strikes == kEndStrikes; });
+        if (rung == m_desktop.asked.end()) {
+            bench::note("practice: no end bell within 5 s of its moment");
+            return;
+        }
+        figure("practice.end_bell_lateness_ms", double(rung->atNs - dueNs) / 1e6, kEndBellTarget);
+        paint();
+    }
+
     MainWindow &m_main;
-    RecordingDesktop &m_desktop;
+    BenchDesktop &m_desktop;
     int m_runs;
 };
 
@@ -428,7 +618,7 @@ int main(int argc, char **argv)
             return 2;
         }
     }
-    RecordingDesktop desktop;
+    BenchDesktop desktop;
     MainWindow main;
     if (QScreen *screen = QGuiApplication::primaryScreen())
         main.setGeometry(screen->availableGeometry());
