@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/gentlereturn.h"
 #include "app/journalshell.h"
 #include "app/mainwindow.h"
 #include "app/practiceshell.h"
@@ -70,6 +71,7 @@ void initPadmora()
     installAccessibility();
     setAboutBoxCommand(&showAboutBox);
     registerJournalOpeners();
+    registerLatestReadingKeeper();
     registerPracticeSettings();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "app/gentlereturn.h"
 #include "app/journalshell.h"
 #include "app/leaving.h"
 #include "app/practiceshell.h"
@@ -18,6 +19,7 @@
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
 #include "kit/twips.h"
+#include "practice/sitting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -144,6 +146,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     QMenu *file = addFileMenu(menuBar());
     addJournalItems(file, this);
     addPracticeItems(file, this);
+    addRetakeItems(file);
     QAction *exit = addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
     connect(exit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mkmoney"));
@@ -212,6 +215,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         connect(label, &LinkLabel::hovered, this, [this, i] { lblCaption_MouseMove(i); });
         m_lblCaption[std::size_t(i)] = label;
     }
+    addLatestReadingLine();
 
     // The area where the program screens open.
     m_mdi = new QMdiArea(central);
@@ -297,9 +301,70 @@ void MainWindow::MDIForm_Load()
     step([&] { moveLeft(m_picButtonContainer, (sw - widthOf(m_picButtonContainer)) / 2); });
     for (LinkLabel *label : m_lblCaption)
         step([&] { moveLeft(label, (sw - widthOf(label)) / 2); });
+    if (m_lblLatest)
+        step([&] { moveLeft(m_lblLatest, (sw - widthOf(m_lblLatest)) / 2); });
+    // The two links side by side under it, as one centred row.
+    if (m_lblRetake) {
+        const double gap = 480;
+        const double row = widthOf(m_lblRetake) + (m_lblPractiseLatest ? widthOf(m_lblPractiseLatest) + gap : 0);
+        step([&] {
+            double left = (sw - row) / 2;
+            if (m_lblPractiseLatest) {
+                moveLeft(m_lblPractiseLatest, left);
+                left += widthOf(m_lblPractiseLatest) + gap;
+            }
+            moveLeft(m_lblRetake, left);
+        });
+    }
     step([&] { moveLeft(m_cmdMdiExit, sw - (widthOf(m_cmdMdiExit) + 120)); });
     // The offer beside the exit button never runs under it on a narrow screen.
     step([&] { m_label7->setFixedWidth(std::max(0, std::min(m_label7->width(), m_cmdMdiExit->x() - 2 * m_label7->x()))); });
+}
+
+void MainWindow::addLatestReadingLine()
+{
+    std::optional<journal::LatestReading> latest;
+    step([&] { latest = storedLatestReading(); });
+    if (!latest)
+        return;
+    m_latestNotOpen = latest->notOpen;
+    // Under the list of programs, in the panel's free room.
+    m_lblLatest = new LinkLabel(QStringLiteral("lblLatestReading"), latestReadingLine(*latest), m_picMain);
+    m_lblLatest->setActsAsLink(false);
+    m_lblLatest->setAlignment(Qt::AlignCenter);
+    m_lblLatest->setWordWrap(true);
+    QFont f = m_lblLatest->font();
+    f.setPointSize(11);
+    m_lblLatest->setFont(f);
+    placeTwips(m_lblLatest, 0, 5280, 9000, 600);
+    auto link = [this, &f](const QString &name, const QString &text, double width) {
+        auto *label = new LinkLabel(name, text, m_picMain);
+        label->setAccessibleName(text);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(f);
+        label->setLinkColour(kLinkColour, QColor());
+        placeTwips(label, 0, 6000, width, 420);
+        connect(label, &LinkLabel::hovered, label, [label] { label->setUnderlined(true); });
+        return label;
+    };
+    if (!m_latestNotOpen.isEmpty()) {
+        m_lblPractiseLatest = link(QStringLiteral("lblPractiseLatest"), tr("Practise them"), 2400);
+        connect(m_lblPractiseLatest, &LinkLabel::clicked, this, &MainWindow::practiseLatest);
+    }
+    m_lblRetake = link(QStringLiteral("lblRetakeTest"), tr("Take the test again"), 3000);
+    connect(m_lblRetake, &LinkLabel::clicked, this, &MainWindow::retakeTest);
+}
+
+void MainWindow::practiseLatest()
+{
+    step([this] { practice::setSitting(m_latestNotOpen); });
+    step([this] { setWelcomeVisible(false); });
+    step([this] { openScreen(screens::kPractice); });
+}
+
+void MainWindow::retakeTest()
+{
+    cmdSelectOption_Click(1);
 }
 
 void MainWindow::setWelcomeVisible(bool visible)
@@ -459,6 +524,9 @@ void MainWindow::picMain_MouseMove()
 {
     for (LinkLabel *label : m_lblCaption)
         label->setUnderlined(false);
+    for (LinkLabel *label : {m_lblPractiseLatest, m_lblRetake})
+        if (label)
+            label->setUnderlined(false);
 }
 
 void MainWindow::cmdMdiExit_Click()

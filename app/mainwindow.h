@@ -54,6 +54,11 @@ protected:
 private:
     void closeScreens(const QStringList &names);
     void openProgram(const QString &name);
+    // The line about the latest chakra reading and its two links, when the
+    // journal holds one.
+    void addLatestReadingLine();
+    void practiseLatest();
+    void retakeTest();
     // Scrolls the screens' area so that a control in it is in view.
     void revealInWorkArea(QWidget *widget);
 
@@ -63,6 +68,10 @@ private:
     std::array<QPushButton *, 3> m_cmdSelectOption{};
     QPointer<QPushButton> m_lastProgramButton;
     LinkLabel *m_label7 = nullptr;
+    QList<int> m_latestNotOpen;
+    LinkLabel *m_lblLatest = nullptr;
+    LinkLabel *m_lblPractiseLatest = nullptr;
+    LinkLabel *m_lblRetake = nullptr;
     QMetaObject::Connection m_focusWatch;
     LinkLabel *m_lblVendrelBanner = nullptr;
     QWidget *m_picButtonContainer = nullptr;

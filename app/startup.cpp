@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/gentlereturn.h"
 #include "app/mainwindow.h"
 #include "app/quitroutine.h"
 #include "app/updatereminder.h"
@@ -29,6 +30,7 @@ MainWindow *startPadmora()
     }
 
     step([] { runUpdateReminder(); });
+    step([] { runRetakeReminder(); });
 
     auto *main = new MainWindow;
     main->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/keeping.h"
 
+#include "journal/latest.h"
 #include "journal/store.h"
 #include "kit/desktop.h"
 #include "kit/linebreak.h"
@@ -76,8 +77,15 @@ bool keepReading(Reading reading)
         return false;
     Store &store = journalStore();
     for (;;) {
-        if (store.save(reading) != 0)
+        qint64 saved = 0;
+        {
+            const KeepingOne keeping;
+            saved = store.save(reading);
+        }
+        if (saved != 0) {
+            noteLatest(reading);
             return true;
+        }
         // A full disk is the user's to mend: once there is room, the reading
         // on the screen is kept at their word.
         if (!store.lastFailedForRoom()) {

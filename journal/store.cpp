@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/store.h"
 
+#include "journal/latest.h"
 #include "kit/desktop.h"
 #include "kit/modules.h"
 
@@ -230,8 +231,12 @@ QString journalFilePath()
 
 Store &journalStore()
 {
-    if (!g_journal)
+    if (!g_journal) {
         g_journal = new Store(journalFilePath(), QCoreApplication::instance());
+        // Deleted or imported entries may change the latest reading.
+        Store *store = g_journal;
+        QObject::connect(store, &Store::changed, store, [store] { noteLatestOnChange(*store); });
+    }
     return *g_journal;
 }
 

@@ -167,7 +167,8 @@ private slots:
         // Printing and PDF act on the active screen, above Exit.
         QCOMPARE(captionsOf(child<QMenu>(bar, QStringLiteral("mnuFile"))->actions()),
                  (QStringList{QStringLiteral("My &Readings\u2026"), QStringLiteral("Keep a &Journal of My Readings"),
-                              QStringLiteral("-"), QStringLiteral("Practise a &Chakra"), QStringLiteral("-"),
+                              QStringLiteral("-"), QStringLiteral("Practise a &Chakra"),
+                              QStringLiteral("Re&mind Me to Retake the Test"), QStringLiteral("-"),
                               QString::fromUtf8("&Print\u2026"), QString::fromUtf8("Print Pre&view\u2026"),
                               QString::fromUtf8("Save as &PDF\u2026"), QStringLiteral("-"), QStringLiteral("E&xit")}));
         QCOMPARE(captionsOf(child<QMenu>(bar, QStringLiteral("mnuHelp"))->actions()),
