@@ -13,6 +13,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 namespace padmora::journal {
 
@@ -71,32 +72,40 @@ QString notKeptMessage(const QString &why, const QString &path)
         .arg(why, QDir::toNativeSeparators(path));
 }
 
-bool keepReading(Reading reading)
+// Keeps what save() keeps. One that cannot be kept shows one message saying
+// why; a full disk is the user's to mend, so then the message offers to try
+// again once there is room, and what is on the screen is kept at their word.
+static bool keptOrTold(const std::function<bool(Store &)> &save,
+                       const std::function<QString(const QString &why, const QString &path)> &notKept)
 {
-    if (!g_keeping)
-        return false;
     Store &store = journalStore();
     for (;;) {
-        qint64 saved = 0;
-        {
-            const KeepingOne keeping;
-            saved = store.save(reading);
-        }
-        if (saved != 0) {
-            noteLatest(reading);
+        if (save(store))
             return true;
-        }
-        // A full disk is the user's to mend: once there is room, the reading
-        // on the screen is kept at their word.
         if (!store.lastFailedForRoom()) {
-            desktop().message(notKeptMessage(store.lastError(), store.path()), MessageIcon::Critical);
+            desktop().message(notKept(store.lastError(), store.path()), MessageIcon::Critical);
             return false;
         }
-        const QString text = notKeptMessage(store.lastError(), store.path()) + kCrLf
+        const QString text = notKept(store.lastError(), store.path()) + kCrLf
                              + QCoreApplication::translate("Journal", "Make room on the disk, then try again.");
         if (desktop().message(text, MessageIcon::Critical, MessageButtons::RetryCancel) != MessageAnswer::Retry)
             return false;
     }
+}
+
+bool keepReading(Reading reading)
+{
+    if (!g_keeping)
+        return false;
+    return keptOrTold(
+        [&](Store &store) {
+            const KeepingOne keeping;
+            if (store.save(reading) == 0)
+                return false;
+            noteLatest(reading);
+            return true;
+        },
+        notKeptMessage);
 }
 
 QString practiceNotKeptMessage(const QString &why, const QString &path)
@@ -125,19 +134,7 @@ bool keepPractice(const practice::FinishedPractice &finished)
     if (!g_keeping)
         return false;
     Practice record = practiceRecord(finished);
-    Store &store = journalStore();
-    for (;;) {
-        if (store.savePractice(record) != 0)
-            return true;
-        if (!store.lastFailedForRoom()) {
-            desktop().message(practiceNotKeptMessage(store.lastError(), store.path()), MessageIcon::Critical);
-            return false;
-        }
-        const QString text = practiceNotKeptMessage(store.lastError(), store.path()) + kCrLf
-                             + QCoreApplication::translate("Journal", "Make room on the disk, then try again.");
-        if (desktop().message(text, MessageIcon::Critical, MessageButtons::RetryCancel) != MessageAnswer::Retry)
-            return false;
-    }
+    return keptOrTold([&](Store &store) { return store.savePractice(record) != 0; }, practiceNotKeptMessage);
 }
 
 void keepReadingOnceShown(Reading reading)
