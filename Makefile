@@ -6,6 +6,7 @@
 # make printed-page  renders page 1 of a printed chakra test into docs/printed-page.png
 # make package  builds the Debian package padmora_VERSION_ARCH.deb in the
 #               build folder and checks it with lintian
+# make translations  brings translations/*.ts up to date with the code's texts (lupdate)
 # make bench  times Padmora's start against a bare Qt window, and its
 #             interactions (RUNS=15 starts each; SCALE=1.5 for a scaled screen)
 
@@ -17,7 +18,7 @@ RUNS       ?= 15
 SCALE      ?=
 BENCH_ARGS  = --runs $(RUNS) $(if $(SCALE),--scale $(SCALE))
 
-.PHONY: all setup build run check test test-asan screenshot printed-page package-setup package bench clean
+.PHONY: all setup build run check test test-asan translations screenshot printed-page package-setup package bench clean
 
 all: build
 
@@ -46,6 +47,9 @@ test-asan: setup $(ASAN_BUILD)/build.ninja
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 check: test test-asan
+
+translations: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target update_translations
 
 screenshot: build
 	scripts/screenshot.sh $(BUILD)/padmora docs/main-window.png

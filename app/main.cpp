@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "kit/language.h"
+
+#include <QLocale>
 
 #include <QByteArray>
 #include <cstdio>
@@ -15,6 +18,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     padmora::PadmoraApplication app(argc, argv);
+    // The desktop's language, before any text is made.
+    padmora::installTranslations(QLocale::system().uiLanguages());
     padmora::initPadmora();
     if (!padmora::startPadmora())
         return 0;

@@ -12,6 +12,7 @@ packages=(
   libqt6sql6-sqlite
   qt6-multimedia-dev libqt6multimedia6 qt6-speech-dev libqt6texttospeech6
   qt6-declarative-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev libxcb1-dev fonts-dejavu-core
   xvfb xauth x11-utils xclip imagemagick poppler-utils
   desktop-file-utils appstream man-db groff-base
