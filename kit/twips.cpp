@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -73,10 +74,69 @@ double screenHeightTwips()
     return s ? pxToTwipsY(s->geometry().height()) : 0.0;
 }
 
+namespace {
+
+constexpr char kDesignProperty[] = "padmoraDesignGeometry";
+constexpr char kWatchedProperty[] = "padmoraMirrorsPlaced";
+
+QRect mirrored(const QWidget *w, const QRect &design)
+{
+    const QWidget *parent = w->parentWidget();
+    if (!parent || !parent->isRightToLeft())
+        return design;
+    return QRect(parent->width() - design.x() - design.width(), design.y(), design.width(), design.height());
+}
+
+// Keeps the placed children of a parent where they belong when the parent's
+// width or direction changes.
+class MirrorKeeper : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutDirectionChange) {
+            if (auto *parent = qobject_cast<QWidget *>(watched)) {
+                for (QObject *child : parent->children()) {
+                    auto *w = qobject_cast<QWidget *>(child);
+                    if (w && !w->isWindow() && w->property(kDesignProperty).isValid())
+                        w->setGeometry(mirrored(w, w->property(kDesignProperty).toRect()));
+                }
+            }
+        }
+        return false;
+    }
+};
+
+MirrorKeeper *mirrorKeeper()
+{
+    static MirrorKeeper keeper;
+    return &keeper;
+}
+
+} // namespace
+
+void setDesignGeometry(QWidget *w, const QRect &px)
+{
+    if (!w)
+        return;
+    w->setProperty(kDesignProperty, px);
+    if (QWidget *parent = w->parentWidget(); parent && !parent->property(kWatchedProperty).toBool()) {
+        parent->setProperty(kWatchedProperty, true);
+        parent->installEventFilter(mirrorKeeper());
+    }
+    w->setGeometry(mirrored(w, px));
+}
+
+QRect designGeometry(const QWidget *w)
+{
+    if (!w)
+        return QRect();
+    const QVariant design = w->property(kDesignProperty);
+    return design.isValid() ? design.toRect() : w->geometry();
+}
+
 void placeTwips(QWidget *w, double left, double top, double width, double height)
 {
-    if (w)
-        w->setGeometry(twipsRect(left, top, width, height));
+    setDesignGeometry(w, twipsRect(left, top, width, height));
 }
 
 double centredLeftTwips(double widthTwips)

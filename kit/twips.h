@@ -28,8 +28,18 @@ QRect rectToTwips(const QRect &px);
 double screenWidthTwips();
 double screenHeightTwips();
 
-// Places a widget at a twip rectangle inside its parent.
+// Places a widget at a twip rectangle inside its parent (see setDesignGeometry).
 void placeTwips(QWidget *w, double left, double top, double width, double height);
+
+// Places a widget at a rectangle in pixels as designed, from the parent's left
+// edge. In a right-to-left layout the rectangle is mirrored inside the parent,
+// and stays so as the parent changes size or direction. Whatever moves or
+// sizes a placed control afterwards goes through here, so that the two
+// directions keep agreeing.
+void setDesignGeometry(QWidget *w, const QRect &px);
+// The rectangle a widget was placed at, left to right, in pixels; for a widget
+// never placed, its geometry.
+QRect designGeometry(const QWidget *w);
 
 // The left edge that centres something of the given width on the screen.
 double centredLeftTwips(double widthTwips);
