@@ -295,7 +295,11 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::MDIForm_Load()
 {
     const double sw = screenWidthTwips();
-    auto moveLeft = [](QWidget *w, double left) { w->move(twipsToPxX(left), w->y()); };
+    auto moveLeft = [](QWidget *w, double left) {
+        QRect designed = designGeometry(w);
+        designed.moveLeft(twipsToPxX(left));
+        setDesignGeometry(w, designed);
+    };
     auto widthOf = [](QWidget *w) { return pxToTwipsX(w->width()); };
     step([&] { moveLeft(m_lblVendrelBanner, (sw - widthOf(m_lblVendrelBanner)) / 2); });
     step([&] { moveLeft(m_picButtonContainer, (sw - widthOf(m_picButtonContainer)) / 2); });
@@ -318,7 +322,12 @@ void MainWindow::MDIForm_Load()
     }
     step([&] { moveLeft(m_cmdMdiExit, sw - (widthOf(m_cmdMdiExit) + 120)); });
     // The offer beside the exit button never runs under it on a narrow screen.
-    step([&] { m_label7->setFixedWidth(std::max(0, std::min(m_label7->width(), m_cmdMdiExit->x() - 2 * m_label7->x()))); });
+    step([&] {
+        QRect offer = designGeometry(m_label7);
+        offer.setWidth(std::max(0, std::min(offer.width(), designGeometry(m_cmdMdiExit).x() - 2 * offer.x())));
+        m_label7->setFixedWidth(offer.width());
+        setDesignGeometry(m_label7, offer);
+    });
 }
 
 void MainWindow::addLatestReadingLine()
