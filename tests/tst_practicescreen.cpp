@@ -210,6 +210,39 @@ private slots:
         QCOMPARE(kept.size(), 1);
     }
 
+    void spaceGivesWayToTheControlThatHasTheFocus()
+    {
+        PracticeScreen *screen = open({2});
+        choose(screen, "cboLength", QStringLiteral("5 minutes"));
+        choose(screen, "cboPreparation", QStringLiteral("None"));
+        click(get<QPushButton>(screen, "cmdStart"));
+        // A check box with the focus is ticked by Space; the practice runs on.
+        auto *readAloud = get<QCheckBox>(screen, "chkReadAloud");
+        readAloud->setFocus();
+        QVERIFY(!readAloud->isChecked());
+        QTest::keyClick(readAloud, Qt::Key_Space);
+        QVERIFY(readAloud->isChecked());
+        QCOMPARE(stateName(screen), QStringLiteral("Session: Breathe in"));
+        QTest::keyClick(readAloud, Qt::Key_Space);
+        QVERIFY(!readAloud->isChecked());
+        // The Stop button with the focus stops on Space, as any button presses.
+        runTo(screen, fake().clockValue + 70 * kSecond);
+        auto *stop = get<QPushButton>(screen, "cmdStop");
+        stop->setFocus();
+        QTest::keyClick(stop, Qt::Key_Space);
+        QCOMPARE(stateName(screen), QStringLiteral("Session: Stopped"));
+        // On the session's state, which has no use for Space, it pauses and resumes.
+        click(get<QPushButton>(screen, "cmdStart"));
+        auto *state = get<QLabel>(screen, "lblPhase");
+        state->setFocus();
+        QCOMPARE(QApplication::focusWidget(), state);
+        QTest::keyClick(state, Qt::Key_Space);
+        QCOMPARE(stateName(screen), QStringLiteral("Session: Paused"));
+        QTest::keyClick(state, Qt::Key_Space);
+        QCOMPARE(get<QPushButton>(screen, "cmdPause")->text(), QStringLiteral("Pa&use"));
+        QVERIFY(stateName(screen) != QStringLiteral("Session: Paused"));
+    }
+
     void missingSoundAndSpeechAreToldOnceAndThePracticeGoesOn()
     {
         fake().soundMissing = QStringLiteral("no audio device");

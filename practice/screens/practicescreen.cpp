@@ -240,10 +240,7 @@ PracticeScreen::PracticeScreen(QWidget *parent)
     auto *cmdClose = addPushButton(area, QStringLiteral("cmdClose"), tr("&Close"), 10680, buttonsTop, 1200);
     connect(cmdClose, &QPushButton::clicked, this, &PracticeScreen::cmdClose_Click);
 
-    // Space pauses and resumes, Esc stops, while a practice runs.
-    m_pauseKey = new QShortcut(QKeySequence(Qt::Key_Space), this);
-    m_pauseKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(m_pauseKey, &QShortcut::activated, this, &PracticeScreen::cmdPause_Click);
+    // Esc stops while a practice runs; Space pauses and resumes (keyPressEvent).
     m_stopKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     m_stopKey->setContext(Qt::WidgetWithChildrenShortcut);
     connect(m_stopKey, &QShortcut::activated, this, &PracticeScreen::cmdStop_Click);
@@ -497,13 +494,27 @@ void PracticeScreen::showButtons()
     m_cmdPause->setEnabled(holding);
     m_cmdPause->setText(paused ? tr("Res&ume") : tr("Pa&use"));
     m_cmdStop->setEnabled(holding);
-    m_pauseKey->setEnabled(holding);
     m_stopKey->setEnabled(holding);
     for (QWidget *w : m_planControls)
         w->setEnabled(!holding);
     const bool ended = m_session && m_session->hasEnded();
     m_cmdNextChakra->setVisible(ended && m_sitting.value(m_place, -1) == chakra() && m_place + 1 < m_sitting.size());
     showChoices();
+}
+
+void PracticeScreen::keyPressEvent(QKeyEvent *event)
+{
+    // Space pauses and resumes wherever the focus is on something that has no
+    // use for it (the session's state, the time, the volume); a button or a
+    // check box with the focus takes its Space as it always does.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && m_session
+        && !m_session->hasEnded()) {
+        if (!event->isAutoRepeat())
+            cmdPause_Click();
+        event->accept();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void PracticeScreen::ring(Bell bell)

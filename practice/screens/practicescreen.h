@@ -79,6 +79,7 @@ public:
 
 protected:
     void Form_Unload() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showPlan(const practice::PracticePlan &plan);
@@ -122,7 +123,6 @@ private:
     QPushButton *m_cmdPause = nullptr;
     QPushButton *m_cmdStop = nullptr;
     QPushButton *m_cmdNextChakra = nullptr;
-    QShortcut *m_pauseKey = nullptr;
     QShortcut *m_stopKey = nullptr;
     QTimer *m_tmrSession = nullptr;
     QTimer *m_tmrFrame = nullptr;  // the shape's frames between looks
