@@ -305,6 +305,18 @@ private slots:
         QVERIFY(!get<QWidget>(screen, "picBreath")->isVisible());
         QCOMPARE(state->text(), QStringLiteral("Breathe in\n4 seconds"));
         QCOMPARE(state->accessibleName(), QStringLiteral("Session: Breathe in"));
+
+        // With no time to get ready, the first phase does not cut the steps
+        // short: they are read as one text that ends with it.
+        click(get<QPushButton>(screen, "cmdStop"));
+        choose(screen, "cboPreparation", QStringLiteral("None"));
+        fake().spoken.clear();
+        click(get<QPushButton>(screen, "cmdStart"));
+        QCOMPARE(fake().spoken.size(), 1);
+        QVERIFY(fake().spoken[0].startsWith(QStringLiteral("Put your hands before your stomach")));
+        QVERIFY(fake().spoken[0].endsWith(QStringLiteral("Chant the sound RAM. Breathe in")));
+        runTo(screen, fake().clockValue + 4 * kSecond);
+        QCOMPARE(fake().spoken.mid(1), QStringList{QStringLiteral("Chant RAM")});
     }
 
     void theShapeStandsOutOfLightAndDarkBackgrounds()

@@ -480,8 +480,10 @@ void PracticeScreen::showSession(qint64 now)
         // The name changes with the phase, so a screen reader says each one.
         m_phase = phase;
         m_lblPhase->setAccessibleName(tr("Session: %1").arg(phase));
-        if (m_session && session.state() != SessionState::Preparing)
-            say(phase);
+        if (m_session && session.state() != SessionState::Preparing) {
+            say(m_leadIn.isEmpty() ? phase : m_leadIn + QLatin1Char(' ') + phase);
+            m_leadIn.clear();
+        }
     }
     m_picBreath->setFullness(session.state() == SessionState::Practising ? session.breathFullness(now) : 0.0);
 }
@@ -557,8 +559,13 @@ void PracticeScreen::cmdStart_Click()
     m_startedAt = desktop().now();
     m_session->start(desktop().clockMs());
     showButtons();
-    // The steps are read out while the user gets ready.
-    say(m_steps.join(QLatin1Char(' ')));
+    // The steps are read out while the user gets ready; with no time to get
+    // ready, they lead in to the first phase, which would cut them short.
+    m_leadIn = m_steps.join(QLatin1Char(' '));
+    if (m_session->plan().preparationSeconds > 0) {
+        say(m_leadIn);
+        m_leadIn.clear();
+    }
     m_cmdPause->setFocus(Qt::OtherFocusReason);
     tmrSession_Timer();
     if (m_session && m_session->isRunning())

@@ -134,6 +134,7 @@ private:
     std::unique_ptr<practice::PracticeSession> m_session;
     QDateTime m_startedAt;
     QString m_phase;        // the phase last shown, spoken and named
+    QString m_leadIn;       // the steps, still to be read before the first phase
     QStringList m_notices;  // what is missing, each told once
     bool m_finished = false;  // the session's end was handled
     bool m_soundFailed = false;
