@@ -99,6 +99,10 @@ public:
     {
         if ((t == QAccessible::Name || t == QAccessible::Value) && list())
             return list()->currentText();
+        // What the list is for, given as its accessible name, is said after
+        // its entry, so that two lists showing like entries are told apart.
+        if (t == QAccessible::Description && list() && list()->accessibleDescription().isEmpty())
+            return list()->accessibleName();
         return QAccessibleWidget::text(t);
     }
 
@@ -168,6 +172,24 @@ public:
     }
 };
 
+constexpr char kStatusProperty[] = "padmoraStatus";
+
+// A label that tells the state of something running: a status, whose every
+// change of name a screen reader says while the focus is on it (the screen
+// readers of the Linux desktop leave a label's changes unsaid).
+class AccessibleStatus : public QAccessibleWidget {
+public:
+    explicit AccessibleStatus(QLabel *label) : QAccessibleWidget(label, QAccessible::StatusBar) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *label = qobject_cast<const QLabel *>(object());
+        if (label && t == QAccessible::Name && label->accessibleName().isEmpty())
+            return label->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *padmoraAccessible(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -179,6 +201,8 @@ QAccessibleInterface *padmoraAccessible(const QString &className, QObject *objec
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("padmora::PicturePanel"))
         return new AccessiblePanel(widget);
+    if (className == QLatin1String("QLabel") && widget->property(kStatusProperty).toBool())
+        return new AccessibleStatus(static_cast<QLabel *>(widget));
     if (className == QLatin1String("QComboBox"))
         return new AccessibleList(static_cast<QComboBox *>(widget));
     if (className == QLatin1String("QMdiArea"))
@@ -196,6 +220,18 @@ void setSpokenText(QLabel *label, const QString &text)
     // Setting the description tells a screen reader that it changed.
     if (label->accessibleDescription() != text)
         label->setAccessibleDescription(text);
+}
+
+void makeStatusControl(QLabel *label)
+{
+    if (!label)
+        return;
+    label->setProperty(kStatusProperty, true);
+    // An interface made for it as a label is dropped; the next one asked for
+    // is the status.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(label);
+        made && made->role() != QAccessible::StatusBar)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void installAccessibility()

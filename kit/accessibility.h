@@ -19,4 +19,9 @@ void installAccessibility();
 // the label's description, when the focus comes and again on every change.
 void setSpokenText(QLabel *label, const QString &text);
 
+// Makes a label the status of something running: a screen reader says each
+// new accessible name while the focus is on it. Call it before the label is
+// first shown.
+void makeStatusControl(QLabel *label);
+
 } // namespace padmora

@@ -15,6 +15,7 @@
 #include "support/session.h"
 #include "tarot/screens/tarotprogram.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -293,6 +294,15 @@ private slots:
         auto *state = get<QLabel>(screen, "lblPhase");
         QVERIFY(state->focusPolicy() & Qt::TabFocus);
         QCOMPARE(state->accessibleName(), QStringLiteral("Session: Get ready"));
+        // A status, whose changes a screen reader says while it has the focus
+        // (it leaves a label's unsaid); each list says what it is for after
+        // the entry it shows.
+        QAccessibleInterface *status = QAccessible::queryAccessibleInterface(state);
+        QCOMPARE(status->role(), QAccessible::StatusBar);
+        QCOMPARE(status->text(QAccessible::Name), QStringLiteral("Session: Get ready"));
+        QAccessibleInterface *preparation = QAccessible::queryAccessibleInterface(get<QComboBox>(screen, "cboPreparation"));
+        QCOMPARE(preparation->text(QAccessible::Name), QStringLiteral("10 seconds"));
+        QCOMPARE(preparation->text(QAccessible::Description), QStringLiteral("Preparation"));
         runTo(screen, start + 10 * kSecond);
         QCOMPARE(state->accessibleName(), QStringLiteral("Session: Breathe in"));
         runTo(screen, start + 14 * kSecond);

@@ -214,6 +214,7 @@ PracticeScreen::PracticeScreen(QWidget *parent)
     m_lblTime->setAlignment(Qt::AlignCenter);
     placeTwips(m_lblTime, kRight, 3480, 3000, 900);
     m_lblPhase = addReadout(area, QStringLiteral("lblPhase"), QString());
+    makeStatusControl(m_lblPhase);
     QFont phase = m_lblPhase->font();
     phase.setPointSize(phase.pointSize() + 4);
     m_lblPhase->setFont(phase);
