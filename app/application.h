@@ -19,6 +19,14 @@ public:
 // Resources, application name, icon and font; every run and every test calls it.
 void initPadmora();
 
+// Answers --help (-h) and --version (-v) on standard output, in the
+// language installed; any other argument is left alone. True when one was
+// answered, and the run ends there.
+bool answerCommandLine(const QStringList &arguments);
+
+// The one line said on standard error where there is no graphical session.
+QString noDisplayText();
+
 // The start-up sequence. Returns the main window, or nullptr when this copy
 // is not to run.
 MainWindow *startPadmora();

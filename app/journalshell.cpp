@@ -12,6 +12,7 @@
 #include "tarot/screens/tarotresult.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace padmora {
@@ -37,7 +38,7 @@ void addJournalItems(QMenu *file, ProgramHost *host)
     step([&] { keep = getSetting(kJournalKey).text != kJournalOff; });
     journal::setKeepingReadings(keep);
 
-    QAction *readings = addMenuItem(file, QStringLiteral("mnuMyReadings"), QStringLiteral("My &Readings\u2026"));
+    QAction *readings = addMenuItem(file, QStringLiteral("mnuMyReadings"), QCoreApplication::translate("Shell", "My &Readings…"));
     readings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     QObject::connect(readings, &QAction::triggered, file, [host] {
         step([host] { host->setWelcomeVisible(false); });
@@ -45,7 +46,7 @@ void addJournalItems(QMenu *file, ProgramHost *host)
     });
 
     QAction *keeping =
-        addMenuItem(file, QStringLiteral("mnuKeepJournal"), QStringLiteral("Keep a &Journal of My Readings"));
+        addMenuItem(file, QStringLiteral("mnuKeepJournal"), QCoreApplication::translate("Shell", "Keep a &Journal of My Readings"));
     keeping->setCheckable(true);
     keeping->setChecked(keep);
     QObject::connect(keeping, &QAction::toggled, file, [](bool on) { setKeepingJournal(on); });

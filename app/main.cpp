@@ -12,14 +12,19 @@ int main(int argc, char *argv[])
     // Without any display Qt would abort with a long message; say it plainly.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("padmora: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
-                   "start Padmora from a graphical desktop session.\n",
-                   stderr);
+        // Without a window system, in the desktop's language all the same.
+        QCoreApplication core(argc, argv);
+        padmora::installTranslations(QLocale::system().uiLanguages());
+        if (padmora::answerCommandLine(QCoreApplication::arguments()))
+            return 0;
+        std::fputs(padmora::noDisplayText().toLocal8Bit().constData(), stderr);
         return 1;
     }
     padmora::PadmoraApplication app(argc, argv);
     // The desktop's language, before any text is made.
     padmora::installTranslations(QLocale::system().uiLanguages());
+    if (padmora::answerCommandLine(QCoreApplication::arguments()))
+        return 0;
     padmora::initPadmora();
     if (!padmora::startPadmora())
         return 0;

@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -81,8 +82,10 @@ const QString kProgramPictures[3] = {QStringLiteral(":/brand/bar-astrology.svg")
                                      QStringLiteral(":/brand/bar-test.svg"),
                                      QStringLiteral(":/brand/bar-tarot.svg")};
 
+// The welcome panel's lines: the first three are the panel's own texts, the
+// last three the program names, which stay as they are in every language.
 struct CaptionDesign {
-    QString text;
+    const char *text;
     double top, width, height;
     int pointSize;
     bool bold;
@@ -91,16 +94,24 @@ struct CaptionDesign {
 const std::array<CaptionDesign, 6> &captionDesigns()
 {
     static const std::array<CaptionDesign, 6> designs{{
-        {QStringLiteral("Welcome to Padmora"), 480, 7200, 600, 18, true},
-        {QStringLiteral("Welcome to the Padmora! Know more about your Vovuvev Avoverazi & Tarot and understand "
-                        "yourself better. Just enter the required details and get an instant reading."),
+        {QT_TRANSLATE_NOOP("Welcome", "Welcome to Padmora"), 480, 7200, 600, 18, true},
+        {QT_TRANSLATE_NOOP("Welcome",
+                           "Welcome to the Padmora! Know more about your Vovuvev Avoverazi & Tarot and understand "
+                           "yourself better. Just enter the required details and get an instant reading."),
          1320, 9000, 900, 11, false},
-        {QStringLiteral("Padmora includes the following programs"), 2520, 7200, 420, 12, true},
-        {kProgramCaptions[0], 3180, 3600, 420, 12, false},
-        {kProgramCaptions[1], 3780, 3600, 420, 12, false},
-        {kProgramCaptions[2], 4380, 3600, 420, 12, false},
+        {QT_TRANSLATE_NOOP("Welcome", "Padmora includes the following programs"), 2520, 7200, 420, 12, true},
+        {nullptr, 3180, 3600, 420, 12, false},
+        {nullptr, 3780, 3600, 420, 12, false},
+        {nullptr, 4380, 3600, 420, 12, false},
     }};
     return designs;
+}
+
+// What a welcome line shows.
+QString captionText(int index)
+{
+    const CaptionDesign &d = captionDesigns()[std::size_t(index)];
+    return d.text ? QCoreApplication::translate("Welcome", d.text) : kProgramCaptions[index - 3];
 }
 
 QWidget *fixedPanel(QWidget *panel, double heightTwips)
@@ -147,7 +158,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     addJournalItems(file, this);
     addPracticeItems(file, this);
     addRetakeItems(file);
-    QAction *exit = addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    QAction *exit = addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit"));
     connect(exit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mkmoney"));
 
@@ -160,7 +171,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Banner, with the forum's one-line invitation.
     auto *banner = new PicturePanel(QStringLiteral("Picture6"), QStringLiteral(":/brand/banner.svg"), central);
-    banner->setAccessibleName(QStringLiteral("Padmora banner"));
+    banner->setAccessibleName(tr("Padmora banner"));
     column->addWidget(fixedPanel(banner, kBannerHeight));
     connect(banner, &PicturePanel::clicked, this, [] { OpenForum(); });
     m_lblVendrelBanner = new LinkLabel(QStringLiteral("lblVendrelBanner"), forumBannerText(), banner);
@@ -172,7 +183,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Program bar with the three program buttons.
     auto *programBar = new PicturePanel(QStringLiteral("Picture1"), QStringLiteral(":/brand/programbar.svg"), central);
-    programBar->setAccessibleName(QStringLiteral("Programs"));
+    programBar->setAccessibleName(tr("Programs"));
     column->addWidget(fixedPanel(programBar, kProgramBarHeight));
     m_picButtonContainer = new QWidget(programBar);
     m_picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
@@ -191,7 +202,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Welcome panel.
     m_picMain = new PicturePanel(QStringLiteral("picMain"), QString(), central);
-    m_picMain->setAccessibleName(QStringLiteral("Welcome"));
+    m_picMain->setAccessibleName(tr("Welcome"));
     fixColours(m_picMain, kInk, kWelcomeBackground);
     fixedPanel(m_picMain, kWelcomeHeight);
     m_welcomeScroller = new WelcomeScroller(m_picMain, central);
@@ -199,7 +210,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(m_picMain, &PicturePanel::mouseMoved, this, &MainWindow::picMain_MouseMove);
     for (int i = 0; i < 6; ++i) {
         const CaptionDesign &d = captionDesigns()[std::size_t(i)];
-        auto *label = new LinkLabel(QString(), d.text, m_picMain);
+        auto *label = new LinkLabel(QString(), captionText(i), m_picMain);
         setArrayName(label, QStringLiteral("lblCaption"), i);
         label->setAlignment(Qt::AlignCenter);
         QFont f = label->font();
@@ -233,14 +244,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     // Co-branding bar with the exit button and the full-branding offer.
     auto *coBrand = new PicturePanel(QStringLiteral("PicCoBrand"), QStringLiteral(":/brand/cobrand.svg"), central);
-    coBrand->setAccessibleName(QStringLiteral("Co-branding bar"));
+    coBrand->setAccessibleName(tr("Co-branding bar"));
     column->addWidget(fixedPanel(coBrand, kCoBrandHeight));
-    m_label7 = new LinkLabel(QStringLiteral("Label7"), kFullBrandText, coBrand);
+    m_label7 = new LinkLabel(QStringLiteral("Label7"), fullBrandText(), coBrand);
     // Dark on the strip's own light picture, whatever the desktop's colours.
     m_label7->setLinkColour(kInk, QColor());
     placeTwips(m_label7, 120, 60, 12000, 615);
     connect(m_label7, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
-    m_cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), coBrand);
+    m_cmdMdiExit = new QPushButton(tr("&Exit"), coBrand);
     m_cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
     placeTwips(m_cmdMdiExit, 0, 120, kExitWidth, 495);
     connect(m_cmdMdiExit, &QPushButton::clicked, this, &MainWindow::cmdMdiExit_Click);

@@ -23,9 +23,9 @@ PrintMenu::PrintMenu(QMenu *file, QAction *before, QMdiArea *screens, QWidget *w
         file->insertAction(before, action);
         return action;
     };
-    m_print = item(QStringLiteral("mnuPrint"), kPrintCaption, QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_preview = item(QStringLiteral("mnuPrintPreview"), kPrintPreviewCaption, QKeySequence());
-    m_savePdf = item(QStringLiteral("mnuSavePdf"), kSavePdfItemCaption, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    m_print = item(QStringLiteral("mnuPrint"), tr("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_preview = item(QStringLiteral("mnuPrintPreview"), tr("Print Pre&view…"), QKeySequence());
+    m_savePdf = item(QStringLiteral("mnuSavePdf"), tr("Save as &PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     file->insertSeparator(before)->setObjectName(QStringLiteral("mnuSepPrint"));
 
     connect(m_print, &QAction::triggered, this, &PrintMenu::mnuPrint_Click);

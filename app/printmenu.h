@@ -18,10 +18,6 @@ namespace padmora {
 class Form;
 class PrintableScreen;
 
-inline const QString kPrintCaption = QStringLiteral("&Print\u2026");
-inline const QString kPrintPreviewCaption = QStringLiteral("Print Pre&view\u2026");
-inline const QString kSavePdfItemCaption = QStringLiteral("Save as &PDF\u2026");
-
 class PrintMenu : public QObject {
     Q_OBJECT
 public:

@@ -5,14 +5,50 @@
 #include "app/quitroutine.h"
 #include "app/updatereminder.h"
 #include "kit/desktop.h"
+#include "kit/product.h"
 #include "kit/resume.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
 
 namespace padmora {
 
-namespace {
-const QString kAlreadyRunning = QStringLiteral("Application is already running");
+bool answerCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Self-assessment of the seven chakras: a chakra test, a chakras "
+                                                   "tarot and an astrology reading, with a private journal.")
+        + QLatin1Char('\n')
+        + QCoreApplication::translate("CommandLine", "Padmora opens its window in a graphical desktop session; "
+                                                     "it takes no other arguments."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("CommandLine", "Shows this help and ends."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QCoreApplication::translate("CommandLine", "Shows the version and ends."));
+    parser.addOption(help);
+    parser.addOption(version);
+    // Arguments it does not know are ignored, as they always were.
+    parser.parse(arguments);
+    QString answer;
+    if (parser.isSet(help))
+        answer = parser.helpText();
+    else if (parser.isSet(version))
+        answer = kProductCaption + QLatin1Char('\n');
+    if (answer.isEmpty())
+        return false;
+    std::fputs(answer.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+    return true;
+}
+
+QString noDisplayText()
+{
+    return QCoreApplication::translate("CommandLine", "padmora: no display found (DISPLAY and WAYLAND_DISPLAY are "
+                                                      "unset); start Padmora from a graphical desktop session.")
+           + QLatin1Char('\n');
 }
 
 MainWindow *startPadmora()
@@ -24,7 +60,7 @@ MainWindow *startPadmora()
     bool mayRun = true;
     step([&] { mayRun = desktop().claimSingleInstance(); });
     if (!mayRun) {
-        step([] { desktop().message(kAlreadyRunning, MessageIcon::Information); });
+        step([] { desktop().message(QCoreApplication::translate("Startup", "Application is already running"), MessageIcon::Information); });
         quitPadmora();
         return nullptr;
     }

@@ -5,9 +5,17 @@
 #include "kit/desktop.h"
 #include "kit/links.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 namespace padmora {
+
+QString updateQuestion()
+{
+    return QCoreApplication::translate("Startup", "There maybe an update to this software available") + QLatin1Char('\r')
+           + QCoreApplication::translate("Startup", "Do you want to check for an update?");
+}
 
 namespace {
 bool storeToday()
@@ -34,7 +42,7 @@ void runUpdateReminder()
         if (std::llabs(days) <= kReminderQuietDays)
             return;
         const MessageAnswer answer =
-            desktop().message(kUpdateQuestion, MessageIcon::Information, MessageButtons::YesNo);
+            desktop().message(updateQuestion(), MessageIcon::Information, MessageButtons::YesNo);
         if (!storeToday())
             return;
         if (answer == MessageAnswer::Yes)

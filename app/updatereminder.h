@@ -7,9 +7,7 @@
 namespace padmora {
 
 // The question; its two lines are joined by a bare carriage return.
-inline const QString kUpdateQuestion = QStringLiteral("There maybe an update to this software available")
-                                       + QLatin1Char('\r')
-                                       + QStringLiteral("Do you want to check for an update?");
+QString updateQuestion();
 
 // Days either side of the last reminder within which nothing is asked.
 inline constexpr int kReminderQuietDays = 14;

@@ -68,16 +68,19 @@ QObject *loadModule(const QString &name, const char *iid, QString *why)
         // anything of it is loaded; Qt says why when there is none.
         const QString implemented = loader->metaData().value(QLatin1String("IID")).toString();
         if (implemented.isEmpty() || (implemented == wanted && !loader->load())) {
-            result.why = QStringLiteral("%1 cannot be loaded (%2)").arg(path, reasonOf(*loader));
+            //: %1 is the module's file, %2 why the loader refused it.
+            result.why = QCoreApplication::translate("Modules", "%1 cannot be loaded (%2)").arg(path, reasonOf(*loader));
         } else if (implemented != wanted) {
-            result.why = QStringLiteral("%1 belongs to another version of Padmora").arg(path) + QLatin1Char(' ')
+            //: %1 is the module's file.
+            result.why = QCoreApplication::translate("Modules", "%1 belongs to another version of Padmora").arg(path)
+                         + QLatin1Char(' ')
                          + QCoreApplication::translate("Modules", "(it implements %1, not %2)")
                                .arg(implemented, wanted);
         } else if (QObject *root = loader->instance(); root && root->qt_metacast(iid)) {
             result.loader = loader;
             result.root = root;
         } else {
-            result.why = QStringLiteral("%1 cannot be loaded (%2)")
+            result.why = QCoreApplication::translate("Modules", "%1 cannot be loaded (%2)")
                              .arg(path, QCoreApplication::translate("Modules", "its object does not implement %1")
                                             .arg(wanted));
         }

@@ -6,19 +6,27 @@
 #include "kit/twips.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace padmora {
 
-const QString kCoBrandText = QStringLiteral(
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+QString coBrandText()
+{
+    //: The doubled ampersand shows as one; keep it doubled.
+    return QCoreApplication::translate(
+        "Menus", "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+                 "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+}
 
-const QString kFullBrandText = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.");
+QString fullBrandText()
+{
+    return QCoreApplication::translate(
+        "Menus", "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+                 "software fully branded for your website. Click here for more details.");
+}
 
 namespace {
 
@@ -40,7 +48,7 @@ void addSeparator(QMenu *menu, const QString &name)
 
 QMenu *addFileMenu(QMenuBar *bar)
 {
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(QCoreApplication::translate("Menus", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     return file;
@@ -57,28 +65,30 @@ SharedMenus addSharedMenus(QMenuBar *bar, MenuCaptions captions, const QString &
 {
     const bool questionnaire = captions == MenuCaptions::Questionnaire;
     SharedMenus m;
-    m.help = bar->addMenu(QStringLiteral("&Help"));
+    m.help = bar->addMenu(QCoreApplication::translate("Menus", "&Help"));
     m.help->setObjectName(QStringLiteral("mnuHelp"));
     m.help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    m.online = addItem(m.help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), &OpenHelpPage);
+    m.online = addItem(m.help, QStringLiteral("mnuOnline"), QCoreApplication::translate("Menus", "&Online Help"), &OpenHelpPage);
     m.visit = addItem(m.help, QStringLiteral("mnuVisit"),
-                      questionnaire ? QStringLiteral("&Visit us Online") : QStringLiteral("&Visit Us Online"),
+                      questionnaire ? QCoreApplication::translate("Menus", "&Visit us Online")
+                                    : QCoreApplication::translate("Menus", "&Visit Us Online"),
                       &OpenForum);
     addSeparator(m.help, QStringLiteral("mnuSep1"));
     m.update = addItem(m.help, QStringLiteral("mnuUpdate"),
-                       questionnaire ? QStringLiteral("&Check for Software Update")
-                                     : QStringLiteral("Check for Software &Update"),
+                       questionnaire ? QCoreApplication::translate("Menus", "&Check for Software Update")
+                                     : QCoreApplication::translate("Menus", "Check for Software &Update"),
                        &OpenDownloadPage);
     addSeparator(m.help, QStringLiteral("mnuSep2"));
-    m.about = m.help->addAction(QStringLiteral("&About Software"));
+    m.about = m.help->addAction(QCoreApplication::translate("Menus", "&About Software"));
     m.about->setObjectName(QStringLiteral("mnuAbout"));
     QObject::connect(m.about, &QAction::triggered, bar, [] {
         if (g_showAboutBox)
             g_showAboutBox();
     });
 
-    m.makeMoney = bar->addAction(captions == MenuCaptions::TarotPages ? QStringLiteral("&Make Money Online")
-                                                                      : QStringLiteral("Make Money &Online"));
+    m.makeMoney = bar->addAction(captions == MenuCaptions::TarotPages
+                                      ? QCoreApplication::translate("Menus", "&Make Money Online")
+                                      : QCoreApplication::translate("Menus", "Make Money &Online"));
     m.makeMoney->setObjectName(makeMoneyName);
     QObject::connect(m.makeMoney, &QAction::triggered, bar, [] { OpenFullBrandPage(); });
     // The business offer starts switched off.
@@ -93,7 +103,8 @@ void setAboutBoxCommand(void (*show)())
 
 QString forumBannerText()
 {
-    return QStringLiteral("Chakras, tarot and astrology explained: visit the Padmora forum at %1")
+    //: %1 is the forum's host name.
+    return QCoreApplication::translate("Menus", "Chakras, tarot and astrology explained: visit the Padmora forum at %1")
         .arg(forumUrl().host());
 }
 
@@ -113,13 +124,13 @@ PromoLabels addPromoLabels(QWidget *parent, const QString &forumLabelName, doubl
     placeTwips(p.fraFullBrand, left, top + 420, width, 1080);
 
     // The label shows the doubled ampersand as one.
-    QString coBrand = kCoBrandText;
+    QString coBrand = coBrandText();
     coBrand.replace(QStringLiteral("&&"), QStringLiteral("&"));
     p.lblCobrand = new LinkLabel(QStringLiteral("lblCobrand"), coBrand, p.fraFullBrand);
     placeTwips(p.lblCobrand, 60, 45, width / 2 - 90, 990);
     QObject::connect(p.lblCobrand, &LinkLabel::clicked, p.lblCobrand, [] { OpenCoBrandPage(); });
 
-    p.lblFullBrand = new LinkLabel(QStringLiteral("lblFullBrand"), kFullBrandText, p.fraFullBrand);
+    p.lblFullBrand = new LinkLabel(QStringLiteral("lblFullBrand"), fullBrandText(), p.fraFullBrand);
     placeTwips(p.lblFullBrand, width / 2 + 30, 45, width / 2 - 90, 990);
     // The offers are small print.
     for (LinkLabel *label : {p.lblCobrand, p.lblFullBrand}) {

@@ -50,9 +50,9 @@ void setAboutBoxCommand(void (*show)());
 QString forumBannerText();
 
 // The co-branding text with its doubled ampersand, as stored.
-extern const QString kCoBrandText;
+QString coBrandText();
 // The full-branding offer.
-extern const QString kFullBrandText;
+QString fullBrandText();
 
 struct PromoLabels {
     QFrame *fraFullBrand = nullptr;

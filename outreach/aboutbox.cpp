@@ -29,7 +29,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
 
     auto *logo = new PictureView(QStringLiteral(":/brand/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Picture1"));
-    logo->setAccessibleName(QStringLiteral("Padmora logo"));
+    logo->setAccessibleName(tr("Padmora logo"));
     placeTwips(logo, 240, 240, 1200, 1200);
 
     auto *label2 = new QLabel(kProductCaption, this);
@@ -40,12 +40,13 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     label2->setFont(big);
     placeTwips(label2, 1680, 300, 5200, 420);
 
+    //: The copyright sign stays.
     auto *label1 = new QLabel(
-        QStringLiteral("Padmora is an unique attempt to combine the different worlds of Chakras, Tarot and "
+        tr("Padmora is an unique attempt to combine the different worlds of Chakras, Tarot and "
                        "Astrology. This includes chakras reading, chakras astrology, and chakras tarot. Chakras "
                        "have a deep effect on our lives in some way or the other. Knowing how we can take care "
                        "of our under active or over active chakras will help us evolve into better people. "
-                       "Copyright \u00a9 The Padmora developers. Padmora is free software under the GNU "
+                       "Copyright © The Padmora developers. Padmora is free software under the GNU "
                        "General Public License, version 3 or later."),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -59,25 +60,26 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent)
     line1->setFrameShadow(QFrame::Sunken);
     placeTwips(line1, 240, 2700, kWidth - 480, 30);
 
-    auto *label3 = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                             "money online. Get this software fully branded for your website."),
+    auto *label3 = new QLabel(tr("Home Business Opportunity. Start your own Internet business and make "
+                                 "money online. Get this software fully branded for your website."),
                               this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setWordWrap(true);
     placeTwips(label3, 240, 2850, kWidth - 480, 600);
 
-    auto *coBrand = new LinkLabel(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details."), this);
+    auto *coBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details."), this);
     coBrand->showAsLink();
     placeTwips(coBrand, 240, 3480, kWidth - 480, 300);
     connect(coBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
 
     auto *homePage = new LinkLabel(QStringLiteral("lblHomePage"),
-                                   QStringLiteral("Visit the Padmora forum: %1").arg(forumUrl().toString()), this);
+                                   //: %1 is the forum's web address.
+                                   tr("Visit the Padmora forum: %1").arg(forumUrl().toString()), this);
     homePage->showAsLink();
     placeTwips(homePage, 240, 3900, kWidth - 480, 300);
     connect(homePage, &LinkLabel::clicked, this, [] { OpenForum(); });
 
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto *ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     placeTwips(ok, kWidth - 1500, 4440, 1200, 420);

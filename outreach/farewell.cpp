@@ -70,16 +70,25 @@ QLineEdit *addLineBox(QWidget *parent, const QString &name)
 
 const std::array<QString, 4> &supportMessages()
 {
-    static const std::array<QString, 4> messages{
-        QStringLiteral("Padmora stays free thanks to the people of the Padmora forum. Please visit the forum "
-                       "regularly and take part in its discussions."),
-        QStringLiteral("Every question asked and every answer given on the Padmora forum keeps this software "
-                       "alive. Drop by often and join in."),
-        QStringLiteral("Padmora is made possible by its forum community. Support it by visiting regularly and "
-                       "sharing your own experience of the chakras."),
-        QStringLiteral("The Padmora forum is where this software grows. Visit it often, read along and add "
-                       "your voice to the discussions."),
+    static const char *const sources[4] = {
+        QT_TRANSLATE_NOOP("Farewell",
+                          "Padmora stays free thanks to the people of the Padmora forum. Please visit the forum "
+                          "regularly and take part in its discussions."),
+        QT_TRANSLATE_NOOP("Farewell",
+                          "Every question asked and every answer given on the Padmora forum keeps this software "
+                          "alive. Drop by often and join in."),
+        QT_TRANSLATE_NOOP("Farewell",
+                          "Padmora is made possible by its forum community. Support it by visiting regularly and "
+                          "sharing your own experience of the chakras."),
+        QT_TRANSLATE_NOOP("Farewell",
+                          "The Padmora forum is where this software grows. Visit it often, read along and add "
+                          "your voice to the discussions."),
     };
+    // Made anew at every call, in the language of the moment; one array, so
+    // that its begin and end belong together.
+    static std::array<QString, 4> messages;
+    for (std::size_t i = 0; i < messages.size(); ++i)
+        messages[i] = QCoreApplication::translate("Farewell", sources[i]);
     return messages;
 }
 
@@ -94,7 +103,7 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *logo = new PictureView(QStringLiteral(":/brand/logo.svg"), this);
     logo->setObjectName(QStringLiteral("Picture1"));
-    logo->setAccessibleName(QStringLiteral("Padmora logo"));
+    logo->setAccessibleName(tr("Padmora logo"));
     placeTwips(logo, 240, 240, 1200, 1200);
 
     QLabel *label1 = addLabel(this, QStringLiteral("Label1"), kProductCaption);
@@ -113,21 +122,21 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
     placeTwips(m_label2, 1680, 780, 7080, 720);
 
     // The maker's other programs.
-    auto *promotion = new QGroupBox(QStringLiteral("More from the makers of Padmora"), this);
+    auto *promotion = new QGroupBox(tr("More from the makers of Padmora"), this);
     promotion->setObjectName(QStringLiteral("fraOtherPrograms"));
     placeTwips(promotion, kFrameLeft, 1620, kFrameWidth, 1260);
     QLabel *label3 = addLabel(promotion, QStringLiteral("Label3"),
-                              QStringLiteral("Padmora is one of a family of programs for body, mind and spirit. "
-                                             "Have a look at what else its makers have built for you."));
+                              tr("Padmora is one of a family of programs for body, mind and spirit. "
+                                 "Have a look at what else its makers have built for you."));
     placeTwips(label3, 150, 330, kFrameWidth - 300, 480);
     auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
-                                   QStringLiteral("Click here to see our other programs"), promotion);
+                                   tr("Click here to see our other programs"), promotion);
     goToHome->showAsLink();
     placeTwips(goToHome, 150, 870, kFrameWidth - 300, 270);
     connect(goToHome, &LinkLabel::clicked, this, &FarewellScreen::lblGoToHome_Click);
 
     // The tell-a-friend form.
-    auto *refer = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    auto *refer = new QGroupBox(tr("Refer A Friend"), this);
     refer->setObjectName(QStringLiteral("fraReferAFriend"));
     placeTwips(refer, kFrameLeft, 3000, kFrameWidth, 3960);
     const double half = (kFrameWidth - 450) / 2;
@@ -144,17 +153,17 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
     placeTwips(m_txtFriendName, 150, 2610, half, 330);
     m_txtFriendEmail = addLineBox(refer, QStringLiteral("txtFriendEmail"));
     placeTwips(m_txtFriendEmail, right, 2610, half, 330);
-    auto *submit = new QPushButton(QStringLiteral("Refer A Friend &Now"), refer);
+    auto *submit = new QPushButton(tr("Refer A Friend &Now"), refer);
     submit->setObjectName(QStringLiteral("cmdSubmit"));
     placeTwips(submit, kFrameWidth - 150 - 2700, 3240, 2700, 450);
     connect(submit, &QPushButton::clicked, this, &FarewellScreen::cmdSubmit_Click);
 
     m_boxes = {{
-        {m_txtName, kNamePlaceholder, kNamePlaceholder, false},
-        {m_txtEmail, kEmailPlaceholder, kEmailPlaceholder, true},
-        {m_txtMessage, kMessagePlaceholder, kMessagePlaceholder + kCrLf, false},
-        {m_txtFriendName, kFriendNamePlaceholder, kFriendNamePlaceholder, false},
-        {m_txtFriendEmail, kFriendEmailPlaceholder, kFriendEmailPlaceholder, true},
+        {m_txtName, text(kNamePlaceholder), text(kNamePlaceholder), false},
+        {m_txtEmail, text(kEmailPlaceholder), text(kEmailPlaceholder), true},
+        {m_txtMessage, text(kMessagePlaceholder), text(kMessagePlaceholder) + kCrLf, false},
+        {m_txtFriendName, text(kFriendNamePlaceholder), text(kFriendNamePlaceholder), false},
+        {m_txtFriendEmail, text(kFriendEmailPlaceholder), text(kFriendEmailPlaceholder), true},
     }};
     for (const Box &box : m_boxes) {
         setTextOf(box, box.shown);
@@ -163,12 +172,12 @@ FarewellScreen::FarewellScreen(QWidget *parent) : QWidget(parent, Qt::Window)
         box.widget->installEventFilter(this);
     }
 
-    m_check1 = new QCheckBox(QStringLiteral("Take me to the Padmora forum home page"), this);
+    m_check1 = new QCheckBox(tr("Take me to the Padmora forum home page"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     placeTwips(m_check1, kFrameLeft, 7140, 5400, 360);
     connect(m_check1, &QCheckBox::clicked, this, &FarewellScreen::Check1_Click);
 
-    auto *close = new QPushButton(QStringLiteral("E&xit"), this);
+    auto *close = new QPushButton(tr("E&xit"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     placeTwips(close, kWidth - kFrameLeft - 1350, 7080, 1350, 450);
     connect(close, &QPushButton::clicked, this, &FarewellScreen::cmdClose_Click);
@@ -228,7 +237,7 @@ bool FarewellScreen::keyPress(const Box &box, const QString &typed)
 {
     if (!box.email || typed != QStringLiteral(" "))
         return true;
-    showProblem(kNoSpaceInEmail);
+    showProblem(text(kNoSpaceInEmail));
     box.widget->setFocus(Qt::OtherFocusReason);
     return false;
 }

@@ -23,26 +23,26 @@ QByteArray parameter(int number, const QString &value)
 std::optional<QString> emailProblem(const Referral &r)
 {
     if (r.senderEmail == r.friendEmail)
-        return kDistinctEmails;
+        return text(kDistinctEmails);
     if (!r.senderEmail.contains(QLatin1Char('@')) || !r.friendEmail.contains(QLatin1Char('@')))
-        return kProperEmail;
+        return text(kProperEmail);
     if (!r.senderEmail.contains(QLatin1Char('.')) || !r.friendEmail.contains(QLatin1Char('.')))
-        return kProperEmail;
+        return text(kProperEmail);
     return std::nullopt;
 }
 
 std::optional<QString> finalCheckProblem(const Referral &r)
 {
-    if (missing(r.senderName, kNamePlaceholder))
-        return kEnterName;
-    if (missing(r.senderEmail, kEmailPlaceholder))
-        return kEnterEmail;
-    if (missing(r.message, kMessagePlaceholder))
-        return kEnterMessage;
-    if (missing(r.friendName, kFriendNamePlaceholder))
-        return kEnterFriendName;
-    if (missing(r.friendEmail, kFriendEmailPlaceholder))
-        return kEnterFriendEmail;
+    if (missing(r.senderName, text(kNamePlaceholder)))
+        return text(kEnterName);
+    if (missing(r.senderEmail, text(kEmailPlaceholder)))
+        return text(kEnterEmail);
+    if (missing(r.message, text(kMessagePlaceholder)))
+        return text(kEnterMessage);
+    if (missing(r.friendName, text(kFriendNamePlaceholder)))
+        return text(kEnterFriendName);
+    if (missing(r.friendEmail, text(kFriendEmailPlaceholder)))
+        return text(kEnterFriendEmail);
     return std::nullopt;
 }
 

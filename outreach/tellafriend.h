@@ -3,27 +3,35 @@
 // modTellAFriend: the checks of the tell-a-friend form and the web address
 // that sends it. Plain code; the farewell screen calls it.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 #include <optional>
 
 namespace padmora::modTellAFriend {
 
-// What each box shows while it holds nothing of the user's.
-inline const QString kNamePlaceholder = QStringLiteral("Your Name");
-inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
-inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+// What each box shows while it holds nothing of the user's, and the form's
+// messages, in English; text() gives them in the user's language.
+inline constexpr const char *kNamePlaceholder = QT_TRANSLATE_NOOP("TellAFriend", "Your Name");
+inline constexpr const char *kEmailPlaceholder = QT_TRANSLATE_NOOP("TellAFriend", "Your Email Address");
+inline constexpr const char *kMessagePlaceholder = QT_TRANSLATE_NOOP("TellAFriend", "Your Message");
+inline constexpr const char *kFriendNamePlaceholder = QT_TRANSLATE_NOOP("TellAFriend", "Friend's Name");
+inline constexpr const char *kFriendEmailPlaceholder = QT_TRANSLATE_NOOP("TellAFriend", "Friend's Email Address");
 
-inline const QString kNoSpaceInEmail = QStringLiteral("Email Address Cannot Contain Space");
-inline const QString kDistinctEmails = QStringLiteral("Please Enter Distinct Email Addresses");
-inline const QString kProperEmail = QStringLiteral("Please Enter Proper Email Address");
-inline const QString kEnterName = QStringLiteral("Please Enter Your Name");
-inline const QString kEnterEmail = QStringLiteral("Please Enter Your Email");
-inline const QString kEnterMessage = QStringLiteral("Please Enter Your Message");
-inline const QString kEnterFriendName = QStringLiteral("Please Enter Your Friend's Name");
-inline const QString kEnterFriendEmail = QStringLiteral("Please Enter Your Friend's Email");
+inline constexpr const char *kNoSpaceInEmail = QT_TRANSLATE_NOOP("TellAFriend", "Email Address Cannot Contain Space");
+inline constexpr const char *kDistinctEmails = QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Distinct Email Addresses");
+inline constexpr const char *kProperEmail = QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Proper Email Address");
+inline constexpr const char *kEnterName = QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Name");
+inline constexpr const char *kEnterEmail = QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Email");
+inline constexpr const char *kEnterMessage = QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Message");
+inline constexpr const char *kEnterFriendName = QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Friend's Name");
+inline constexpr const char *kEnterFriendEmail = QT_TRANSLATE_NOOP("TellAFriend", "Please Enter Your Friend's Email");
+
+// One of the texts above as the user reads it.
+inline QString text(const char *source)
+{
+    return QCoreApplication::translate("TellAFriend", source);
+}
 
 // The five values, each the trimmed text of its box.
 struct Referral {

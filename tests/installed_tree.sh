@@ -118,6 +118,11 @@ if [ -f "$desktop_file" ]; then
   desktop-file-validate "$desktop_file" >"$work/desktop.log" 2>&1 || fail "desktop-file-validate failed"
   if complaints '(error|warning):' "$work/desktop.log"; then fail "desktop-file-validate complains"; fi
   grep -qx "Icon=$id" "$desktop_file" || fail "the desktop entry does not name the icon $id"
+  # A German desktop shows the entry in German.
+  grep -qx 'GenericName\[de\]=Chakra-Selbsteinschätzung' "$desktop_file" || fail "the desktop entry has no German name"
+  for key in Comment Keywords; do
+    grep -q "^$key\[de\]=.*Chakren" "$desktop_file" || fail "the desktop entry has no German $key"
+  done
 fi
 
 metainfo="$root/share/metainfo/$id.metainfo.xml"
@@ -125,6 +130,10 @@ if [ -f "$metainfo" ]; then
   appstreamcli validate --no-net "$metainfo" >"$work/metainfo.log" 2>&1 \
     || { cat "$work/metainfo.log" >&2; fail "appstreamcli validate failed"; }
   if complaints '^[EW]:' "$work/metainfo.log"; then fail "appstreamcli validate complains"; fi
+  grep -q '<summary xml:lang="de">Selbsteinschätzung der sieben Chakren</summary>' "$metainfo" \
+    || fail "the metadata has no German summary"
+  [ "$(grep -c '<p xml:lang="de">' "$metainfo")" = "$(grep -c '<p>' "$metainfo")" ] \
+    || fail "the metadata's description is not in German paragraph for paragraph"
   # The metadata, the desktop entry and the icons as one tree.
   appstreamcli validate-tree --no-net "$root" >"$work/tree.log" 2>&1 \
     || { cat "$work/tree.log" >&2; fail "appstreamcli validate-tree failed"; }

@@ -184,6 +184,7 @@ PracticeScreen::PracticeScreen(QWidget *parent)
 
     m_cboPace = addList(area, QStringLiteral("cboPace"), tr("Chanting pace"));
     for (const Pace &pace : kPacePresets)
+        //: %1 and %2 are seconds of breathing in and of chanting.
         m_cboPace->addItem(tr("Breathe in %1 s, chant %2 s").arg(pace.inhaleSeconds).arg(pace.chantSeconds));
     m_cboPace->addItem(tr("Your own"));
     addCaption(area, tr("Chantin&g pace:"), m_cboPace, kRight, 2040, 1800);
@@ -384,6 +385,7 @@ void PracticeScreen::showChakra()
     m_picChakra->setAccessibleName(chakraTitle(c));
     m_lblChakra->setText(chakraTitle(c));
     const bool inSitting = m_sitting.size() > 1 && m_sitting.value(m_place, -1) == c;
+    //: %1 is the place of the chakra shown in the sitting, %2 how many chakras it holds.
     m_lblSitting->setText(inSitting ? tr("Chakra %1 of %2 in this sitting").arg(m_place + 1).arg(m_sitting.size())
                                     : QString());
     m_steps = ChakraOpeningStepList(c);
@@ -441,6 +443,7 @@ QString PracticeScreen::phaseText(qint64 now) const
     case SessionState::Preparing:
         return tr("Get ready");
     case SessionState::Practising:
+        //: %1 is the chakra's sound, as written in its exercise (LAM, VAM, ...).
         return m_session->breath(now) == Breath::In ? tr("Breathe in") : tr("Chant %1").arg(ChakraSyllable(chakra()));
     case SessionState::Paused:
         return tr("Paused");
@@ -474,12 +477,13 @@ void PracticeScreen::showSession(qint64 now)
     QString text = phase;
     if (m_chkLessMotion->isChecked() && session.state() == SessionState::Practising) {
         const qint64 count = wholeSecondsUp(session.breathLeftMs(now));
-        text += QLatin1Char('\n') + (count == 1 ? tr("1 second") : tr("%1 seconds").arg(count));
+        text += QLatin1Char('\n') + (count == 1 ? tr("1 second") : tr("%n seconds", nullptr, int(count)));
     }
     m_lblPhase->setText(text);
     if (phase != m_phase) {
         // The name changes with the phase, so a screen reader says each one.
         m_phase = phase;
+        //: %1 is the phase word ("Breathe in", "Paused", ...).
         m_lblPhase->setAccessibleName(tr("Session: %1").arg(phase));
         if (m_session && session.state() != SessionState::Preparing) {
             say(m_leadIn.isEmpty() ? phase : m_leadIn + QLatin1Char(' ') + phase);

@@ -28,6 +28,9 @@
 //                        libraries named (libQt6Multimedia, say) that the
 //                        process has mapped, or "loaded -"
 //       and prints "ended <code>" when the event loop has returned.
+//   padmora_probe <argument>...
+//       in the desktop's language, answers the arguments as the program's
+//       command line does (--help, --version), or prints "not answered".
 
 #include "app/application.h"
 #include "app/mainwindow.h"
@@ -35,6 +38,7 @@
 #include "kit/controlnames.h"
 #include "kit/desktop.h"
 #include "kit/form.h"
+#include "kit/language.h"
 #include "kit/qtdesktop.h"
 #include "kit/screennames.h"
 #include "outreach/farewell.h"
@@ -45,6 +49,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QPointer>
 #include <QPushButton>
@@ -334,6 +339,12 @@ int main(int argc, char **argv)
         return claim(args);
     if (args.value(0) == QStringLiteral("start"))
         return start(args, app);
+    installTranslations(QLocale::system().uiLanguages());
+    if (args.value(0).startsWith(QLatin1Char('-'))) {
+        if (!answerCommandLine(app.arguments()))
+            say(QStringLiteral("not answered"));
+        return 0;
+    }
     say(QStringLiteral("usage: padmora_probe claim|start ..."));
     return 2;
 }
