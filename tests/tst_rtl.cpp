@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Padmora in a right-to-left layout: every screen is the mirror of itself
+// left to right, nothing runs outside its parent, Tab goes the same way, a
+// chakra test can be taken with the keyboard alone, the charts read as they
+// do left to right, and everything returns when the direction does.
+
+#include "chakras/screens/program.h"
+#include "tarot/screens/tarotprogram.h"
+#include "chakras/screens/resultchart.h"
+#include "journal/screens/trendchart.h"
+#include "kit/form.h"
+#include "kit/screennames.h"
+#include "outreach/aboutbox.h"
+#include "outreach/farewell.h"
+#include "support/readingdriver.h"
+#include "support/session.h"
+#include "tarot/tarotcards.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+
+using namespace padmora;
+using namespace padmora::testing;
+
+namespace {
+
+bool ownName(const QWidget *w)
+{
+    return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// A placed control: Padmora's, in a parent of Padmora's without a layout.
+bool isPlaced(const QWidget *w)
+{
+    const QWidget *parent = w->parentWidget();
+    return !w->isWindow() && parent && !parent->layout() && ownName(w) && ownName(parent);
+}
+
+struct Placed {
+    QString name;
+    QRect geometry;
+    int parentWidth;
+    bool inside;  // shown, and within its parent
+};
+
+// Every placed control below root, in the order they were made.
+QList<Placed> placedBelow(const QWidget *root)
+{
+    QList<Placed> out;
+    for (QWidget *w : root->findChildren<QWidget *>())
+        if (isPlaced(w))
+            out.append({w->parentWidget()->objectName() + QLatin1Char('/') + w->objectName(), w->geometry(),
+                        w->parentWidget()->width(),
+                        w->isVisible() && w->parentWidget()->rect().contains(w->geometry())});
+    return out;
+}
+
+// Where the mirror of each control left to right is not where it stands
+// right to left, or where it runs outside a parent it kept within.
+QStringList unmirrored(const QList<Placed> &before, const QList<Placed> &after)
+{
+    if (after.size() != before.size())
+        return {QStringLiteral("%1 controls, left to right %2").arg(after.size()).arg(before.size())};
+    QStringList wrong;
+    for (int i = 0; i < before.size(); ++i) {
+        const Placed &l = before[i];
+        const Placed &r = after[i];
+        const QRect mirror(l.parentWidth - l.geometry.x() - l.geometry.width(), l.geometry.y(), l.geometry.width(),
+                           l.geometry.height());
+        if (r.name != l.name || r.parentWidth != l.parentWidth || r.geometry != mirror)
+            wrong << QStringLiteral("%1 at %2,%3 %4x%5, mirror %6,%7").arg(r.name).arg(r.geometry.x())
+                         .arg(r.geometry.y()).arg(r.geometry.width()).arg(r.geometry.height()).arg(mirror.x())
+                         .arg(mirror.y());
+        if (l.inside && !r.inside)
+            wrong << r.name + QStringLiteral(" outside its parent");
+    }
+    return wrong;
+}
+
+#define EXPECT_EMPTY(list)                                                                                   \
+    do {                                                                                                     \
+        const QStringList found = (list);                                                                    \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));                            \
+    } while (false)
+
+QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+// The controls Tab reaches from the screen's first one, in order, until it
+// leaves the screen.
+QStringList tabWalk(Form *form)
+{
+    QStringList seen;
+    form->focusFirstControl();
+    for (int i = 0; i < 60 && QApplication::focusWidget() && form->isAncestorOf(QApplication::focusWidget()); ++i) {
+        seen << focusName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return seen;
+}
+
+const QStringList &everyScreen()
+{
+    static const QStringList names{screens::kAstrologyMain, screens::kTestMain,  screens::kTestQuestions,
+                                   screens::kTestResult,    screens::kTarotMain, screens::kTarotResult,
+                                   screens::kTarotPages,    screens::kJournal,   screens::kPractice};
+    return names;
+}
+
+} // namespace
+
+class RtlTest : public QObject {
+    Q_OBJECT
+
+    Session session;
+    std::unique_ptr<MainWindow> &main = session.main;
+
+    // A screen as a user comes to it: a result screen with a reading on it.
+    Form *openFresh(const QString &screen)
+    {
+        main->setWelcomeVisible(false);
+        const std::pair<const ProgramTraits *, QString> results[] = {
+            {&chakraTestProgram(), screens::kTestResult}, {&chakrasTarotProgram(), screens::kTarotResult}};
+        for (const auto &[program, result] : results)
+            if (screen == result) {
+                Form *start = main->openScreen(program->startScreen);
+                for (int chakra : {0, 3})
+                    child<QCheckBox>(start, QStringLiteral("chkChakras"), chakra)->click();
+                child<QPushButton>(start, QStringLiteral("cmdTest"))->click();
+                for (Form *questions; (questions = main->screen(program->questionsScreen));) {
+                    child<QRadioButton>(questions, QStringLiteral("optAnswer"), 0)->click();
+                    child<QPushButton>(questions, QStringLiteral("cmdNext"))->click();
+                }
+                settle();
+                return main->screen(screen);
+            }
+        return main->openScreen(screen);
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(session.start());
+        TarotCardNeeded().fill(-1);
+        AssignTarotCards();
+    }
+    void cleanup()
+    {
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        ClearTarotCardNeeded();
+        session.end();
+    }
+
+    void everyScreenIsItsOwnMirror_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const QString &name : everyScreen())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void everyScreenIsItsOwnMirror()
+    {
+        QFETCH(QString, screen);
+        Form *ltr = openFresh(screen);
+        const QList<Placed> before = placedBelow(ltr);
+        const QStringList tabBefore = tabWalk(ltr);
+        const QRect frameBefore = ltr->subWindow()->geometry();
+        ltr->unload();
+        settle();
+
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        Form *rtl = openFresh(screen);
+        QVERIFY(rtl->isRightToLeft());
+        EXPECT_EMPTY(unmirrored(before, placedBelow(rtl)));
+        const QRect area = main->mdiArea()->viewport()->rect();
+        const QRect frame = rtl->subWindow()->geometry();
+        QCOMPARE(frame.size(), frameBefore.size());
+        QCOMPARE(frame.x(), area.width() - frameBefore.x() - frameBefore.width());
+        QCOMPARE(tabWalk(rtl), tabBefore);
+
+        // Back to left to right, the same screen is where it was.
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        settle();
+        const QList<Placed> back = placedBelow(rtl);
+        for (int i = 0; i < before.size(); ++i)
+            QCOMPARE(back[i].geometry, before[i].geometry);
+    }
+
+    void theMainWindowAndTheBoxesAreTheirOwnMirrors()
+    {
+        auto windows = [this] {
+            QList<Placed> placed = placedBelow(main.get());
+            AboutBox about;
+            FarewellScreen farewell;
+            farewell.show();
+            return placed + placedBelow(&about) + placedBelow(&farewell);
+        };
+        const QList<Placed> before = windows();
+        session.end();
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        QVERIFY(session.start());
+        EXPECT_EMPTY(unmirrored(before, windows()));
+    }
+};
+
+PADMORA_TEST_MAIN(RtlTest)
+#include "tst_rtl.moc"
