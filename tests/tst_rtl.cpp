@@ -6,7 +6,7 @@
 
 #include "chakras/screens/program.h"
 #include "tarot/screens/tarotprogram.h"
-#include "chakras/screens/resultchart.h"
+#include "chakras/screens/resultscreen.h"
 #include "journal/screens/trendchart.h"
 #include "kit/form.h"
 #include "kit/screennames.h"
@@ -104,6 +104,25 @@ QStringList tabWalk(Form *form)
     return seen;
 }
 
+// The trend chart of two readings and the printed chart of a result screen,
+// as pictures.
+QList<QImage> chartPictures(Form *result)
+{
+    journal::TrendSeries series;
+    series[0] = {{QDateTime(QDate(2026, 1, 5), QTime(9, 0), Qt::UTC), 0, journal::Program::ChakraTest, 0, 2},
+                 {QDateTime(QDate(2026, 3, 9), QTime(9, 0), Qt::UTC), 0, journal::Program::ChakraTest, 0, 7}};
+    TrendChart trends;
+    trends.resize(400, 240);
+    trends.setSeries(series, QDateTime(), QDateTime());
+    const PrintedDrawing printed = dynamic_cast<ResultScreen *>(result)->chart().printed();
+    QImage paper(printed.twips.toSize() / 10, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    painter.scale(0.1, 0.1);
+    printed.paint(painter);
+    return {trends.grab().toImage(), paper};
+}
+
 const QStringList &everyScreen()
 {
     static const QStringList names{screens::kAstrologyMain, screens::kTestMain,  screens::kTestQuestions,
@@ -189,6 +208,34 @@ private slots:
         const QList<Placed> back = placedBelow(rtl);
         for (int i = 0; i < before.size(); ++i)
             QCOMPARE(back[i].geometry, before[i].geometry);
+    }
+
+    // The result charts mirror with their screens, each axis label under its
+    // own bar; the trend chart and the printed chart keep time and the
+    // chakras left to right, and are drawn exactly as they are left to right.
+    void theChartsReadAsTheyDoLeftToRight()
+    {
+        const QList<QImage> before = chartPictures(openFresh(screens::kTarotResult));
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        for (const QString &name : {screens::kTestResult, screens::kTarotResult}) {
+            Form *result = openFresh(name);
+            for (int chakra = 0; chakra < kChakraCount; ++chakra) {
+                auto *label = child<QLabel>(result, QStringLiteral("Label%1").arg(chakra + 2));
+                const auto [first, last] = inkColumns(label->grab().toImage());
+                QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+                const int ink = label->x() + (first + last) / 2;
+                auto away = [&](int bar) {
+                    return std::abs(child<QLabel>(result, QStringLiteral("lblPlace"), bar)->geometry().center().x() - ink);
+                };
+                int nearest = 0;
+                for (int bar = 1; bar < kChakraCount; ++bar)
+                    nearest = away(bar) < away(nearest) ? bar : nearest;
+                QVERIFY2(nearest == chakra, qPrintable(name + QLatin1Char(' ') + label->text()));
+            }
+        }
+        const QList<QImage> after = chartPictures(main->screen(screens::kTarotResult));
+        QVERIFY(after[0] == before[0]);
+        QVERIFY(after[1] == before[1]);
     }
 
     void theMainWindowAndTheBoxesAreTheirOwnMirrors()
