@@ -4,6 +4,7 @@
 // chakra test can be taken with the keyboard alone, the charts read as they
 // do left to right, and everything returns when the direction does.
 
+#include "chakras/answersheet.h"
 #include "chakras/screens/program.h"
 #include "tarot/screens/tarotprogram.h"
 #include "chakras/screens/resultscreen.h"
@@ -23,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QPushButton>
 
 using namespace padmora;
@@ -236,6 +238,66 @@ private slots:
         const QList<QImage> after = chartPictures(main->screen(screens::kTarotResult));
         QVERIFY(after[0] == before[0]);
         QVERIFY(after[1] == before[1]);
+    }
+
+    void aChakraTestByKeyboardAloneRightToLeft()
+    {
+        session.end();
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        QVERIFY(session.start());
+        auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            settle();
+        };
+        auto tabTo = [&](const QString &name) {
+            for (int i = 0; i < 60 && focusName() != name; ++i)
+                press(Qt::Key_Tab);
+            return focusName() == name;
+        };
+        QCOMPARE(focusName(), QStringLiteral("cmdSelectOption(0)"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+        QCOMPARE(focusName(), QStringLiteral("chkChakras(0)"));
+        press(Qt::Key_Space);
+        QVERIFY(tabTo(QStringLiteral("cmdTest")));
+        press(Qt::Key_Return);
+        QCOMPARE(focusName(), QStringLiteral("optAnswer(0)"));
+        // The answers run right to left: the left arrow goes on from Yes to No.
+        press(Qt::Key_Left);
+        QCOMPARE(focusName(), QStringLiteral("optAnswer(1)"));
+        for (int page = 0; page < 8; ++page) {
+            QVERIFY(tabTo(QStringLiteral("cmdNext")));
+            press(Qt::Key_Return);
+        }
+        QCOMPARE(chakraTestSheet().Answers.at(0), QStringLiteral("No"));
+        QVERIFY(main->screen(screens::kTestResult));
+        QCOMPARE(focusName(), QStringLiteral("RTB"));
+    }
+
+    void reverseOnTheCommandLineLaysPadmoraOutRightToLeft()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        for (const bool reverse : {true, false}) {
+            QProcess probe;
+            probe.setProcessEnvironment(env);
+            probe.start(QStringLiteral(PADMORA_PROBE), reverse ? QStringList{QStringLiteral("start"), QStringLiteral("-reverse")}
+                                                               : QStringList{QStringLiteral("start")});
+            auto line = [&probe] {
+                while (!probe.canReadLine() && probe.waitForReadyRead(kPatience)) {
+                }
+                return QString::fromUtf8(probe.readLine()).trimmed();
+            };
+            QCOMPARE(line(), QStringLiteral("main window"));
+            probe.write("direction\n");
+            QCOMPARE(line(), reverse ? QStringLiteral("direction rtl") : QStringLiteral("direction ltr"));
+            probe.closeWriteChannel();
+            probe.kill();
+            probe.waitForFinished(kPatience);
+        }
     }
 
     void theMainWindowAndTheBoxesAreTheirOwnMirrors()
