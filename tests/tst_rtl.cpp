@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QPushButton>
+#include <QScrollBar>
 
 using namespace padmora;
 using namespace padmora::testing;
@@ -93,14 +94,24 @@ QStringList unmirrored(const QList<Placed> &before, const QList<Placed> &after)
 
 QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
+// True when what the window shows at the widget's centre is the widget itself.
+bool inView(QWidget *window, QWidget *w)
+{
+    const QPoint p = w->mapTo(window, w->rect().center());
+    QWidget *hit = window->rect().contains(p) ? window->childAt(p) : nullptr;
+    return hit && (hit == w || w->isAncestorOf(hit));
+}
+
 // The controls Tab reaches from the screen's first one, in order, until it
-// leaves the screen.
-QStringList tabWalk(Form *form)
+// leaves the screen; those it leaves out of view go into hidden.
+QStringList tabWalk(Form *form, QStringList &hidden)
 {
     QStringList seen;
     form->focusFirstControl();
     for (int i = 0; i < 60 && QApplication::focusWidget() && form->isAncestorOf(QApplication::focusWidget()); ++i) {
         seen << focusName();
+        if (!inView(form->window(), QApplication::focusWidget()))
+            hidden << focusName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     return seen;
@@ -189,8 +200,10 @@ private slots:
         QFETCH(QString, screen);
         Form *ltr = openFresh(screen);
         const QList<Placed> before = placedBelow(ltr);
-        const QStringList tabBefore = tabWalk(ltr);
         const QRect frameBefore = ltr->subWindow()->geometry();
+        const bool fits = main->mdiArea()->viewport()->rect().contains(frameBefore);
+        QStringList hidden;
+        const QStringList tabBefore = tabWalk(ltr, hidden);
         ltr->unload();
         settle();
 
@@ -201,8 +214,10 @@ private slots:
         const QRect area = main->mdiArea()->viewport()->rect();
         const QRect frame = rtl->subWindow()->geometry();
         QCOMPARE(frame.size(), frameBefore.size());
-        QCOMPARE(frame.x(), area.width() - frameBefore.x() - frameBefore.width());
-        QCOMPARE(tabWalk(rtl), tabBefore);
+        if (fits)
+            QCOMPARE(frame.x(), area.width() - frameBefore.x() - frameBefore.width());
+        QCOMPARE(tabWalk(rtl, hidden), tabBefore);
+        EXPECT_EMPTY(hidden);
 
         // Back to left to right, the same screen is where it was.
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
@@ -225,7 +240,7 @@ private slots:
                 auto *label = child<QLabel>(result, QStringLiteral("Label%1").arg(chakra + 2));
                 const auto [first, last] = inkColumns(label->grab().toImage());
                 QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
-                const int ink = label->x() + (first + last) / 2;
+                const int ink = label->x() + int((first + last) / 2 / label->devicePixelRatio());
                 auto away = [&](int bar) {
                     return std::abs(child<QLabel>(result, QStringLiteral("lblPlace"), bar)->geometry().center().x() - ink);
                 };
