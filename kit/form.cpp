@@ -51,20 +51,52 @@ QWidget *Form::frameWidget() const
     return const_cast<Form *>(this);
 }
 
+namespace {
+
+// A screen's window inside the work area, as designed from the area's left
+// edge: in a right-to-left layout the window stands mirrored in the area.
+bool mirrorsInParent(const QWidget *frame)
+{
+    return !frame->isWindow() && frame->parentWidget() && frame->parentWidget()->isRightToLeft();
+}
+
+QRect mirroredInParent(const QWidget *frame, const QRect &r)
+{
+    if (!mirrorsInParent(frame))
+        return r;
+    return QRect(frame->parentWidget()->width() - r.x() - r.width(), r.y(), r.width(), r.height());
+}
+
+} // namespace
+
 QRect Form::windowGeometryTwips() const
 {
-    return rectToTwips(frameWidget()->geometry());
+    const QWidget *frame = frameWidget();
+    return rectToTwips(mirroredInParent(frame, frame->geometry()));
 }
 
 void Form::setWindowWidthTwips(double width)
 {
+    // Wider or narrower from its designed left edge, which is its right edge
+    // in a right-to-left layout.
     QWidget *frame = frameWidget();
-    frame->resize(twipsToPxX(width), frame->height());
+    if (!mirrorsInParent(frame)) {
+        frame->resize(twipsToPxX(width), frame->height());
+        return;
+    }
+    QRect designed = mirroredInParent(frame, frame->geometry());
+    designed.setWidth(twipsToPxX(width));
+    frame->setGeometry(mirroredInParent(frame, designed));
 }
 
 void Form::moveWindowTwips(double left, double top)
 {
-    frameWidget()->move(twipsToPxX(left), twipsToPxY(top));
+    QWidget *frame = frameWidget();
+    if (!mirrorsInParent(frame)) {
+        frame->move(twipsToPxX(left), twipsToPxY(top));
+        return;
+    }
+    frame->setGeometry(mirroredInParent(frame, QRect(QPoint(twipsToPxX(left), twipsToPxY(top)), frame->size())));
 }
 
 void Form::placeCentredAtTop()

@@ -5,6 +5,7 @@
 #include "kit/controlnames.h"
 #include "kit/twips.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -46,6 +47,28 @@ QFont chartFont(double twips, bool bold)
     font.setBold(bold);
     return font;
 }
+
+// An axis label that starts at its bar's left edge, or at its right edge in
+// a right-to-left layout, where the chart stands mirrored: whichever way its
+// text runs, it stays under its own bar.
+class EdgeAxisLabel : public QLabel {
+public:
+    EdgeAxisLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { alignToBar(); }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::LayoutDirectionChange)
+            alignToBar();
+    }
+
+private:
+    void alignToBar()
+    {
+        setAlignment((isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignTop);
+    }
+};
 
 } // namespace
 
@@ -181,10 +204,14 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design) : m_design(
         bar->hide();
         m_bars[std::size_t(i)] = bar;
 
-        auto *axis = new QLabel(kAxisLabels[i], parent);
+        QLabel *axis = nullptr;
+        if (design.labels == ChartDesign::Labels::AtBarLeftEdges) {
+            axis = new EdgeAxisLabel(kAxisLabels[i], parent);
+        } else {
+            axis = new QLabel(kAxisLabels[i], parent);
+            axis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        }
         axis->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        axis->setAlignment((design.labels == ChartDesign::Labels::AtBarLeftEdges ? Qt::AlignLeft : Qt::AlignHCenter)
-                           | Qt::AlignTop);
         const QRectF label = chartAxisLabelRect(design, i);
         placeTwips(axis, label.x(), label.y(), label.width(), label.height());
         m_axis[std::size_t(i)] = axis;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <algorithm>
+
 namespace padmora {
 
 namespace {
@@ -62,25 +64,34 @@ void TrendChart::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), kPaper);
+    // Time runs left to right and the scores bottom to top in either layout
+    // direction: the chart is drawn the same way right to left, each text
+    // where it stands left to right and running its own way.
+    auto placed = [](Qt::Alignment where, const QString &text) {
+        return int(where | Qt::AlignAbsolute) | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+    };
     const QFontMetrics fm(font());
-    const int left = fm.horizontalAdvance(QStringLiteral("OverActive")) + 12;
-    const QRect plot = rect().adjusted(left, fm.height() / 2 + 4, -12, -(fm.height() + 8));
-    if (plot.width() < 10 || plot.height() < 10)
-        return;
-    auto yOf = [&](double score) { return plot.bottom() - score / kMaxScore * plot.height(); };
-
     // The bands, with their names: 0 to 2.5, 2.5 to 5.5, 5.5 to 8.
     const struct {
         double low, high;
         QColor colour;
         const char *name;
     } bands[3] = {{0, 2.5, kUnderBand, "UnderActive"}, {2.5, 5.5, kOpenBand, "Open"}, {5.5, 8, kOverBand, "OverActive"}};
+    // The names stand beside the plot, the widest whole.
+    int left = 0;
+    for (const auto &band : bands)
+        left = std::max(left, fm.horizontalAdvance(QString::fromLatin1(band.name)) + 12);
+    const QRect plot = rect().adjusted(left, fm.height() / 2 + 4, -12, -(fm.height() + 8));
+    if (plot.width() < 10 || plot.height() < 10)
+        return;
+    auto yOf = [&](double score) { return plot.bottom() - score / kMaxScore * plot.height(); };
+
     for (const auto &band : bands) {
         const QRectF area(plot.left(), yOf(band.high), plot.width(), yOf(band.low) - yOf(band.high));
         p.fillRect(area, band.colour);
         p.setPen(kInk);
-        p.drawText(QRectF(0, area.top(), left - 6, area.height()), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::fromLatin1(band.name));
+        const QString name = QString::fromLatin1(band.name);
+        p.drawText(QRectF(0, area.top(), left - 6, area.height()), placed(Qt::AlignRight | Qt::AlignVCenter, name), name);
     }
     p.setPen(kGrid);
     for (int s = 0; s <= kMaxScore; ++s)
@@ -111,10 +122,12 @@ void TrendChart::paintEvent(QPaintEvent *)
     const double span = std::max<qint64>(1, from.msecsTo(to));
     auto xOf = [&](const QDateTime &t) { return plot.left() + double(from.msecsTo(t)) / span * (plot.width() - 1); };
     const QLocale locale;
-    p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignLeft,
-               locale.toString(from.toLocalTime().date(), QLocale::ShortFormat));
-    p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignRight,
-               locale.toString(to.toLocalTime().date(), QLocale::ShortFormat));
+    const QString fromDate = locale.toString(from.toLocalTime().date(), QLocale::ShortFormat);
+    const QString toDate = locale.toString(to.toLocalTime().date(), QLocale::ShortFormat);
+    p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()),
+               placed(Qt::AlignLeft, fromDate), fromDate);
+    p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()),
+               placed(Qt::AlignRight, toDate), toDate);
 
     // The weeks of practice, side by side within each week, under the lines.
     const double weekWidth = std::max(2.0, double(from.msecsTo(from.addDays(7))) / span * plot.width() / 7);

@@ -13,6 +13,8 @@
 //       moment from the clock), prints "main window" or "no main window",
 //       then takes commands from standard input, one a line:
 //         state          prints what is open
+//         direction      prints "direction rtl" or "direction ltr": the way
+//                        the main window is laid out (-reverse turns it)
 //         program <n>    presses program button n
 //         test <k>...    ticks chakras k on the open chakra test start screen,
 //                        presses START TEST and prints "order" and the
@@ -186,6 +188,8 @@ void command(const QString &line, QPointer<MainWindow> &main)
     const QString how = words.value(1);
     if (verb == QStringLiteral("state")) {
         say(state());
+    } else if (verb == QStringLiteral("direction")) {
+        say(main && main->isRightToLeft() ? QStringLiteral("direction rtl") : QStringLiteral("direction ltr"));
     } else if (verb == QStringLiteral("program") && main) {
         if (auto *b = main->findChild<QPushButton *>(arrayName(QStringLiteral("cmdSelectOption"), how.toInt())))
             b->click();
