@@ -2,6 +2,202 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Chakras</name>
+    <message>
+        <source>Root Chakra</source>
+        <translation>Wurzelchakra</translation>
+    </message>
+    <message>
+        <source>Root Chakra (Muladhara)</source>
+        <translation>Wurzelchakra (Muladhara)</translation>
+    </message>
+    <message>
+        <source>This chakra is the root center at the bottom part of spine, which makes a person feel his physical strength and his survival instincts.</source>
+        <translation>Dieses Chakra ist das Wurzelzentrum am unteren Ende der Wirbelsäule. Es lässt einen Menschen seine körperliche Kraft und seine Überlebensinstinkte spüren.</translation>
+    </message>
+    <message>
+        <source>If this root energy is open you will feel grounded, calm, stable and secure. Generally you are well behaved do not cause trouble. You have great inner strength and are generally a comfortable presence.</source>
+        <translation>Ist diese Wurzelenergie offen, fühlen Sie sich geerdet, ruhig, stabil und sicher. Im Allgemeinen verhalten Sie sich umgänglich und machen keine Schwierigkeiten. Sie besitzen große innere Stärke, und man ist meist gern in Ihrer Nähe.</translation>
+    </message>
+    <message>
+        <source>In the over-active state you become greedy and obsessed with being secure and avoid changes in life. You are materialistic and money minded. You are too physical and violent. </source>
+        <translation>Im überaktiven Zustand werden Sie gierig, sind von Sicherheit besessen und meiden Veränderungen im Leben. Sie sind materialistisch und aufs Geld bedacht. Sie sind zu sehr körperbetont und neigen zu Gewalt. </translation>
+    </message>
+    <message>
+        <source>Fear, nervousness, inferiority and shyness are the consequences of an under-active energy of root chakra.</source>
+        <translation>Angst, Nervosität, Minderwertigkeitsgefühle und Schüchternheit sind die Folgen einer unteraktiven Energie des Wurzelchakras.</translation>
+    </message>
+    <message>
+        <source>Sacral Chakra</source>
+        <translation>Sakralchakra</translation>
+    </message>
+    <message>
+        <source>Sacral Chakra (Swadhisthanna)</source>
+        <translation>Sakralchakra (Swadhisthanna)</translation>
+    </message>
+    <message>
+        <source>This chakra is located just above the root chakra, which controls or stimulates the sexual desires, emotions and creativity.</source>
+        <translation>Dieses Chakra liegt direkt über dem Wurzelchakra. Es steuert oder weckt das sexuelle Verlangen, die Gefühle und die Kreativität.</translation>
+    </message>
+    <message>
+        <source>In open state this very center, maintains the level of feelings in a free flow manner, not making person very emotional. The individual behaves more lively with cool passion.</source>
+        <translation>Im offenen Zustand hält gerade dieses Zentrum die Gefühle im freien Fluss, ohne den Menschen übermäßig emotional zu machen. Man verhält sich lebendiger, mit gelassener Leidenschaft.</translation>
+    </message>
+    <message>
+        <source>In case of over-active state you get emotionally attached to your near and dears and possess wild sexual desires.</source>
+        <translation>Im überaktiven Zustand hängen Sie emotional sehr an Ihren Liebsten und haben ein wildes sexuelles Verlangen.</translation>
+    </message>
+    <message>
+        <source>In under-active state of this chakra makes you a pessimist, shy and inferior. You have a low sex drive and do not enjoy life. You may become very reserved and moody.</source>
+        <translation>Der unteraktive Zustand dieses Chakras macht Sie zum Pessimisten, schüchtern und voller Minderwertigkeitsgefühle. Ihr sexuelles Verlangen ist gering, und Sie genießen das Leben nicht. Womöglich werden Sie sehr verschlossen und launisch.</translation>
+    </message>
+    <message>
+        <source>Navel Chakra</source>
+        <translation>Nabelchakra</translation>
+    </message>
+    <message>
+        <source>Navel Chakra (Manipura)</source>
+        <translation>Nabelchakra (Manipura)</translation>
+    </message>
+    <message>
+        <source>The name itself suggests the location of this chakra, which is at the level of the navel. It controls the basic character of the person, which includes your energy and power.</source>
+        <translation>Schon der Name verrät, wo dieses Chakra liegt: auf der Höhe des Nabels. Es bestimmt den Grundcharakter eines Menschen, zu dem auch Ihre Energie und Ihre Kraft gehören.</translation>
+    </message>
+    <message>
+        <source>Open state of this chakra shows a balanced person with good self-esteem and confidence. You will be in control but not domineering.</source>
+        <translation>Der offene Zustand dieses Chakras zeigt einen ausgeglichenen Menschen mit gesundem Selbstwertgefühl und Selbstvertrauen. Sie haben die Dinge im Griff, ohne herrschsüchtig zu sein.</translation>
+    </message>
+    <message>
+        <source>Over-active state of this chakra makes you want to become powerful and you may be a dominating and aggressive person.</source>
+        <translation>Der überaktive Zustand dieses Chakras weckt in Ihnen das Streben nach Macht, und Sie können ein dominanter und aggressiver Mensch sein.</translation>
+    </message>
+    <message>
+        <source>The under-active makes you inactive and hesitant. Some fear always acts in the mind.</source>
+        <translation>Der unteraktive Zustand macht Sie untätig und zögerlich. Stets wirkt eine gewisse Angst in Ihrem Geist.</translation>
+    </message>
+    <message>
+        <source>Heart Chakra</source>
+        <translation>Herzchakra</translation>
+    </message>
+    <message>
+        <source>Heart Chakra (Anahata)</source>
+        <translation>Herzchakra (Anahata)</translation>
+    </message>
+    <message>
+        <source>World treats heart as the symbol of love and it is in fact, because the heart guides humble people. This chakra is all about love, affection and kindness.</source>
+        <translation>Die Welt sieht im Herzen das Symbol der Liebe, und das ist es auch, denn das Herz leitet demütige Menschen. Bei diesem Chakra dreht sich alles um Liebe, Zuneigung und Güte.</translation>
+    </message>
+    <message>
+        <source>In an open state of this chakra you are very friendly, loving, sympathetic and maintain compassionate relations with others.</source>
+        <translation>Ist dieses Chakra offen, sind Sie sehr freundlich, liebevoll und verständnisvoll und pflegen mitfühlende Beziehungen zu anderen.</translation>
+    </message>
+    <message>
+        <source>In an over-active state you are highly emotional, act by showing love for your own benefit, behave in a selfish manner and may be very moody.</source>
+        <translation>Im überaktiven Zustand sind Sie sehr emotional, zeigen Liebe zum eigenen Vorteil, verhalten sich selbstsüchtig und können sehr launisch sein.</translation>
+    </message>
+    <message>
+        <source>In an under-active state you are reserved and very calm and suppress your feelings.</source>
+        <translation>Im unteraktiven Zustand sind Sie zurückhaltend und sehr still und unterdrücken Ihre Gefühle.</translation>
+    </message>
+    <message>
+        <source>Throat Chakra</source>
+        <translation>Halschakra</translation>
+    </message>
+    <message>
+        <source>Throat Chakra (Vishuddha)</source>
+        <translation>Halschakra (Vishuddha)</translation>
+    </message>
+    <message>
+        <source>This chakra is all about expressing oneself and the kind of verbal behavior. This describes the growth of a person in terms of expression and communication.</source>
+        <translation>Bei diesem Chakra geht es ganz um den Selbstausdruck und darum, wie man sich in Worten verhält. Es beschreibt, wie ein Mensch in Ausdruck und Kommunikation wächst.</translation>
+    </message>
+    <message>
+        <source>In open you are bold enough to express your feelings. You have a clear mind and a compassionate heart.</source>
+        <translation>Im offenen Zustand haben Sie den Mut, Ihre Gefühle auszudrücken. Sie haben einen klaren Verstand und ein mitfühlendes Herz.</translation>
+    </message>
+    <message>
+        <source>In an over-active state you tend to speak too much being bad listeners, critical and sarcastic in nature.</source>
+        <translation>Im überaktiven Zustand neigen Sie dazu, zu viel zu reden und schlecht zuzuhören, und Sie sind von Natur aus kritisch und sarkastisch.</translation>
+    </message>
+    <message>
+        <source>When this chakra is under-active you may be an introvert and shy and sometimes hide the truth.</source>
+        <translation>Ist dieses Chakra unteraktiv, sind Sie womöglich introvertiert und schüchtern und verschweigen manchmal die Wahrheit.</translation>
+    </message>
+    <message>
+        <source>Third Eye Chakra</source>
+        <translation>Stirnchakra</translation>
+    </message>
+    <message>
+        <source>Third Eye Chakra (Ajna)</source>
+        <translation>Stirnchakra (Ajna)</translation>
+    </message>
+    <message>
+        <source>This state governs the nature of approach and vision of a person.</source>
+        <translation>Dieses Chakra bestimmt, wie ein Mensch an die Dinge herangeht und wie er sie sieht.</translation>
+    </message>
+    <message>
+        <source>When it is open you will have a good perception of things and a sound judgment.</source>
+        <translation>Ist es offen, nehmen Sie die Dinge gut wahr und haben ein gesundes Urteilsvermögen.</translation>
+    </message>
+    <message>
+        <source>In over-active state you may tend to wander in the world fantasies and may be moody.</source>
+        <translation>Im überaktiven Zustand neigen Sie womöglich dazu, sich in Fantasiewelten zu verlieren, und können launisch sein.</translation>
+    </message>
+    <message>
+        <source>You get confused and are dependent on others in the under-active state. You may be indecisive.</source>
+        <translation>Im unteraktiven Zustand sind Sie verwirrt und von anderen abhängig. Womöglich sind Sie unentschlossen.</translation>
+    </message>
+    <message>
+        <source>Crown Chakra</source>
+        <translation>Kronenchakra</translation>
+    </message>
+    <message>
+        <source>Crown Chakra (Sahasrara)</source>
+        <translation>Kronenchakra (Sahasrara)</translation>
+    </message>
+    <message>
+        <source>This chakra is all about perception and intelligence and your spiritual nature.</source>
+        <translation>Bei diesem Chakra dreht sich alles um Wahrnehmung, Intelligenz und Ihr spirituelles Wesen.</translation>
+    </message>
+    <message>
+        <source>Open state makes you neutral and quite conscious about the real world around you.</source>
+        <translation>Der offene Zustand macht Sie unvoreingenommen und sehr aufmerksam für die wirkliche Welt um Sie herum.</translation>
+    </message>
+    <message>
+        <source>Over-active state makes you overconfident and proud of your intelligence. You believe spirituality is the only need in life, ignoring their other basic needs of life.</source>
+        <translation>Der überaktive Zustand macht Sie selbstüberschätzend und stolz auf Ihre Intelligenz. Sie halten Spiritualität für das einzige Bedürfnis im Leben und übersehen Ihre anderen Grundbedürfnisse.</translation>
+    </message>
+    <message>
+        <source>Under-active state builds stubborn thinking in you and makes you unaware of spirituality.</source>
+        <translation>Der unteraktive Zustand macht Ihr Denken starr und verschließt Ihnen den Blick für die Spiritualität.</translation>
+    </message>
+    <message>
+        <source>UnderActive</source>
+        <extracomment>A chakra&apos;s state: too little active</extracomment>
+        <translation>unteraktiv</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>A chakra&apos;s state: balanced (not the verb)</extracomment>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>OverActive</source>
+        <extracomment>A chakra&apos;s state: too active</extracomment>
+        <translation>überaktiv</translation>
+    </message>
+    <message>
+        <source> is %1</source>
+        <extracomment>Follows a chakra&apos;s title; %1 is its state (&quot;Open&quot;)</extracomment>
+        <translation> ist %1</translation>
+    </message>
+    <message>
+        <source>Your %1 is %2</source>
+        <extracomment>%1 is a chakra&apos;s title (&quot;Root Chakra (Muladhara)&quot;), %2 its state (&quot;Open&quot;)</extracomment>
+        <translation>Ihr %1 ist %2</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>&amp;Try Again</source>
@@ -204,11 +400,368 @@ The journal file: %2</source>
     <name>Printing</name>
     <message>
         <source>the name is too long for the file system</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist für das Dateisystem zu lang</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Why a PDF could not be saved</extracomment>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <extracomment>Why a PDF could not be saved; %1 is a folder&apos;s path</extracomment>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <extracomment>Why a PDF could not be saved; %1 is a path</extracomment>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>a folder of that name is there</source>
+        <extracomment>Why a PDF could not be saved</extracomment>
+        <translation>dort gibt es bereits einen Ordner mit diesem Namen</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <extracomment>Why a PDF could not be saved; %1 is a folder&apos;s path</extracomment>
+        <translation>der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1.</source>
+        <extracomment>%1 says why the printer module could not be loaded</extracomment>
+        <translation>Drucken ist nicht möglich: %1.</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed.</source>
+        <translation>Die Deutung konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved as %1: %2.</source>
+        <extracomment>%1 is the PDF&apos;s path, %2 why it could not be saved (&quot;the folder … is read-only&quot;)</extracomment>
+        <translation>Die PDF-Datei konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter: keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>A printed page&apos;s footer: %1 is the page&apos;s number, %2 how many pages there are</extracomment>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>Questions</name>
+    <message>
+        <source>Do you have a good sense of direction?</source>
+        <translation>Haben Sie einen guten Orientierungssinn?</translation>
+    </message>
+    <message>
+        <source>Do you feel physically active and fit?</source>
+        <translation>Fühlen Sie sich körperlich aktiv und fit?</translation>
+    </message>
+    <message>
+        <source>Does it matter if you do not have material comforts?</source>
+        <translation>Macht es Ihnen etwas aus, wenn Ihnen materieller Komfort fehlt?</translation>
+    </message>
+    <message>
+        <source>Do you feel comfortable in the presence of unknown people?</source>
+        <translation>Fühlen Sie sich in Gegenwart fremder Menschen wohl?</translation>
+    </message>
+    <message>
+        <source>Do you feel grounded and stable?</source>
+        <translation>Fühlen Sie sich geerdet und stabil?</translation>
+    </message>
+    <message>
+        <source>Do you feel connected to the oneness of the universe?</source>
+        <translation>Fühlen Sie sich mit der Einheit des Universums verbunden?</translation>
+    </message>
+    <message>
+        <source>Do you have good survival instincts?</source>
+        <translation>Haben Sie gute Überlebensinstinkte?</translation>
+    </message>
+    <message>
+        <source>Do you have the courage to stand up for yourself?</source>
+        <translation>Haben Sie den Mut, für sich selbst einzustehen?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t you believe in creativity?</source>
+        <translation>Glauben Sie nicht an Kreativität?</translation>
+    </message>
+    <message>
+        <source>Do you have no control over your feelings?</source>
+        <translation>Haben Sie keine Kontrolle über Ihre Gefühle?</translation>
+    </message>
+    <message>
+        <source>Do you feel unbalanced in your relationships with others?</source>
+        <translation>Fühlen Sie sich in Ihren Beziehungen zu anderen unausgeglichen?</translation>
+    </message>
+    <message>
+        <source>Do you lack excitement and fail to get emotional about issues?</source>
+        <translation>Fehlt es Ihnen an Begeisterung, und lassen die Dinge Sie gefühlsmäßig kalt?</translation>
+    </message>
+    <message>
+        <source>Do you feel uninterested in sex for pleasure?</source>
+        <translation>Haben Sie kein Interesse an Sex zum Vergnügen?</translation>
+    </message>
+    <message>
+        <source>Do you feel connected to the present?</source>
+        <translation>Fühlen Sie sich mit der Gegenwart verbunden?</translation>
+    </message>
+    <message>
+        <source>Do you feel that you do not relate to people?</source>
+        <translation>Haben Sie das Gefühl, keinen Zugang zu anderen Menschen zu finden?</translation>
+    </message>
+    <message>
+        <source>Do you feel better when you don&apos;t let go of  your emotions?</source>
+        <translation>Fühlen Sie sich besser, wenn Sie Ihren Gefühlen keinen freien Lauf lassen?</translation>
+    </message>
+    <message>
+        <source>Do you feel self confident and self reliant?</source>
+        <translation>Fühlen Sie sich selbstbewusst und selbstständig?</translation>
+    </message>
+    <message>
+        <source>Do you feel you can change your life when circumstances demand?</source>
+        <translation>Glauben Sie, dass Sie Ihr Leben ändern können, wenn die Umstände es verlangen?</translation>
+    </message>
+    <message>
+        <source>Do you submit yourself to the natural flow of life?</source>
+        <translation>Überlassen Sie sich dem natürlichen Fluss des Lebens?</translation>
+    </message>
+    <message>
+        <source>Do you believe you can achieve all the goals you set for yourself?</source>
+        <translation>Glauben Sie, dass Sie alle Ziele erreichen können, die Sie sich setzen?</translation>
+    </message>
+    <message>
+        <source>Do you treat yourself with respect and honor?</source>
+        <translation>Behandeln Sie sich selbst mit Respekt und Achtung?</translation>
+    </message>
+    <message>
+        <source>Are you a good decision maker?</source>
+        <translation>Können Sie gut Entscheidungen treffen?</translation>
+    </message>
+    <message>
+        <source>Do you have a sense of humor?</source>
+        <translation>Haben Sie Sinn für Humor?</translation>
+    </message>
+    <message>
+        <source>Do you believe you have the right balance of ego, self-control and intellect?</source>
+        <translation>Glauben Sie, dass Ego, Selbstbeherrschung und Verstand bei Ihnen im richtigen Gleichgewicht sind?</translation>
+    </message>
+    <message>
+        <source>Do you have a bad temperament and are always moody?</source>
+        <translation>Sind Sie leicht reizbar und ständig launisch?</translation>
+    </message>
+    <message>
+        <source>Do you feel jealous and envious about others?</source>
+        <translation>Sind Sie eifersüchtig und neidisch auf andere?</translation>
+    </message>
+    <message>
+        <source>Do you fear being rejected or abandoned?</source>
+        <translation>Fürchten Sie, abgelehnt oder verlassen zu werden?</translation>
+    </message>
+    <message>
+        <source>Do you find it easy to say no to others?</source>
+        <translation>Fällt es Ihnen leicht, anderen gegenüber Nein zu sagen?</translation>
+    </message>
+    <message>
+        <source>Do you feel unconditional love can never be achieved?</source>
+        <translation>Glauben Sie, dass bedingungslose Liebe nie zu erreichen ist?</translation>
+    </message>
+    <message>
+        <source>Do you feel disconnected from your emotions?</source>
+        <translation>Fühlen Sie sich von Ihren Gefühlen abgeschnitten?</translation>
+    </message>
+    <message>
+        <source>Do you feel restricted and suffocated in life?</source>
+        <translation>Fühlen Sie sich im Leben eingeengt und erdrückt?</translation>
+    </message>
+    <message>
+        <source>Do you feel immune to the pain of loss?</source>
+        <translation>Fühlen Sie sich gegen den Schmerz eines Verlusts gefeit?</translation>
+    </message>
+    <message>
+        <source>Do you have good planning and organizational skills?</source>
+        <translation>Können Sie gut planen und organisieren?</translation>
+    </message>
+    <message>
+        <source>Do you communicate easily with others?</source>
+        <translation>Fällt Ihnen die Verständigung mit anderen leicht?</translation>
+    </message>
+    <message>
+        <source>Do you feel your heart and mind are balanced?</source>
+        <translation>Haben Sie das Gefühl, dass Herz und Verstand bei Ihnen im Gleichgewicht sind?</translation>
+    </message>
+    <message>
+        <source>Do you express yourself through some art form like dancing singing, painting etc?</source>
+        <translation>Drücken Sie sich in einer Kunstform aus, etwa durch Tanzen, Singen oder Malen?</translation>
+    </message>
+    <message>
+        <source>Do you balance talking and listening while speaking to people?</source>
+        <translation>Halten Sie im Gespräch mit anderen Reden und Zuhören im Gleichgewicht?</translation>
+    </message>
+    <message>
+        <source>Do you have faith in belief and family traditions?</source>
+        <translation>Vertrauen Sie auf Glauben und Familientraditionen?</translation>
+    </message>
+    <message>
+        <source>Are you honest with others irrespective of circumstances and always speak the truth?</source>
+        <translation>Sind Sie unter allen Umständen ehrlich zu anderen und sagen stets die Wahrheit?</translation>
+    </message>
+    <message>
+        <source>Do you believe in loyalty? </source>
+        <translation>Glauben Sie an Loyalität? </translation>
+    </message>
+    <message>
+        <source>Do you depend on others to make your decisions? </source>
+        <translation>Sind Sie darauf angewiesen, dass andere Ihre Entscheidungen treffen? </translation>
+    </message>
+    <message>
+        <source>Do you have zero faith in your deep insight and sound judgment?</source>
+        <translation>Haben Sie keinerlei Vertrauen in Ihre tiefe Einsicht und Ihr gesundes Urteilsvermögen?</translation>
+    </message>
+    <message>
+        <source>Do you feel that intuition about things doesn&apos;t exist in reality?</source>
+        <translation>Glauben Sie, dass es Intuition in Wirklichkeit nicht gibt?</translation>
+    </message>
+    <message>
+        <source>Do you fantasize a lot or are you level headed?</source>
+        <translation>Hängen Sie oft Fantasien nach, oder sind Sie eher nüchtern?</translation>
+    </message>
+    <message>
+        <source>Do you have negative thoughts?</source>
+        <translation>Haben Sie negative Gedanken?</translation>
+    </message>
+    <message>
+        <source>Do you fail to see the &apos;big picture&apos;?</source>
+        <translation>Fällt es Ihnen schwer, das „große Ganze“ zu sehen?</translation>
+    </message>
+    <message>
+        <source>Do you feel that developing your psychic and intuitive powers is useless?</source>
+        <translation>Halten Sie es für nutzlos, Ihre übersinnlichen und intuitiven Kräfte zu entwickeln?</translation>
+    </message>
+    <message>
+        <source>Do you feel moody and depressed?</source>
+        <translation>Fühlen Sie sich launisch und niedergeschlagen?</translation>
+    </message>
+    <message>
+        <source>Do you believe in spirituality?</source>
+        <translation>Glauben Sie an Spiritualität?</translation>
+    </message>
+    <message>
+        <source>Do you believe in a proper balance between spirituality and reality?</source>
+        <translation>Glauben Sie an ein ausgewogenes Verhältnis zwischen Spiritualität und Wirklichkeit?</translation>
+    </message>
+    <message>
+        <source>Can you integrate your wisdom with your intuitive powers?</source>
+        <translation>Können Sie Ihre Weisheit mit Ihren intuitiven Kräften verbinden?</translation>
+    </message>
+    <message>
+        <source>Do you have more faith in the divine wisdom than in your abilities?</source>
+        <translation>Vertrauen Sie der göttlichen Weisheit mehr als Ihren eigenen Fähigkeiten?</translation>
+    </message>
+    <message>
+        <source>Do you feel united with the Divine Source?</source>
+        <translation>Fühlen Sie sich mit der göttlichen Quelle vereint?</translation>
+    </message>
+    <message>
+        <source>Do you believe in the higher levels of knowledge and consciousness?</source>
+        <translation>Glauben Sie an höhere Ebenen des Wissens und des Bewusstseins?</translation>
+    </message>
+    <message>
+        <source>Do you have a feeling of spiritual knowingness and enlightenment?</source>
+        <translation>Haben Sie ein Gefühl spirituellen Wissens und der Erleuchtung?</translation>
+    </message>
+    <message>
+        <source>Do you feel unattached from the real world?</source>
+        <translation>Fühlen Sie sich von der wirklichen Welt losgelöst?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <extracomment>An answer to a question</extracomment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>An answer to a question</extracomment>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Not Sure</source>
+        <extracomment>An answer to a question</extracomment>
+        <translation>Nicht sicher</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Questions-Answers</source>
+        <extracomment>The heading over the questions asked and their answers</extracomment>
+        <translation>Fragen und Antworten</translation>
+    </message>
+</context>
+<context>
+    <name>Results</name>
+    <message>
+        <source>Root</source>
+        <translation>Wurzel</translation>
+    </message>
+    <message>
+        <source>Sacral</source>
+        <translation>Sakral</translation>
+    </message>
+    <message>
+        <source>Navel</source>
+        <translation>Nabel</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Throat</source>
+        <translation>Hals</translation>
+    </message>
+    <message>
+        <source>Third Eye</source>
+        <translation>Stirn</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A chakra&apos;s score: %1 answers counted of %2 questions</extracomment>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Chakras are energy centers aligned in a vertical line through the center of the body and responsible for the state of our mind, body and spirit. These are seven nerve centers along the spine, which balances our endocrine and central nervous system and are called &apos;chakras&apos; (Sanskrit term). Whoever can control and maintain stability of these inner energies is the one who is blessed with a holy life, they are said to be mahatmas (Sanskrit) or holy souls with high power of practicing meditation.</source>
+        <translation>Chakren sind Energiezentren, die in einer senkrechten Linie durch die Mitte des Körpers angeordnet sind und den Zustand von Geist, Körper und Seele bestimmen. Es sind sieben Nervenzentren entlang der Wirbelsäule, die unser Hormonsystem und unser zentrales Nervensystem im Gleichgewicht halten; man nennt sie „Chakren“ (ein Begriff aus dem Sanskrit). Wer diese inneren Energien lenken und im Gleichgewicht halten kann, ist mit einem heiligen Leben gesegnet; solche Menschen nennt man Mahatmas (Sanskrit), heilige Seelen mit großer Kraft in der Meditation.</translation>
+    </message>
+    <message>
+        <source>It&apos;s very important that all Chakras are active and balanced for them to work at the maximum level and for general well being. Chakra balancing is needed to overcome deficient functioning of the mind, body and spirit. Chakras are over-active, open or under-active.</source>
+        <translation>Es ist sehr wichtig, dass alle Chakren aktiv und ausgeglichen sind, damit sie voll wirken können und für das allgemeine Wohlbefinden. Der Ausgleich der Chakren ist nötig, um Störungen von Geist, Körper und Seele zu überwinden. Chakren sind überaktiv, offen oder unteraktiv.</translation>
+    </message>
+    <message>
+        <source>%1: not tested</source>
+        <extracomment>%1 is a chakra&apos;s title (&quot;Root Chakra (Muladhara)&quot;)</extracomment>
+        <translation>%1: nicht getestet</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>%1 is a chakra&apos;s title, %2 its score (&quot;5 of 8&quot;), %3 its state (&quot;Open&quot;)</extracomment>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -537,14 +1090,99 @@ The journal file: %2</source>
     </message>
 </context>
 <context>
+    <name>padmora::QuestionsScreen</name>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Remember to answer each question as truthfully as you can.</source>
+        <translation>Denken Sie daran, jede Frage so ehrlich wie möglich zu beantworten.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Back</source>
+        <translation>&lt;&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;&gt;</source>
+        <translation>&amp;Weiter &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The answers&apos; group, read out: %1 is &quot;Question No. 1 of 8&quot;, %2 the question</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Question No. %1 of %2</source>
+        <extracomment>%1 is the number of the question on show, %2 how many there are</extracomment>
+        <translation>Frage Nr. %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>padmora::ResultScreen</name>
     <message>
         <source>&amp;Practise…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ben…</translation>
     </message>
     <message>
         <source>A guided practice of the exercise of each chakra that is not open</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine angeleitete Übung für jedes Chakra, das nicht offen ist</translation>
+    </message>
+</context>
+<context>
+    <name>padmora::StartScreen</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>START TEST</source>
+        <translation>TEST STARTEN</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The Seven Chakras are as seen below. This test will help you in determining how active or inactive your Chakras are. All you need to do is answer the questions truthfully and to the best of your ability. Taking this test on a regular basis and taking time to take appropriate steps to activate your chakras will help you develop your inner self and lead a happy and more fruitful life. Visit the Padmora forum at %1 to get advice and interact with experts and people like yourself in order to have a wider perspective.</source>
+        <extracomment>%1 is the forum&apos;s host name</extracomment>
+        <translation>Unten sehen Sie die sieben Chakren. Dieser Test hilft Ihnen herauszufinden, wie aktiv oder inaktiv Ihre Chakren sind. Sie müssen nur die Fragen ehrlich und nach bestem Wissen beantworten. Wenn Sie den Test regelmäßig machen und sich Zeit für geeignete Schritte nehmen, um Ihre Chakren zu aktivieren, entfalten Sie Ihr inneres Selbst und führen ein glücklicheres und erfüllteres Leben. Besuchen Sie das Padmora-Forum unter %1: Dort finden Sie Rat und tauschen sich mit Fachleuten und Menschen wie Ihnen aus, um Ihren Blick zu weiten.</translation>
+    </message>
+    <message>
+        <source>There are 8 Questions for each Chakra. You can take the test individually or in any combination you feel comfortable.</source>
+        <translation>Zu jedem Chakra gibt es 8 Fragen. Sie können den Test für einzelne Chakren machen oder in jeder Zusammenstellung, die Ihnen zusagt.</translation>
+    </message>
+    <message>
+        <source>Please Select at least One Chakras</source>
+        <translation>Bitte wählen Sie mindestens ein Chakra aus</translation>
+    </message>
+</context>
+<context>
+    <name>padmora::TestResultScreen</name>
+    <message>
+        <source>Results From The Chakra Test</source>
+        <translation>Ergebnisse des Chakra-Tests</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Chakra test report</source>
+        <translation>Bericht des Chakra-Tests</translation>
+    </message>
+    <message>
+        <source>chakra test</source>
+        <extracomment>What the reading is, in lower case as in a sentence: heads the printed reading and names its PDF</extracomment>
+        <translation>Chakra-Test</translation>
     </message>
 </context>
 </TS>
