@@ -436,6 +436,22 @@ private slots:
             QVERIFY2(body.contains(expected), qPrintable(missingFrom(body, expected)));
     }
 
+    void aPdfThatCannotBeSavedIsToldInGerman()
+    {
+        QVERIFY(installTranslationFile(QStringLiteral(":/padmora/i18n/padmora_de.qm"), QStringLiteral("de")));
+        struct Leave {
+            ~Leave() { removeTranslations(); }
+        } leave;
+        QVERIFY(fullTest({{0, 1}}));
+        const QString pdf = path(QStringLiteral("nirgends/deutsch.pdf"));
+        fake->chosenFiles << pdf;
+        QVERIFY(trigger(main.get(), QStringLiteral("mnuSavePdf")));
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].text,
+                 QStringLiteral("Die PDF-Datei konnte nicht als %1 gespeichert werden: der Ordner %2 existiert nicht.")
+                     .arg(pdf, path(QStringLiteral("nirgends"))));
+    }
+
     void printItemsFollowTheActiveScreen()
     {
         for (const char *name : {"mnuPrint", "mnuPrintPreview", "mnuSavePdf"})

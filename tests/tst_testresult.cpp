@@ -7,6 +7,8 @@
 #include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
 #include "kit/language.h"
+#include "kit/links.h"
+#include "kit/paragraphlabel.h"
 #include "kit/screennames.h"
 #include "reports/chakrareport.h"
 #include "reports/reportwriter.h"
@@ -18,6 +20,7 @@
 #include "support/reportruns.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -630,6 +633,12 @@ private slots:
         QVERIFY(start);
         QCOMPARE(child<QCheckBox>(start, QStringLiteral("chkChakras"), 5)->text(), QStringLiteral("Stirnchakra (Ajna)"));
         QCOMPARE(child<QPushButton>(start, QStringLiteral("cmdTest"))->text(), QStringLiteral("TEST STARTEN"));
+        const auto *label3 = start->findChild<ParagraphLabel *>(QStringLiteral("Label3"));
+        QVERIFY(label3);
+        const QStringList intro = label3->paragraphs();
+        QVERIFY(intro.value(0).contains(QStringLiteral("Besuchen Sie das Padmora-Forum unter %1:").arg(forumUrl().host())));
+        QCOMPARE(intro.value(1), QStringLiteral("Zu jedem Chakra gibt es 8 Fragen. Sie können den Test für einzelne "
+                                                "Chakren machen oder in jeder Zusammenstellung, die Ihnen zusagt."));
         click(child<QPushButton>(start, QStringLiteral("cmdTest")));
         QCOMPARE(fake->messages.size(), 1);
         QCOMPARE(fake->messages[0].text, QStringLiteral("Bitte wählen Sie mindestens ein Chakra aus"));
@@ -637,6 +646,9 @@ private slots:
         QVERIFY(run->start({0, 3}));
         QCOMPARE(run->caption(), QStringLiteral("Frage Nr. 1 von 16"));
         QCOMPARE(run->option(0)->text(), QStringLiteral("Ja"));
+        QVERIFY(child<QGroupBox>(run->questions(), QStringLiteral("fraAnswers"))
+                    ->accessibleName()
+                    .startsWith(QStringLiteral("Frage Nr. 1 von 16. ")));
         QCOMPARE(run->option(2)->text(), QStringLiteral("Nicht sicher"));
         QVERIFY(run->answerAll({{0, 1}, {3, 4}}));
         TestResultScreen *screen = result();
