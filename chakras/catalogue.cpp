@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chakras/catalogue.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace padmora {
@@ -10,76 +12,135 @@ namespace {
 const std::array<ChakraInfo, kChakraCount> &catalogue()
 {
     static const std::array<ChakraInfo, kChakraCount> table{{
-        {QStringLiteral("Root Chakra"), QStringLiteral("Muladhara"), QStringLiteral("Root Chakra (Muladhara)"),
-         QStringLiteral("This chakra is the root center at the bottom part of spine, which makes a person feel "
-                        "his physical strength and his survival instincts."),
-         QStringLiteral("If this root energy is open you will feel grounded, calm, stable and secure. Generally "
-                        "you are well behaved do not cause trouble. You have great inner strength and are "
-                        "generally a comfortable presence."),
+        {QT_TRANSLATE_NOOP("Chakras", "Root Chakra"), "Muladhara",
+         QT_TRANSLATE_NOOP("Chakras", "Root Chakra (Muladhara)"),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "This chakra is the root center at the bottom part of spine, which makes a person feel "
+                           "his physical strength and his survival instincts."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "If this root energy is open you will feel grounded, calm, stable and secure. Generally "
+                           "you are well behaved do not cause trouble. You have great inner strength and are "
+                           "generally a comfortable presence."),
          // This copy ends with a blank after the full stop.
-         QStringLiteral("In the over-active state you become greedy and obsessed with being secure and avoid "
-                        "changes in life. You are materialistic and money minded. You are too physical and "
-                        "violent. "),
-         QStringLiteral("Fear, nervousness, inferiority and shyness are the consequences of an under-active "
-                        "energy of root chakra.")},
-        {QStringLiteral("Sacral Chakra"), QStringLiteral("Swadhisthanna"),
-         QStringLiteral("Sacral Chakra (Swadhisthanna)"),
-         QStringLiteral("This chakra is located just above the root chakra, which controls or stimulates the "
-                        "sexual desires, emotions and creativity."),
-         QStringLiteral("In open state this very center, maintains the level of feelings in a free flow manner, "
-                        "not making person very emotional. The individual behaves more lively with cool "
-                        "passion."),
-         QStringLiteral("In case of over-active state you get emotionally attached to your near and dears and "
-                        "possess wild sexual desires."),
-         QStringLiteral("In under-active state of this chakra makes you a pessimist, shy and inferior. You have a "
-                        "low sex drive and do not enjoy life. You may become very reserved and moody.")},
-        {QStringLiteral("Navel Chakra"), QStringLiteral("Manipura"), QStringLiteral("Navel Chakra (Manipura)"),
-         QStringLiteral("The name itself suggests the location of this chakra, which is at the level of the "
-                        "navel. It controls the basic character of the person, which includes your energy and "
-                        "power."),
-         QStringLiteral("Open state of this chakra shows a balanced person with good self-esteem and confidence. "
-                        "You will be in control but not domineering."),
-         QStringLiteral("Over-active state of this chakra makes you want to become powerful and you may be a "
-                        "dominating and aggressive person."),
-         QStringLiteral("The under-active makes you inactive and hesitant. Some fear always acts in the mind.")},
-        {QStringLiteral("Heart Chakra"), QStringLiteral("Anahata"), QStringLiteral("Heart Chakra (Anahata)"),
-         QStringLiteral("World treats heart as the symbol of love and it is in fact, because the heart guides "
-                        "humble people. This chakra is all about love, affection and kindness."),
-         QStringLiteral("In an open state of this chakra you are very friendly, loving, sympathetic and maintain "
-                        "compassionate relations with others."),
-         QStringLiteral("In an over-active state you are highly emotional, act by showing love for your own "
-                        "benefit, behave in a selfish manner and may be very moody."),
-         QStringLiteral("In an under-active state you are reserved and very calm and suppress your feelings.")},
-        {QStringLiteral("Throat Chakra"), QStringLiteral("Vishuddha"), QStringLiteral("Throat Chakra (Vishuddha)"),
-         QStringLiteral("This chakra is all about expressing oneself and the kind of verbal behavior. This "
-                        "describes the growth of a person in terms of expression and communication."),
-         QStringLiteral("In open you are bold enough to express your feelings. You have a clear mind and a "
-                        "compassionate heart."),
-         QStringLiteral("In an over-active state you tend to speak too much being bad listeners, critical and "
-                        "sarcastic in nature."),
-         QStringLiteral("When this chakra is under-active you may be an introvert and shy and sometimes hide the "
-                        "truth.")},
-        {QStringLiteral("Third Eye Chakra"), QStringLiteral("Ajna"), QStringLiteral("Third Eye Chakra (Ajna)"),
-         QStringLiteral("This state governs the nature of approach and vision of a person."),
-         QStringLiteral("When it is open you will have a good perception of things and a sound judgment."),
-         QStringLiteral("In over-active state you may tend to wander in the world fantasies and may be moody."),
-         QStringLiteral("You get confused and are dependent on others in the under-active state. You may be "
-                        "indecisive.")},
-        {QStringLiteral("Crown Chakra"), QStringLiteral("Sahasrara"), QStringLiteral("Crown Chakra (Sahasrara)"),
-         QStringLiteral("This chakra is all about perception and intelligence and your spiritual nature."),
-         QStringLiteral("Open state makes you neutral and quite conscious about the real world around you."),
-         QStringLiteral("Over-active state makes you overconfident and proud of your intelligence. You believe "
-                        "spirituality is the only need in life, ignoring their other basic needs of life."),
-         QStringLiteral("Under-active state builds stubborn thinking in you and makes you unaware of "
-                        "spirituality.")},
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In the over-active state you become greedy and obsessed with being secure and avoid "
+                           "changes in life. You are materialistic and money minded. You are too physical and "
+                           "violent. "),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "Fear, nervousness, inferiority and shyness are the consequences of an under-active "
+                           "energy of root chakra.")},
+        {QT_TRANSLATE_NOOP("Chakras", "Sacral Chakra"), "Swadhisthanna",
+         QT_TRANSLATE_NOOP("Chakras", "Sacral Chakra (Swadhisthanna)"),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "This chakra is located just above the root chakra, which controls or stimulates the "
+                           "sexual desires, emotions and creativity."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In open state this very center, maintains the level of feelings in a free flow manner, "
+                           "not making person very emotional. The individual behaves more lively with cool "
+                           "passion."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In case of over-active state you get emotionally attached to your near and dears and "
+                           "possess wild sexual desires."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In under-active state of this chakra makes you a pessimist, shy and inferior. You have a "
+                           "low sex drive and do not enjoy life. You may become very reserved and moody.")},
+        {QT_TRANSLATE_NOOP("Chakras", "Navel Chakra"), "Manipura",
+         QT_TRANSLATE_NOOP("Chakras", "Navel Chakra (Manipura)"),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "The name itself suggests the location of this chakra, which is at the level of the "
+                           "navel. It controls the basic character of the person, which includes your energy and "
+                           "power."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "Open state of this chakra shows a balanced person with good self-esteem and confidence. "
+                           "You will be in control but not domineering."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "Over-active state of this chakra makes you want to become powerful and you may be a "
+                           "dominating and aggressive person."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "The under-active makes you inactive and hesitant. Some fear always acts in the mind.")},
+        {QT_TRANSLATE_NOOP("Chakras", "Heart Chakra"), "Anahata",
+         QT_TRANSLATE_NOOP("Chakras", "Heart Chakra (Anahata)"),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "World treats heart as the symbol of love and it is in fact, because the heart guides "
+                           "humble people. This chakra is all about love, affection and kindness."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In an open state of this chakra you are very friendly, loving, sympathetic and maintain "
+                           "compassionate relations with others."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In an over-active state you are highly emotional, act by showing love for your own "
+                           "benefit, behave in a selfish manner and may be very moody."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In an under-active state you are reserved and very calm and suppress your feelings.")},
+        {QT_TRANSLATE_NOOP("Chakras", "Throat Chakra"), "Vishuddha",
+         QT_TRANSLATE_NOOP("Chakras", "Throat Chakra (Vishuddha)"),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "This chakra is all about expressing oneself and the kind of verbal behavior. This "
+                           "describes the growth of a person in terms of expression and communication."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In open you are bold enough to express your feelings. You have a clear mind and a "
+                           "compassionate heart."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In an over-active state you tend to speak too much being bad listeners, critical and "
+                           "sarcastic in nature."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "When this chakra is under-active you may be an introvert and shy and sometimes hide the "
+                           "truth.")},
+        {QT_TRANSLATE_NOOP("Chakras", "Third Eye Chakra"), "Ajna",
+         QT_TRANSLATE_NOOP("Chakras", "Third Eye Chakra (Ajna)"),
+         QT_TRANSLATE_NOOP("Chakras", "This state governs the nature of approach and vision of a person."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "When it is open you will have a good perception of things and a sound judgment."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "In over-active state you may tend to wander in the world fantasies and may be moody."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "You get confused and are dependent on others in the under-active state. You may be "
+                           "indecisive.")},
+        {QT_TRANSLATE_NOOP("Chakras", "Crown Chakra"), "Sahasrara",
+         QT_TRANSLATE_NOOP("Chakras", "Crown Chakra (Sahasrara)"),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "This chakra is all about perception and intelligence and your spiritual nature."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "Open state makes you neutral and quite conscious about the real world around you."),
+         QT_TRANSLATE_NOOP("Chakras",
+                           "Over-active state makes you overconfident and proud of your intelligence. You believe "
+                           "spirituality is the only need in life, ignoring their other basic needs of life."),
+         QT_TRANSLATE_NOOP("Chakras", "Under-active state builds stubborn thinking in you and makes you unaware of "
+                                      "spirituality.")},
     }};
     return table;
 }
 
-QString field(int index, QString ChakraInfo::*member)
+QString shown(const char *text)
+{
+    return QCoreApplication::translate("Chakras", text);
+}
+
+QString field(int index, const char *ChakraInfo::*member)
 {
     const ChakraInfo *info = chakraInfo(index);
-    return info ? info->*member : QString();
+    return info ? shown(info->*member) : QString();
+}
+
+const char *const kStateNames[] = {
+    //: A chakra's state: too little active
+    QT_TRANSLATE_NOOP("Chakras", "UnderActive"),
+    //: A chakra's state: balanced (not the verb)
+    QT_TRANSLATE_NOOP("Chakras", "Open"),
+    //: A chakra's state: too active
+    QT_TRANSLATE_NOOP("Chakras", "OverActive"),
+};
+
+const char *stateSource(ChakraState state)
+{
+    switch (state) {
+    case ChakraState::UnderActive:
+        return kStateNames[0];
+    case ChakraState::Open:
+        return kStateNames[1];
+    case ChakraState::OverActive:
+        break;
+    }
+    return kStateNames[2];
 }
 
 } // namespace
@@ -100,8 +161,20 @@ const ChakraInfo *chakraInfo(int index)
     return &catalogue()[std::size_t(index)];
 }
 
-QString chakraName(int index) { return field(index, &ChakraInfo::name); }
-QString chakraSanskritName(int index) { return field(index, &ChakraInfo::sanskritName); }
+QString chakraName(int index)
+{
+    const ChakraInfo *info = chakraInfo(index);
+    return info ? QString::fromUtf8(info->name) : QString();
+}
+
+QString chakraShownName(int index) { return field(index, &ChakraInfo::name); }
+
+QString chakraSanskritName(int index)
+{
+    const ChakraInfo *info = chakraInfo(index);
+    return info ? QString::fromUtf8(info->sanskritName) : QString();
+}
+
 QString chakraTitle(int index) { return field(index, &ChakraInfo::title); }
 QString chakraDescription(int index) { return field(index, &ChakraInfo::description); }
 QString chakraOpenText(int index) { return field(index, &ChakraInfo::openText); }
@@ -154,25 +227,25 @@ QString picturePath(int position)
 
 QString stateName(ChakraState state)
 {
-    switch (state) {
-    case ChakraState::UnderActive:
-        return QStringLiteral("UnderActive");
-    case ChakraState::Open:
-        return QStringLiteral("Open");
-    case ChakraState::OverActive:
-        break;
-    }
-    return QStringLiteral("OverActive");
+    return shown(stateSource(state));
+}
+
+QString stateKey(ChakraState state)
+{
+    return QString::fromUtf8(stateSource(state));
 }
 
 QString statePhrase(ChakraState state)
 {
-    return QStringLiteral(" is ") + stateName(state);
+    //: Follows a chakra's title; %1 is its state ("Open")
+    return QCoreApplication::translate("Chakras", " is %1").arg(stateName(state));
 }
 
 QString stateSentence(int index, ChakraState state)
 {
-    return QStringLiteral("Your ") + chakraTitle(index) + statePhrase(state) + kCrLf;
+    //: %1 is a chakra's title ("Root Chakra (Muladhara)"), %2 its state ("Open")
+    return QCoreApplication::translate("Chakras", "Your %1 is %2").arg(chakraTitle(index), stateName(state))
+           + kCrLf;
 }
 
 } // namespace padmora

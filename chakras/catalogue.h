@@ -21,20 +21,26 @@ enum class ChakraState { UnderActive, Open, OverActive };
 // 0 to 2 UnderActive, 3 to 5 Open, anything else OverActive.
 ChakraState classifyScore(int score);
 
+// The texts as written, in English; the accessors below give them in the
+// language in use (context "Chakras").
 struct ChakraInfo {
-    QString name;
-    QString sanskritName;
-    QString title;
-    QString description;
-    QString openText;
-    QString overActiveText;
-    QString underActiveText;
+    const char *name;
+    const char *sanskritName;
+    const char *title;
+    const char *description;
+    const char *openText;
+    const char *overActiveText;
+    const char *underActiveText;
 };
 
 // Entry by chakra index; nullptr outside 0 to 6.
 const ChakraInfo *chakraInfo(int index);
 
+// The chakra's name as pictures and kept readings name it ("Root Chakra"),
+// in English whatever the language: compare and store this one.
 QString chakraName(int index);
+// The same name in the language in use, to show.
+QString chakraShownName(int index);
 QString chakraSanskritName(int index);
 QString chakraTitle(int index);
 QString chakraDescription(int index);
@@ -55,8 +61,10 @@ QString pictureFileName(int position);
 // Resource path of that picture.
 QString picturePath(int position);
 
-// "UnderActive", "Open", "OverActive".
+// "UnderActive", "Open", "OverActive", in the language in use.
 QString stateName(ChakraState state);
+// The same words in English whatever the language: for files and comparisons.
+QString stateKey(ChakraState state);
 // " is UnderActive", " is Open", " is OverActive".
 QString statePhrase(ChakraState state);
 // "Your " + title + phrase + CR LF.

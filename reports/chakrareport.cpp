@@ -2,8 +2,11 @@
 #include "reports/chakrareport.h"
 
 #include "chakras/catalogue.h"
+#include "chakras/questionbank.h"
 #include "guidance/opening.h"
 #include "reports/reportwriter.h"
+
+#include <QCoreApplication>
 
 namespace padmora {
 
@@ -39,11 +42,12 @@ void AppendChakraReport(QTextDocument *document, const AnswerSheet &sheet, const
     ReportWriter writer(document);
     AppendChakraSections(writer, sheet, scores);
     const QString twoBreaks = kCrLf + kCrLf;
-    writer.run(QStringLiteral("Questions-Answers") + twoBreaks, true, PaletteColour::Teal);
+    //: The heading over the questions asked and their answers
+    writer.run(QCoreApplication::translate("Report", "Questions-Answers") + twoBreaks, true, PaletteColour::Teal);
     const int n = sheet.askedCount();
     for (int k = 0; k < n; ++k) {
-        writer.run(sheet.AskedQuestions.value(k) + kCrLf, true, PaletteColour::Black);
-        writer.run(sheet.Answers.value(k) + twoBreaks, false, PaletteColour::Black);
+        writer.run(shownQuestion(sheet.AskedQuestions.value(k)) + kCrLf, true, PaletteColour::Black);
+        writer.run(answerText(sheet.Answers.value(k)) + twoBreaks, false, PaletteColour::Black);
     }
 }
 

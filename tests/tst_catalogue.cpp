@@ -5,6 +5,7 @@
 #include "chakras/catalogue.h"
 #include "chakras/questionbank.h"
 #include "guidance/opening.h"
+#include "kit/language.h"
 #include "support/testing.h"
 
 #include <QFile>
@@ -130,6 +131,29 @@ private slots:
         QVERIFY(ChakraOpeningSteps(3).contains(
             QStringLiteral("Chant the sound YAM (as this mudra is particularly powerful, this may not be needed).")));
         QVERIFY(ChakraOpeningHeader(7).isEmpty());
+    }
+
+    void shownInGermanKeptInEnglish()
+    {
+        QVERIFY(installTranslationFile(QStringLiteral(":/padmora/i18n/padmora_de.qm"), QStringLiteral("de")));
+        struct Leave {
+            ~Leave() { removeTranslations(); }
+        } leave;
+        // What a user reads is German...
+        QCOMPARE(chakraShownName(6), QStringLiteral("Kronenchakra"));
+        QCOMPARE(chakraTitle(2), QStringLiteral("Nabelchakra (Manipura)"));
+        QCOMPARE(stateName(ChakraState::OverActive), QStringLiteral("überaktiv"));
+        QCOMPARE(stateSentence(4, ChakraState::Open), QStringLiteral("Ihr Halschakra (Vishuddha) ist offen\r\n"));
+        QCOMPARE(questionText(0), QStringLiteral("Haben Sie einen guten Orientierungssinn?"));
+        QCOMPARE(shownQuestion(QStringLiteral("Do you have negative thoughts?")),
+                 QStringLiteral("Haben Sie negative Gedanken?"));
+        QCOMPARE(answerText(kNotSure), QStringLiteral("Nicht sicher"));
+        // ...what is kept, compared or looked up stays English.
+        QCOMPARE(chakraName(6), QStringLiteral("Crown Chakra"));
+        QCOMPARE(stateKey(ChakraState::OverActive), QStringLiteral("OverActive"));
+        QCOMPARE(answerKey(0), QStringLiteral("Yes"));
+        QCOMPARE(answerText(QStringLiteral("Vielleicht")), QStringLiteral("Vielleicht"));
+        QCOMPARE(picturePath(0), QStringLiteral(":/chakras/0 Crown Chakra.svg"));
     }
 };
 

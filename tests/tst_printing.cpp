@@ -10,6 +10,7 @@
 #include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
 #include "journal/keeping.h"
+#include "kit/language.h"
 #include "kit/qtdesktop.h"
 #include "kit/screennames.h"
 #include "reports/printing/pagination.h"
@@ -407,6 +408,48 @@ private slots:
             }
         }
         QCOMPARE(found, 40);
+    }
+
+    void aGermanReadingIsGermanOnPaper()
+    {
+        QVERIFY(installTranslationFile(QStringLiteral(":/padmora/i18n/padmora_de.qm"), QStringLiteral("de")));
+        struct Leave {
+            ~Leave() { removeTranslations(); }
+        } leave;
+        QVERIFY(fullTest());
+        const QString pdf = path(QStringLiteral("deutsch.pdf"));
+        QVERIFY(saveAs(pdf));
+        QCOMPARE(fake->fileQuestions.size(), 1);
+        QCOMPARE(fake->fileQuestions[0].caption, QStringLiteral("Als PDF speichern"));
+        QCOMPARE(fake->fileQuestions[0].filter, QStringLiteral("PDF-Dateien (*.pdf)"));
+        QVERIFY(fake->fileQuestions[0].proposed.endsWith(
+            QStringLiteral("Padmora Chakra-Test %1.pdf").arg(fake->todayValue.toString(Qt::ISODate))));
+        const int pages = pdfPages(pdf);
+        QVERIFY(pages >= 2);
+        QVERIFY(words(pdfText(pdf, 1)).contains(QStringLiteral("Seite 1 von %1").arg(pages)));
+        const QString body = bodyWords(pdf);
+        for (const QString &expected :
+             {QStringLiteral("Chakra-Test,"), QStringLiteral("Ergebnisse des Chakra-Tests"),
+              QStringLiteral("Wurzel Sakral Nabel Herz Hals Stirn Krone"), QStringLiteral("1 von 8"),
+              QStringLiteral("Ihr Wurzelchakra (Muladhara) ist unteraktiv Angst, Nervosität"),
+              QStringLiteral("Ihr Stirnchakra (Ajna) ist überaktiv"), QStringLiteral("Fragen und Antworten")})
+            QVERIFY2(body.contains(expected), qPrintable(missingFrom(body, expected)));
+    }
+
+    void aPdfThatCannotBeSavedIsToldInGerman()
+    {
+        QVERIFY(installTranslationFile(QStringLiteral(":/padmora/i18n/padmora_de.qm"), QStringLiteral("de")));
+        struct Leave {
+            ~Leave() { removeTranslations(); }
+        } leave;
+        QVERIFY(fullTest({{0, 1}}));
+        const QString pdf = path(QStringLiteral("nirgends/deutsch.pdf"));
+        fake->chosenFiles << pdf;
+        QVERIFY(trigger(main.get(), QStringLiteral("mnuSavePdf")));
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].text,
+                 QStringLiteral("Die PDF-Datei konnte nicht als %1 gespeichert werden: der Ordner %2 existiert nicht.")
+                     .arg(pdf, path(QStringLiteral("nirgends"))));
     }
 
     void printItemsFollowTheActiveScreen()

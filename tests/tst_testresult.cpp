@@ -6,6 +6,9 @@
 #include "chakras/scoring.h"
 #include "chakras/screens/testresultscreen.h"
 #include "guidance/opening.h"
+#include "kit/language.h"
+#include "kit/links.h"
+#include "kit/paragraphlabel.h"
 #include "kit/screennames.h"
 #include "reports/chakrareport.h"
 #include "reports/reportwriter.h"
@@ -16,6 +19,9 @@
 #include "support/session.h"
 #include "support/reportruns.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -614,6 +620,65 @@ private slots:
             QVERIFY(!view || !hasLinkHandling(view));
             settle();
         }
+    }
+
+    void theTestInGerman()
+    {
+        QVERIFY(installTranslationFile(QStringLiteral(":/padmora/i18n/padmora_de.qm"), QStringLiteral("de")));
+        struct Leave {
+            ~Leave() { removeTranslations(); }
+        } leave;
+        main->setWelcomeVisible(false);
+        Form *start = main->openScreen(chakraTestProgram().startScreen);
+        QVERIFY(start);
+        QCOMPARE(child<QCheckBox>(start, QStringLiteral("chkChakras"), 5)->text(), QStringLiteral("Stirnchakra (Ajna)"));
+        QCOMPARE(child<QPushButton>(start, QStringLiteral("cmdTest"))->text(), QStringLiteral("TEST STARTEN"));
+        const auto *label3 = start->findChild<ParagraphLabel *>(QStringLiteral("Label3"));
+        QVERIFY(label3);
+        const QStringList intro = label3->paragraphs();
+        QVERIFY(intro.value(0).contains(QStringLiteral("Besuchen Sie das Padmora-Forum unter %1:").arg(forumUrl().host())));
+        QCOMPARE(intro.value(1), QStringLiteral("Zu jedem Chakra gibt es 8 Fragen. Sie können den Test für einzelne "
+                                                "Chakren machen oder in jeder Zusammenstellung, die Ihnen zusagt."));
+        click(child<QPushButton>(start, QStringLiteral("cmdTest")));
+        QCOMPARE(fake->messages.size(), 1);
+        QCOMPARE(fake->messages[0].text, QStringLiteral("Bitte wählen Sie mindestens ein Chakra aus"));
+
+        QVERIFY(run->start({0, 3}));
+        QCOMPARE(run->caption(), QStringLiteral("Frage Nr. 1 von 16"));
+        QCOMPARE(run->option(0)->text(), QStringLiteral("Ja"));
+        QVERIFY(child<QGroupBox>(run->questions(), QStringLiteral("fraAnswers"))
+                    ->accessibleName()
+                    .startsWith(QStringLiteral("Frage Nr. 1 von 16. ")));
+        QCOMPARE(run->option(2)->text(), QStringLiteral("Nicht sicher"));
+        QVERIFY(run->answerAll({{0, 1}, {3, 4}}));
+        TestResultScreen *screen = result();
+        QVERIFY(screen);
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label1"))->text(), QStringLiteral("Ergebnisse des Chakra-Tests"));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label2"))->text(), QStringLiteral("Wurzel"));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("lblCurve"), 0)->accessibleName(),
+                 QStringLiteral("Wurzelchakra (Muladhara): 1 von 8, unteraktiv"));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("lblCurve"), 3)->accessibleName(),
+                 QStringLiteral("Herzchakra (Anahata): 4 von 8, offen"));
+        QCOMPARE(child<QLabel>(screen, QStringLiteral("Label3"))->accessibleDescription(),
+                 QStringLiteral("Sakralchakra (Swadhisthanna): nicht getestet"));
+        const QString report = screen->RTB()->toPlainText();
+        QVERIFY(report.startsWith(QStringLiteral("Wurzelchakra (Muladhara)\nDieses Chakra ist das Wurzelzentrum")));
+        QVERIFY(report.contains(QStringLiteral("\n\nIhr Wurzelchakra (Muladhara) ist unteraktiv\nAngst, Nervosität, "
+                                               "Minderwertigkeitsgefühle und Schüchternheit")));
+        QVERIFY(report.contains(QStringLiteral("Ihr Herzchakra (Anahata) ist offen\n")));
+        QVERIFY(report.contains(QStringLiteral("\n\nFragen und Antworten\n\n")));
+        QVERIFY(QRegularExpression(QStringLiteral("\nHaben Sie einen guten Orientierungssinn\\?\n(Ja|Nein|Nicht sicher)\n"))
+                    .match(report)
+                    .hasMatch());
+        QCOMPARE(child<QPushButton>(screen, QStringLiteral("cmdChakrasBack"))->text(), QStringLiteral("&Zurück"));
+        click(child<QPushButton>(screen, QStringLiteral("cmdChakrasBack")));
+        settle();
+
+        // Without the catalogue the same screens are English again.
+        removeTranslations();
+        start = main->openScreen(chakraTestProgram().startScreen);
+        QCOMPARE(child<QPushButton>(start, QStringLiteral("cmdTest"))->text(), QStringLiteral("START TEST"));
+        QCOMPARE(child<QCheckBox>(start, QStringLiteral("chkChakras"), 5)->text(), QStringLiteral("Third Eye Chakra (Ajna)"));
     }
 };
 

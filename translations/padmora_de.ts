@@ -1,855 +1,1497 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-<context>
+  <context>
     <name>CommandLine</name>
     <message>
-        <source>Self-assessment of the seven chakras: a chakra test, a chakras tarot and an astrology reading, with a private journal.</source>
-        <translation>Selbsteinschätzung der sieben Chakren: ein Chakra-Test, ein Chakra-Tarot und eine astrologische Deutung, mit einem privaten Tagebuch.</translation>
+      <source>Self-assessment of the seven chakras: a chakra test, a chakras tarot and an astrology reading, with a private journal.</source>
+      <translation>Selbsteinschätzung der sieben Chakren: ein Chakra-Test, ein Chakra-Tarot und eine astrologische Deutung, mit einem privaten Tagebuch.</translation>
     </message>
     <message>
-        <source>Padmora opens its window in a graphical desktop session; it takes no other arguments.</source>
-        <translation>Padmora öffnet sein Fenster in einer grafischen Desktop-Sitzung; weitere Argumente nimmt es nicht an.</translation>
+      <source>Padmora opens its window in a graphical desktop session; it takes no other arguments.</source>
+      <translation>Padmora öffnet sein Fenster in einer grafischen Desktop-Sitzung; weitere Argumente nimmt es nicht an.</translation>
     </message>
     <message>
-        <source>Shows this help and ends.</source>
-        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
+      <source>Shows this help and ends.</source>
+      <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
     </message>
     <message>
-        <source>Shows the version and ends.</source>
-        <translation>Zeigt die Version und beendet das Programm.</translation>
+      <source>Shows the version and ends.</source>
+      <translation>Zeigt die Version und beendet das Programm.</translation>
     </message>
     <message>
-        <source>padmora: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start Padmora from a graphical desktop session.</source>
-        <translation>padmora: keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); starten Sie Padmora aus einer grafischen Desktop-Sitzung.</translation>
+      <source>padmora: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start Padmora from a graphical desktop session.</source>
+      <translation>padmora: keine Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); starten Sie Padmora aus einer grafischen Desktop-Sitzung.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Desktop</name>
     <message>
-        <source>&amp;Try Again</source>
-        <translation>&amp;Erneut versuchen</translation>
+      <source>&amp;Try Again</source>
+      <translation>&amp;Erneut versuchen</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Exchange</name>
     <message>
-        <source>&quot;%1&quot; is no id of the form 3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c</source>
-        <translation type="unfinished"></translation>
+      <source>"%1" is no id of the form 3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a lone surrogate %1 at line %2, column %3 is no character</source>
-        <translation type="unfinished"></translation>
+      <source>a lone surrogate %1 at line %2, column %3 is no character</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is not whole, well-formed JSON (%1 at line %2, column %3)</source>
-        <translation type="unfinished"></translation>
+      <source>it is not whole, well-formed JSON (%1 at line %2, column %3)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>its &quot;practices&quot; are not a list</source>
-        <translation type="unfinished"></translation>
+      <source>its "practices" are not a list</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>practice %1</source>
-        <translation type="unfinished"></translation>
+      <source>practice %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>not an object</source>
-        <translation type="unfinished"></translation>
+      <source>not an object</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is %1; a journal file holds at most %2</source>
-        <translation type="unfinished"></translation>
+      <source>it is %1; a journal file holds at most %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is larger than %1, the most a journal file holds</source>
-        <translation type="unfinished"></translation>
+      <source>it is larger than %1, the most a journal file holds</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 is before %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 is before %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 is more than a day after now</source>
-        <translation type="unfinished"></translation>
+      <source>%1 is more than a day after now</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 s from UTC is more than %2 hours</source>
-        <translation type="unfinished"></translation>
+      <source>%1 s from UTC is more than %2 hours</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>chakra %1 does not exist (chakras are 0 to 6)</source>
-        <translation type="unfinished"></translation>
+      <source>chakra %1 does not exist (chakras are 0 to 6)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 is not 0 (open-ended) to %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 is not 0 (open-ended) to %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 is not 0 to %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 is not 0 to %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 s in and %2 s out is no pace (1 to 60 s each)</source>
-        <translation type="unfinished"></translation>
+      <source>%1 s in and %2 s out is no pace (1 to 60 s each)</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Farewell</name>
     <message>
-        <source>Padmora stays free thanks to the people of the Padmora forum. Please visit the forum regularly and take part in its discussions.</source>
-        <translation>Padmora bleibt kostenlos dank der Menschen im Padmora-Forum. Bitte besuchen Sie das Forum regelmäßig und beteiligen Sie sich an seinen Diskussionen.</translation>
+      <source>Padmora stays free thanks to the people of the Padmora forum. Please visit the forum regularly and take part in its discussions.</source>
+      <translation>Padmora bleibt kostenlos dank der Menschen im Padmora-Forum. Bitte besuchen Sie das Forum regelmäßig und beteiligen Sie sich an seinen Diskussionen.</translation>
     </message>
     <message>
-        <source>Every question asked and every answer given on the Padmora forum keeps this software alive. Drop by often and join in.</source>
-        <translation>Jede Frage und jede Antwort im Padmora-Forum hält diese Software lebendig. Schauen Sie oft vorbei und machen Sie mit.</translation>
+      <source>Every question asked and every answer given on the Padmora forum keeps this software alive. Drop by often and join in.</source>
+      <translation>Jede Frage und jede Antwort im Padmora-Forum hält diese Software lebendig. Schauen Sie oft vorbei und machen Sie mit.</translation>
     </message>
     <message>
-        <source>Padmora is made possible by its forum community. Support it by visiting regularly and sharing your own experience of the chakras.</source>
-        <translation>Padmora wird von der Gemeinschaft seines Forums getragen. Unterstützen Sie sie, indem Sie regelmäßig vorbeischauen und Ihre eigenen Erfahrungen mit den Chakren teilen.</translation>
+      <source>Padmora is made possible by its forum community. Support it by visiting regularly and sharing your own experience of the chakras.</source>
+      <translation>Padmora wird von der Gemeinschaft seines Forums getragen. Unterstützen Sie sie, indem Sie regelmäßig vorbeischauen und Ihre eigenen Erfahrungen mit den Chakren teilen.</translation>
     </message>
     <message>
-        <source>The Padmora forum is where this software grows. Visit it often, read along and add your voice to the discussions.</source>
-        <translation>Im Padmora-Forum wächst diese Software. Besuchen Sie es oft, lesen Sie mit und bringen Sie Ihre Stimme in die Diskussionen ein.</translation>
+      <source>The Padmora forum is where this software grows. Visit it often, read along and add your voice to the discussions.</source>
+      <translation>Im Padmora-Forum wächst diese Software. Besuchen Sie es oft, lesen Sie mit und bringen Sie Ihre Stimme in die Diskussionen ein.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
-        <source>Make room on the disk, then try again.</source>
-        <translation type="unfinished"></translation>
+      <source>Make room on the disk, then try again.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>This practice could not be kept in your journal: %1.<byte value="xd"/>
+      <source>This practice could not be kept in your journal: %1.<byte value="xd" />
 The journal file: %2</source>
-        <translation type="unfinished"></translation>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Practice</source>
-        <translation type="unfinished"></translation>
+      <source>Practice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 min, open-ended</source>
-        <translation type="unfinished"></translation>
+      <source>%1 min, open-ended</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 of %2 min</source>
-        <translation type="unfinished"></translation>
+      <source>%1 of %2 min</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>completed</source>
-        <translation type="unfinished"></translation>
+      <source>completed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>stopped</source>
-        <translation type="unfinished"></translation>
+      <source>stopped</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
+      <source>%1 min</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>in the week</source>
-        <translation type="unfinished"></translation>
+      <source>in the week</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is a database of another program (it holds the table &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+      <source>it is a database of another program (it holds the table "%1")</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is a database of another program (its version is %1)</source>
-        <translation type="unfinished"></translation>
+      <source>it is a database of another program (its version is %1)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is no Padmora journal: it says it is of version %1, but it has no table &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+      <source>it is no Padmora journal: it says it is of version %1, but it has no table "%2"</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is no Padmora journal: its table &quot;%1&quot; has no column &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+      <source>it is no Padmora journal: its table "%1" has no column "%2"</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>the file is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+      <source>the file is damaged (%1)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>its folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+      <source>its folder %1 cannot be made</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The journal cannot be used: %1. It is left as it is; you can move it aside and start a new journal. The file: %2</source>
-        <translation type="unfinished"></translation>
+      <source>The journal cannot be used: %1. It is left as it is; you can move it aside and start a new journal. The file: %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 min in the week of %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 min in the week of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>practised %1; last practised on %2</source>
-        <translation type="unfinished"></translation>
+      <source>practised %1; last practised on %2</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Menus</name>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <extracomment>The doubled ampersand shows as one; keep it doubled.</extracomment>
-        <translation>Versehen Sie diese Software mit der Marke Ihrer Website. Gewinnen Sie treue Besucher und mehr Zugriffe. Setzen Sie hier den Namen &amp;&amp; Link Ihrer Website ein. Einzelheiten finden Sie unter „Hilfe“. Klicken Sie hier für mehr über das Co-Branding.</translation>
+      <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;&amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+      <extracomment>The doubled ampersand shows as one; keep it doubled.</extracomment>
+      <translation>Versehen Sie diese Software mit der Marke Ihrer Website. Gewinnen Sie treue Besucher und mehr Zugriffe. Setzen Sie hier den Namen &amp;&amp; Link Ihrer Website ein. Einzelheiten finden Sie unter „Hilfe“. Klicken Sie hier für mehr über das Co-Branding.</translation>
     </message>
     <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz mit der Marke Ihrer Website. Klicken Sie hier für weitere Einzelheiten.</translation>
+      <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+      <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz mit der Marke Ihrer Website. Klicken Sie hier für weitere Einzelheiten.</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
+      <source>&amp;File</source>
+      <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>&amp;Online Help</source>
-        <translation>&amp;Online-Hilfe</translation>
+      <source>&amp;Online Help</source>
+      <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
-        <source>&amp;Visit us Online</source>
-        <translation>&amp;Besuchen Sie uns online</translation>
+      <source>&amp;Visit us Online</source>
+      <translation>&amp;Besuchen Sie uns online</translation>
     </message>
     <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>&amp;Besuchen Sie uns online</translation>
+      <source>&amp;Visit Us Online</source>
+      <translation>&amp;Besuchen Sie uns online</translation>
     </message>
     <message>
-        <source>&amp;Check for Software Update</source>
-        <translation>&amp;Nach Software-Updates suchen</translation>
+      <source>&amp;Check for Software Update</source>
+      <translation>&amp;Nach Software-Updates suchen</translation>
     </message>
     <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>Nach Software-&amp;Updates suchen</translation>
+      <source>Check for Software &amp;Update</source>
+      <translation>Nach Software-&amp;Updates suchen</translation>
     </message>
     <message>
-        <source>&amp;About Software</source>
-        <translation>&amp;Über die Software</translation>
+      <source>&amp;About Software</source>
+      <translation>&amp;Über die Software</translation>
     </message>
     <message>
-        <source>&amp;Make Money Online</source>
-        <translation>&amp;Geld online verdienen</translation>
+      <source>&amp;Make Money Online</source>
+      <translation>&amp;Geld online verdienen</translation>
     </message>
     <message>
-        <source>Make Money &amp;Online</source>
-        <translation>Geld &amp;online verdienen</translation>
+      <source>Make Money &amp;Online</source>
+      <translation>Geld &amp;online verdienen</translation>
     </message>
     <message>
-        <source>Chakras, tarot and astrology explained: visit the Padmora forum at %1</source>
-        <extracomment>%1 is the forum&apos;s host name.</extracomment>
-        <translation>Chakren, Tarot und Astrologie erklärt: Besuchen Sie das Padmora-Forum unter %1</translation>
+      <source>Chakras, tarot and astrology explained: visit the Padmora forum at %1</source>
+      <extracomment>%1 is the forum's host name.</extracomment>
+      <translation>Chakren, Tarot und Astrologie erklärt: Besuchen Sie das Padmora-Forum unter %1</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Modules</name>
     <message>
-        <source>(it implements %1, not %2)</source>
-        <translation>(es implementiert %1, nicht %2)</translation>
+      <source>(it implements %1, not %2)</source>
+      <translation>(es implementiert %1, nicht %2)</translation>
     </message>
     <message>
-        <source>its object does not implement %1</source>
-        <translation>sein Objekt implementiert %1 nicht</translation>
+      <source>its object does not implement %1</source>
+      <translation>sein Objekt implementiert %1 nicht</translation>
     </message>
     <message>
-        <source>%1 cannot be loaded (%2)</source>
-        <extracomment>%1 is the module&apos;s file, %2 why the loader refused it.</extracomment>
-        <translation>%1 kann nicht geladen werden (%2)</translation>
+      <source>%1 cannot be loaded (%2)</source>
+      <extracomment>%1 is the module's file, %2 why the loader refused it.</extracomment>
+      <translation>%1 kann nicht geladen werden (%2)</translation>
     </message>
     <message>
-        <source>%1 belongs to another version of Padmora</source>
-        <extracomment>%1 is the module&apos;s file.</extracomment>
-        <translation>%1 gehört zu einer anderen Version von Padmora</translation>
+      <source>%1 belongs to another version of Padmora</source>
+      <extracomment>%1 is the module's file.</extracomment>
+      <translation>%1 gehört zu einer anderen Version von Padmora</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Practice</name>
     <message numerus="yes">
-        <source>there is no bell of %n strikes</source>
-        <translation>
-            <numerusform>es gibt keinen Klang mit %n Schlag</numerusform>
-            <numerusform>es gibt keinen Klang mit %n Schlägen</numerusform>
-        </translation>
+      <source>there is no bell of %n strikes</source>
+      <translation>
+        <numerusform>es gibt keinen Klang mit %n Schlag</numerusform>
+        <numerusform>es gibt keinen Klang mit %n Schlägen</numerusform>
+      </translation>
     </message>
     <message>
-        <source>there is no audio device to ring the bells on</source>
-        <translation>es gibt kein Audiogerät, auf dem die Klänge erklingen können</translation>
+      <source>there is no audio device to ring the bells on</source>
+      <translation>es gibt kein Audiogerät, auf dem die Klänge erklingen können</translation>
     </message>
     <message>
-        <source>the bells cannot be played on %1</source>
-        <translation>die Klänge können auf %1 nicht abgespielt werden</translation>
+      <source>the bells cannot be played on %1</source>
+      <translation>die Klänge können auf %1 nicht abgespielt werden</translation>
     </message>
     <message>
-        <source>no speech engine is installed</source>
-        <translation>es ist keine Sprachausgabe installiert</translation>
+      <source>no speech engine is installed</source>
+      <translation>es ist keine Sprachausgabe installiert</translation>
     </message>
     <message>
-        <source>the speech engine does not answer</source>
-        <translation>die Sprachausgabe antwortet nicht</translation>
+      <source>the speech engine does not answer</source>
+      <translation>die Sprachausgabe antwortet nicht</translation>
     </message>
     <message>
-        <source>the speech engine does not answer (%1)</source>
-        <translation>die Sprachausgabe antwortet nicht (%1)</translation>
+      <source>the speech engine does not answer (%1)</source>
+      <translation>die Sprachausgabe antwortet nicht (%1)</translation>
     </message>
     <message>
-        <source>the speech engine has no voice</source>
-        <translation>die Sprachausgabe hat keine Stimme</translation>
+      <source>the speech engine has no voice</source>
+      <translation>die Sprachausgabe hat keine Stimme</translation>
     </message>
     <message>
-        <source>the speech engine cannot be started</source>
-        <translation>die Sprachausgabe kann nicht gestartet werden</translation>
+      <source>the speech engine cannot be started</source>
+      <translation>die Sprachausgabe kann nicht gestartet werden</translation>
     </message>
     <message>
-        <source>Practise a &amp;Chakra</source>
-        <translation>&amp;Chakra üben</translation>
+      <source>Practise a &amp;Chakra</source>
+      <translation>&amp;Chakra üben</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Printing</name>
     <message>
-        <source>the name is too long for the file system</source>
-        <translation type="unfinished"></translation>
+      <source>the name is too long for the file system</source>
+      <translation>der Name ist für das Dateisystem zu lang</translation>
     </message>
     <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+      <source>%1 already exists. Do you want to replace it?</source>
+      <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
     </message>
-</context>
-<context>
+    <message>
+      <source>it could not be written</source>
+      <extracomment>Why a PDF could not be saved</extracomment>
+      <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+      <source>the folder %1 does not exist</source>
+      <extracomment>Why a PDF could not be saved; %1 is a folder's path</extracomment>
+      <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+      <source>%1 is not a folder</source>
+      <extracomment>Why a PDF could not be saved; %1 is a path</extracomment>
+      <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+      <source>a folder of that name is there</source>
+      <extracomment>Why a PDF could not be saved</extracomment>
+      <translation>dort gibt es bereits einen Ordner mit diesem Namen</translation>
+    </message>
+    <message>
+      <source>the folder %1 is read-only</source>
+      <extracomment>Why a PDF could not be saved; %1 is a folder's path</extracomment>
+      <translation>der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+      <source>Printing is not available: %1.</source>
+      <extracomment>%1 says why the printer module could not be loaded</extracomment>
+      <translation>Drucken ist nicht möglich: %1.</translation>
+    </message>
+    <message>
+      <source>The reading could not be printed.</source>
+      <translation>Die Deutung konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+      <source>The PDF could not be saved as %1: %2.</source>
+      <extracomment>%1 is the PDF's path, %2 why it could not be saved ("the folder … is read-only")</extracomment>
+      <translation>Die PDF-Datei konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+      <source>Save as PDF</source>
+      <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+      <source>PDF files (*.pdf)</source>
+      <extracomment>The file dialog's filter: keep "(*.pdf)" as it is</extracomment>
+      <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+      <source>Page %1 of %2</source>
+      <extracomment>A printed page's footer: %1 is the page's number, %2 how many pages there are</extracomment>
+      <translation>Seite %1 von %2</translation>
+    </message>
+  </context>
+  <context>
     <name>Shell</name>
     <message>
-        <source>My &amp;Readings…</source>
-        <translation>Meine &amp;Deutungen…</translation>
+      <source>My &amp;Readings…</source>
+      <translation>Meine &amp;Deutungen…</translation>
     </message>
     <message>
-        <source>Keep a &amp;Journal of My Readings</source>
-        <translation>&amp;Tagebuch meiner Deutungen führen</translation>
+      <source>Keep a &amp;Journal of My Readings</source>
+      <translation>&amp;Tagebuch meiner Deutungen führen</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Startup</name>
     <message>
-        <source>Application is already running</source>
-        <translation>Das Programm läuft bereits</translation>
+      <source>Application is already running</source>
+      <translation>Das Programm läuft bereits</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available</source>
-        <translation>Für diese Software gibt es möglicherweise eine neuere Version</translation>
+      <source>There maybe an update to this software available</source>
+      <translation>Für diese Software gibt es möglicherweise eine neuere Version</translation>
     </message>
     <message>
-        <source>Do you want to check for an update?</source>
-        <translation>Möchten Sie nach einer neueren Version suchen?</translation>
+      <source>Do you want to check for an update?</source>
+      <translation>Möchten Sie nach einer neueren Version suchen?</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>TellAFriend</name>
     <message>
-        <source>Your Name</source>
-        <translation>Ihr Name</translation>
+      <source>Your Name</source>
+      <translation>Ihr Name</translation>
     </message>
     <message>
-        <source>Your Email Address</source>
-        <translation>Ihre E-Mail-Adresse</translation>
+      <source>Your Email Address</source>
+      <translation>Ihre E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Ihre Nachricht</translation>
+      <source>Your Message</source>
+      <translation>Ihre Nachricht</translation>
     </message>
     <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Name Ihres Freundes</translation>
+      <source>Friend's Name</source>
+      <translation>Name Ihres Freundes</translation>
     </message>
     <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail-Adresse Ihres Freundes</translation>
+      <source>Friend's Email Address</source>
+      <translation>E-Mail-Adresse Ihres Freundes</translation>
     </message>
     <message>
-        <source>Email Address Cannot Contain Space</source>
-        <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+      <source>Email Address Cannot Contain Space</source>
+      <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
     </message>
     <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
+      <source>Please Enter Distinct Email Addresses</source>
+      <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
     </message>
     <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
+      <source>Please Enter Proper Email Address</source>
+      <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Name</source>
-        <translation>Bitte geben Sie Ihren Namen ein</translation>
+      <source>Please Enter Your Name</source>
+      <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Email</source>
-        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein</translation>
+      <source>Please Enter Your Email</source>
+      <translation>Bitte geben Sie Ihre E-Mail-Adresse ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Message</source>
-        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
+      <source>Please Enter Your Message</source>
+      <translation>Bitte geben Sie Ihre Nachricht ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
+      <source>Please Enter Your Friend's Name</source>
+      <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein</translation>
+      <source>Please Enter Your Friend's Email</source>
+      <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Welcome</name>
     <message>
-        <source>the %1 Chakra</source>
-        <translation>das %1</translation>
+      <source>the %1 Chakra</source>
+      <translation>das %1</translation>
     </message>
     <message>
-        <source>the %1 and %2 Chakras</source>
-        <translation>die Chakren %1 und %2</translation>
+      <source>the %1 and %2 Chakras</source>
+      <translation>die Chakren %1 und %2</translation>
     </message>
     <message>
-        <source>, </source>
-        <translation>, </translation>
+      <source>, </source>
+      <translation>, </translation>
     </message>
     <message>
-        <source>Your last reading, on %1, found every chakra it looked at open.</source>
-        <translation>Ihre letzte Deutung vom %1 fand jedes untersuchte Chakra offen.</translation>
+      <source>Your last reading, on %1, found every chakra it looked at open.</source>
+      <translation>Ihre letzte Deutung vom %1 fand jedes untersuchte Chakra offen.</translation>
     </message>
     <message>
-        <source>Your last reading, on %1, found %2 not open.</source>
-        <translation>Ihre letzte Deutung vom %1 fand %2 nicht offen.</translation>
+      <source>Your last reading, on %1, found %2 not open.</source>
+      <translation>Ihre letzte Deutung vom %1 fand %2 nicht offen.</translation>
     </message>
     <message>
-        <source>Re&amp;mind Me to Retake the Test</source>
-        <translation>E&amp;rinnerung an einen neuen Test</translation>
+      <source>Re&amp;mind Me to Retake the Test</source>
+      <translation>E&amp;rinnerung an einen neuen Test</translation>
     </message>
     <message>
-        <source>After %1 Days</source>
-        <translation>Nach %1 Tagen</translation>
+      <source>After %1 Days</source>
+      <translation>Nach %1 Tagen</translation>
     </message>
     <message>
-        <source>&amp;Off</source>
-        <translation>&amp;Aus</translation>
+      <source>&amp;Off</source>
+      <translation>&amp;Aus</translation>
     </message>
     <message>
-        <source>It is %1 days since your last chakra test. You may take it again from the welcome panel whenever you wish.</source>
-        <translation>Ihr letzter Chakra-Test liegt %1 Tage zurück. Sie können ihn jederzeit auf der Begrüßungsseite erneut machen.</translation>
+      <source>It is %1 days since your last chakra test. You may take it again from the welcome panel whenever you wish.</source>
+      <translation>Ihr letzter Chakra-Test liegt %1 Tage zurück. Sie können ihn jederzeit auf der Begrüßungsseite erneut machen.</translation>
     </message>
     <message>
-        <source>Welcome to Padmora</source>
-        <translation>Willkommen bei Padmora</translation>
+      <source>Welcome to Padmora</source>
+      <translation>Willkommen bei Padmora</translation>
     </message>
     <message>
-        <source>Welcome to the Padmora! Know more about your Vovuvev Avoverazi &amp; Tarot and understand yourself better. Just enter the required details and get an instant reading.</source>
-        <translation>Willkommen bei Padmora! Erfahren Sie mehr über Ihr Vovuvev Avoverazi &amp; Tarot und verstehen Sie sich selbst besser. Geben Sie einfach die nötigen Angaben ein und erhalten Sie sofort Ihre Deutung.</translation>
+      <source>Welcome to the Padmora! Know more about your Vovuvev Avoverazi &amp; Tarot and understand yourself better. Just enter the required details and get an instant reading.</source>
+      <translation>Willkommen bei Padmora! Erfahren Sie mehr über Ihr Vovuvev Avoverazi &amp; Tarot und verstehen Sie sich selbst besser. Geben Sie einfach die nötigen Angaben ein und erhalten Sie sofort Ihre Deutung.</translation>
     </message>
     <message>
-        <source>Padmora includes the following programs</source>
-        <translation>Padmora enthält die folgenden Programme</translation>
+      <source>Padmora includes the following programs</source>
+      <translation>Padmora enthält die folgenden Programme</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>padmora::AboutBox</name>
     <message>
-        <source>Padmora logo</source>
-        <translation>Padmora-Logo</translation>
+      <source>Padmora logo</source>
+      <translation>Padmora-Logo</translation>
     </message>
     <message>
-        <source>Padmora is an unique attempt to combine the different worlds of Chakras, Tarot and Astrology. This includes chakras reading, chakras astrology, and chakras tarot. Chakras have a deep effect on our lives in some way or the other. Knowing how we can take care of our under active or over active chakras will help us evolve into better people. Copyright © The Padmora developers. Padmora is free software under the GNU General Public License, version 3 or later.</source>
-        <extracomment>The copyright sign stays.</extracomment>
-        <translation>Padmora ist ein einzigartiger Versuch, die verschiedenen Welten der Chakren, des Tarots und der Astrologie zu verbinden. Dazu gehören der Chakra-Test, die Chakra-Astrologie und das Chakra-Tarot. Die Chakren wirken auf die eine oder andere Weise tief in unser Leben hinein. Zu wissen, wie wir für unsere unteraktiven oder überaktiven Chakren sorgen können, hilft uns, zu besseren Menschen zu werden. Copyright © Die Padmora-Entwickler. Padmora ist freie Software unter der GNU General Public License, Version 3 oder später.</translation>
+      <source>Padmora is an unique attempt to combine the different worlds of Chakras, Tarot and Astrology. This includes chakras reading, chakras astrology, and chakras tarot. Chakras have a deep effect on our lives in some way or the other. Knowing how we can take care of our under active or over active chakras will help us evolve into better people. Copyright © The Padmora developers. Padmora is free software under the GNU General Public License, version 3 or later.</source>
+      <extracomment>The copyright sign stays.</extracomment>
+      <translation>Padmora ist ein einzigartiger Versuch, die verschiedenen Welten der Chakren, des Tarots und der Astrologie zu verbinden. Dazu gehören der Chakra-Test, die Chakra-Astrologie und das Chakra-Tarot. Die Chakren wirken auf die eine oder andere Weise tief in unser Leben hinein. Zu wissen, wie wir für unsere unteraktiven oder überaktiven Chakren sorgen können, hilft uns, zu besseren Menschen zu werden. Copyright © Die Padmora-Entwickler. Padmora ist freie Software unter der GNU General Public License, Version 3 oder später.</translation>
     </message>
     <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz mit der Marke Ihrer Website.</translation>
+      <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+      <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz mit der Marke Ihrer Website.</translation>
     </message>
     <message>
-        <source>Click here for more details.</source>
-        <translation>Klicken Sie hier für weitere Einzelheiten.</translation>
+      <source>Click here for more details.</source>
+      <translation>Klicken Sie hier für weitere Einzelheiten.</translation>
     </message>
     <message>
-        <source>Visit the Padmora forum: %1</source>
-        <extracomment>%1 is the forum&apos;s web address.</extracomment>
-        <translation>Besuchen Sie das Padmora-Forum: %1</translation>
+      <source>Visit the Padmora forum: %1</source>
+      <extracomment>%1 is the forum's web address.</extracomment>
+      <translation>Besuchen Sie das Padmora-Forum: %1</translation>
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
+      <source>&amp;OK</source>
+      <translation>&amp;OK</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>padmora::FarewellScreen</name>
     <message>
-        <source>Padmora logo</source>
-        <translation>Padmora-Logo</translation>
+      <source>Padmora logo</source>
+      <translation>Padmora-Logo</translation>
     </message>
     <message>
-        <source>More from the makers of Padmora</source>
-        <translation>Mehr von den Machern von Padmora</translation>
+      <source>More from the makers of Padmora</source>
+      <translation>Mehr von den Machern von Padmora</translation>
     </message>
     <message>
-        <source>Padmora is one of a family of programs for body, mind and spirit. Have a look at what else its makers have built for you.</source>
-        <translation>Padmora gehört zu einer Familie von Programmen für Körper, Geist und Seele. Sehen Sie sich an, was seine Macher noch für Sie geschaffen haben.</translation>
+      <source>Padmora is one of a family of programs for body, mind and spirit. Have a look at what else its makers have built for you.</source>
+      <translation>Padmora gehört zu einer Familie von Programmen für Körper, Geist und Seele. Sehen Sie sich an, was seine Macher noch für Sie geschaffen haben.</translation>
     </message>
     <message>
-        <source>Click here to see our other programs</source>
-        <translation>Klicken Sie hier, um unsere anderen Programme zu sehen</translation>
+      <source>Click here to see our other programs</source>
+      <translation>Klicken Sie hier, um unsere anderen Programme zu sehen</translation>
     </message>
     <message>
-        <source>Refer A Friend</source>
-        <translation>Einem Freund empfehlen</translation>
+      <source>Refer A Friend</source>
+      <translation>Einem Freund empfehlen</translation>
     </message>
     <message>
-        <source>Refer A Friend &amp;Now</source>
-        <translation>Jetzt &amp;weiterempfehlen</translation>
+      <source>Refer A Friend &amp;Now</source>
+      <translation>Jetzt &amp;weiterempfehlen</translation>
     </message>
     <message>
-        <source>Take me to the Padmora forum home page</source>
-        <translation>Zur Startseite des Padmora-Forums gehen</translation>
+      <source>Take me to the Padmora forum home page</source>
+      <translation>Zur Startseite des Padmora-Forums gehen</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+      <source>E&amp;xit</source>
+      <translation>&amp;Beenden</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>padmora::JournalScreen</name>
     <message>
-        <source>&amp;Practise…</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Practise…</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Practise the chakras of the chosen entry</source>
-        <translation type="unfinished"></translation>
+      <source>Practise the chakras of the chosen entry</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>padmora::MainWindow</name>
     <message>
-        <source>Practise them</source>
-        <translation>Diese Chakren üben</translation>
+      <source>Practise them</source>
+      <translation>Diese Chakren üben</translation>
     </message>
     <message>
-        <source>Take the test again</source>
-        <translation>Den Test erneut machen</translation>
+      <source>Take the test again</source>
+      <translation>Den Test erneut machen</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+      <source>E&amp;xit</source>
+      <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>Padmora banner</source>
-        <translation>Padmora-Banner</translation>
+      <source>Padmora banner</source>
+      <translation>Padmora-Banner</translation>
     </message>
     <message>
-        <source>Programs</source>
-        <translation>Programme</translation>
+      <source>Programs</source>
+      <translation>Programme</translation>
     </message>
     <message>
-        <source>Welcome</source>
-        <translation>Willkommen</translation>
+      <source>Welcome</source>
+      <translation>Willkommen</translation>
     </message>
     <message>
-        <source>Co-branding bar</source>
-        <translation>Co-Branding-Leiste</translation>
+      <source>Co-branding bar</source>
+      <translation>Co-Branding-Leiste</translation>
     </message>
     <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Beenden</translation>
+      <source>&amp;Exit</source>
+      <translation>&amp;Beenden</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>padmora::PracticeScreen</name>
     <message>
-        <source>Practice</source>
-        <translation>Übung</translation>
+      <source>Practice</source>
+      <translation>Übung</translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation>Sc&amp;hließen</translation>
+      <source>&amp;Close</source>
+      <translation>Sc&amp;hließen</translation>
     </message>
     <message>
-        <source>Chakra</source>
-        <translation>Chakra</translation>
+      <source>Chakra</source>
+      <translation>Chakra</translation>
     </message>
     <message>
-        <source>Ch&amp;akra:</source>
-        <translation>Ch&amp;akra:</translation>
+      <source>Ch&amp;akra:</source>
+      <translation>Ch&amp;akra:</translation>
     </message>
     <message>
-        <source>Steps of the exercise</source>
-        <translation>Schritte der Übung</translation>
+      <source>Steps of the exercise</source>
+      <translation>Schritte der Übung</translation>
     </message>
     <message>
-        <source>P&amp;revious Step</source>
-        <translation>&amp;Vorheriger Schritt</translation>
+      <source>P&amp;revious Step</source>
+      <translation>&amp;Vorheriger Schritt</translation>
     </message>
     <message>
-        <source>Ne&amp;xt Step</source>
-        <translation>&amp;Nächster Schritt</translation>
+      <source>Ne&amp;xt Step</source>
+      <translation>&amp;Nächster Schritt</translation>
     </message>
     <message>
-        <source>Sho&amp;w all steps at once</source>
-        <translation>Alle Schritte auf einmal &amp;zeigen</translation>
+      <source>Sho&amp;w all steps at once</source>
+      <translation>Alle Schritte auf einmal &amp;zeigen</translation>
     </message>
     <message>
-        <source>Length</source>
-        <translation>Länge</translation>
+      <source>Length</source>
+      <translation>Länge</translation>
     </message>
     <message numerus="yes">
-        <source>%n minutes</source>
-        <translation>
-            <numerusform>%n Minute</numerusform>
-            <numerusform>%n Minuten</numerusform>
-        </translation>
+      <source>%n minutes</source>
+      <translation>
+        <numerusform>%n Minute</numerusform>
+        <numerusform>%n Minuten</numerusform>
+      </translation>
     </message>
     <message>
-        <source>Other</source>
-        <translation>Andere</translation>
+      <source>Other</source>
+      <translation>Andere</translation>
     </message>
     <message>
-        <source>Open-ended</source>
-        <translation>Ohne Ende</translation>
+      <source>Open-ended</source>
+      <translation>Ohne Ende</translation>
     </message>
     <message>
-        <source>&amp;Length:</source>
-        <translation>&amp;Länge:</translation>
+      <source>&amp;Length:</source>
+      <translation>&amp;Länge:</translation>
     </message>
     <message>
-        <source>Minutes</source>
-        <translation>Minuten</translation>
+      <source>Minutes</source>
+      <translation>Minuten</translation>
     </message>
     <message>
-        <source> min</source>
-        <translation> Min.</translation>
+      <source> min</source>
+      <translation> Min.</translation>
     </message>
     <message>
-        <source>Preparation</source>
-        <translation>Vorbereitung</translation>
+      <source>Preparation</source>
+      <translation>Vorbereitung</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Keine</translation>
+      <source>None</source>
+      <translation>Keine</translation>
     </message>
     <message>
-        <source>1 minute</source>
-        <translation>1 Minute</translation>
+      <source>1 minute</source>
+      <translation>1 Minute</translation>
     </message>
     <message numerus="yes">
-        <source>%n seconds</source>
-        <translation>
-            <numerusform>%n Sekunde</numerusform>
-            <numerusform>%n Sekunden</numerusform>
-        </translation>
+      <source>%n seconds</source>
+      <translation>
+        <numerusform>%n Sekunde</numerusform>
+        <numerusform>%n Sekunden</numerusform>
+      </translation>
     </message>
     <message>
-        <source>&amp;Preparation:</source>
-        <translation>V&amp;orbereitung:</translation>
+      <source>&amp;Preparation:</source>
+      <translation>V&amp;orbereitung:</translation>
     </message>
     <message>
-        <source>Interval bells</source>
-        <translation>Klänge in Abständen</translation>
+      <source>Interval bells</source>
+      <translation>Klänge in Abständen</translation>
     </message>
     <message>
-        <source>Every minute</source>
-        <translation>Jede Minute</translation>
+      <source>Every minute</source>
+      <translation>Jede Minute</translation>
     </message>
     <message numerus="yes">
-        <source>Every %n minutes</source>
-        <translation>
-            <numerusform>Jede Minute</numerusform>
-            <numerusform>Alle %n Minuten</numerusform>
-        </translation>
+      <source>Every %n minutes</source>
+      <translation>
+        <numerusform>Jede Minute</numerusform>
+        <numerusform>Alle %n Minuten</numerusform>
+      </translation>
     </message>
     <message>
-        <source>&amp;Interval bells:</source>
-        <translation>&amp;Intervallklänge:</translation>
+      <source>&amp;Interval bells:</source>
+      <translation>&amp;Intervallklänge:</translation>
     </message>
     <message>
-        <source>No soun&amp;d</source>
-        <translation>Kein &amp;Ton</translation>
+      <source>No soun&amp;d</source>
+      <translation>Kein &amp;Ton</translation>
     </message>
     <message>
-        <source>Volume</source>
-        <translation>Lautstärke</translation>
+      <source>Volume</source>
+      <translation>Lautstärke</translation>
     </message>
     <message>
-        <source>&amp;Volume:</source>
-        <translation>Lautst&amp;ärke:</translation>
+      <source>&amp;Volume:</source>
+      <translation>Lautst&amp;ärke:</translation>
     </message>
     <message>
-        <source>Chanting pace</source>
-        <translation>Tempo des Tönens</translation>
+      <source>Chanting pace</source>
+      <translation>Tempo des Tönens</translation>
     </message>
     <message>
-        <source>Breathe in %1 s, chant %2 s</source>
-        <extracomment>%1 and %2 are seconds of breathing in and of chanting.</extracomment>
-        <translation>%1 s einatmen, %2 s tönen</translation>
+      <source>Breathe in %1 s, chant %2 s</source>
+      <extracomment>%1 and %2 are seconds of breathing in and of chanting.</extracomment>
+      <translation>%1 s einatmen, %2 s tönen</translation>
     </message>
     <message>
-        <source>Your own</source>
-        <translation>Eigenes</translation>
+      <source>Your own</source>
+      <translation>Eigenes</translation>
     </message>
     <message>
-        <source>Chantin&amp;g pace:</source>
-        <translation>Tempo &amp;des Tönens:</translation>
+      <source>Chantin&amp;g pace:</source>
+      <translation>Tempo &amp;des Tönens:</translation>
     </message>
     <message>
-        <source>Breathe in, seconds</source>
-        <translation>Einatmen, Sekunden</translation>
+      <source>Breathe in, seconds</source>
+      <translation>Einatmen, Sekunden</translation>
     </message>
     <message>
-        <source> s</source>
-        <translation> s</translation>
+      <source> s</source>
+      <translation> s</translation>
     </message>
     <message>
-        <source>&amp;Breathe in:</source>
-        <translation>&amp;Einatmen:</translation>
+      <source>&amp;Breathe in:</source>
+      <translation>&amp;Einatmen:</translation>
     </message>
     <message>
-        <source>Chant, seconds</source>
-        <translation>Tönen, Sekunden</translation>
+      <source>Chant, seconds</source>
+      <translation>Tönen, Sekunden</translation>
     </message>
     <message>
-        <source>Cha&amp;nt:</source>
-        <translation>T&amp;önen:</translation>
+      <source>Cha&amp;nt:</source>
+      <translation>T&amp;önen:</translation>
     </message>
     <message>
-        <source>R&amp;ead aloud</source>
-        <translation>Laut vo&amp;rlesen</translation>
+      <source>R&amp;ead aloud</source>
+      <translation>Laut vo&amp;rlesen</translation>
     </message>
     <message>
-        <source>Less &amp;motion</source>
-        <translation>Weniger &amp;Bewegung</translation>
+      <source>Less &amp;motion</source>
+      <translation>Weniger &amp;Bewegung</translation>
     </message>
     <message>
-        <source>Time left</source>
-        <translation>Verbleibende Zeit</translation>
+      <source>Time left</source>
+      <translation>Verbleibende Zeit</translation>
     </message>
     <message>
-        <source>Breathing shape</source>
-        <translation>Atemform</translation>
+      <source>Breathing shape</source>
+      <translation>Atemform</translation>
     </message>
     <message>
-        <source>What is missing</source>
-        <translation>Was fehlt</translation>
+      <source>What is missing</source>
+      <translation>Was fehlt</translation>
     </message>
     <message>
-        <source>S&amp;tart</source>
-        <translation>&amp;Starten</translation>
+      <source>S&amp;tart</source>
+      <translation>&amp;Starten</translation>
     </message>
     <message>
-        <source>Pa&amp;use</source>
-        <translation>Pa&amp;use</translation>
+      <source>Pa&amp;use</source>
+      <translation>Pa&amp;use</translation>
     </message>
     <message>
-        <source>&amp;Stop</source>
-        <translation>Sto&amp;pp</translation>
+      <source>&amp;Stop</source>
+      <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <source>Next Cha&amp;kra</source>
-        <translation>Nächstes Cha&amp;kra</translation>
+      <source>Next Cha&amp;kra</source>
+      <translation>Nächstes Cha&amp;kra</translation>
     </message>
     <message>
-        <source>Chakra %1 of %2 in this sitting</source>
-        <extracomment>%1 is the place of the chakra shown in the sitting, %2 how many chakras it holds.</extracomment>
-        <translation>Chakra %1 von %2 in dieser Übungseinheit</translation>
+      <source>Chakra %1 of %2 in this sitting</source>
+      <extracomment>%1 is the place of the chakra shown in the sitting, %2 how many chakras it holds.</extracomment>
+      <translation>Chakra %1 von %2 in dieser Übungseinheit</translation>
     </message>
     <message>
-        <source>Step %1 of %2</source>
-        <translation>Schritt %1 von %2</translation>
+      <source>Step %1 of %2</source>
+      <translation>Schritt %1 von %2</translation>
     </message>
     <message>
-        <source>Ready to start</source>
-        <translation>Bereit zum Start</translation>
+      <source>Ready to start</source>
+      <translation>Bereit zum Start</translation>
     </message>
     <message>
-        <source>Get ready</source>
-        <translation>Bereiten Sie sich vor</translation>
+      <source>Get ready</source>
+      <translation>Bereiten Sie sich vor</translation>
     </message>
     <message>
-        <source>Breathe in</source>
-        <extracomment>%1 is the chakra&apos;s sound, as written in its exercise (LAM, VAM, ...).</extracomment>
-        <translation>Einatmen</translation>
+      <source>Breathe in</source>
+      <extracomment>%1 is the chakra's sound, as written in its exercise (LAM, VAM, ...).</extracomment>
+      <translation>Einatmen</translation>
     </message>
     <message>
-        <source>Chant %1</source>
-        <translation>%1 tönen</translation>
+      <source>Chant %1</source>
+      <translation>%1 tönen</translation>
     </message>
     <message>
-        <source>Paused</source>
-        <translation>Angehalten</translation>
+      <source>Paused</source>
+      <translation>Angehalten</translation>
     </message>
     <message>
-        <source>Completed</source>
-        <translation>Abgeschlossen</translation>
+      <source>Completed</source>
+      <translation>Abgeschlossen</translation>
     </message>
     <message>
-        <source>Stopped</source>
-        <translation>Gestoppt</translation>
+      <source>Stopped</source>
+      <translation>Gestoppt</translation>
     </message>
     <message>
-        <source>Preparation left</source>
-        <translation>Verbleibende Vorbereitung</translation>
+      <source>Preparation left</source>
+      <translation>Verbleibende Vorbereitung</translation>
     </message>
     <message>
-        <source>Time practised</source>
-        <translation>Geübte Zeit</translation>
+      <source>Time practised</source>
+      <translation>Geübte Zeit</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <translation>1 Sekunde</translation>
+      <source>1 second</source>
+      <translation>1 Sekunde</translation>
     </message>
     <message>
-        <source>Session: %1</source>
-        <extracomment>%1 is the phase word (&quot;Breathe in&quot;, &quot;Paused&quot;, ...).</extracomment>
-        <translation>Übungseinheit: %1</translation>
+      <source>Session: %1</source>
+      <extracomment>%1 is the phase word ("Breathe in", "Paused", ...).</extracomment>
+      <translation>Übungseinheit: %1</translation>
     </message>
     <message>
-        <source>Res&amp;ume</source>
-        <translation>&amp;Fortsetzen</translation>
+      <source>Res&amp;ume</source>
+      <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
-        <source>No bell can be rung: %1. The practice goes on in silence.</source>
-        <translation>Es kann kein Klang erklingen: %1. Die Übung geht in Stille weiter.</translation>
+      <source>No bell can be rung: %1. The practice goes on in silence.</source>
+      <translation>Es kann kein Klang erklingen: %1. Die Übung geht in Stille weiter.</translation>
     </message>
     <message>
-        <source>Nothing can be read aloud: %1. The practice goes on unspoken.</source>
-        <translation>Es kann nichts vorgelesen werden: %1. Die Übung geht ohne Sprache weiter.</translation>
+      <source>Nothing can be read aloud: %1. The practice goes on unspoken.</source>
+      <translation>Es kann nichts vorgelesen werden: %1. Die Übung geht ohne Sprache weiter.</translation>
     </message>
     <message>
-        <source>The sitting is done.</source>
-        <translation>Die Übungseinheit ist beendet.</translation>
+      <source>The sitting is done.</source>
+      <translation>Die Übungseinheit ist beendet.</translation>
     </message>
-</context>
-<context>
+    <message>
+      <source>%1 seconds</source>
+      <translation type="unfinished" />
+    </message>
+  </context>
+  <context>
     <name>padmora::PrintMenu</name>
     <message>
-        <source>&amp;Print…</source>
-        <translation>Dr&amp;ucken…</translation>
+      <source>&amp;Print…</source>
+      <translation>Dr&amp;ucken…</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view…</source>
-        <translation>Druck&amp;vorschau…</translation>
+      <source>Print Pre&amp;view…</source>
+      <translation>Druck&amp;vorschau…</translation>
     </message>
     <message>
-        <source>Save as &amp;PDF…</source>
-        <translation>Als &amp;PDF speichern…</translation>
+      <source>Save as &amp;PDF…</source>
+      <translation>Als &amp;PDF speichern…</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>padmora::ResultScreen</name>
     <message>
-        <source>&amp;Practise…</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Practise…</source>
+      <translation>Ü&amp;ben…</translation>
     </message>
     <message>
-        <source>A guided practice of the exercise of each chakra that is not open</source>
-        <translation type="unfinished"></translation>
+      <source>A guided practice of the exercise of each chakra that is not open</source>
+      <translation>Eine angeleitete Übung für jedes Chakra, das nicht offen ist</translation>
     </message>
-</context>
+  </context>
+  <context>
+    <name>Chakras</name>
+    <message>
+      <source>Root Chakra</source>
+      <translation>Wurzelchakra</translation>
+    </message>
+    <message>
+      <source>Root Chakra (Muladhara)</source>
+      <translation>Wurzelchakra (Muladhara)</translation>
+    </message>
+    <message>
+      <source>This chakra is the root center at the bottom part of spine, which makes a person feel his physical strength and his survival instincts.</source>
+      <translation>Dieses Chakra ist das Wurzelzentrum am unteren Ende der Wirbelsäule. Es lässt einen Menschen seine körperliche Kraft und seine Überlebensinstinkte spüren.</translation>
+    </message>
+    <message>
+      <source>If this root energy is open you will feel grounded, calm, stable and secure. Generally you are well behaved do not cause trouble. You have great inner strength and are generally a comfortable presence.</source>
+      <translation>Ist diese Wurzelenergie offen, fühlen Sie sich geerdet, ruhig, stabil und sicher. Im Allgemeinen verhalten Sie sich umgänglich und machen keine Schwierigkeiten. Sie besitzen große innere Stärke, und man ist meist gern in Ihrer Nähe.</translation>
+    </message>
+    <message>
+      <source>In the over-active state you become greedy and obsessed with being secure and avoid changes in life. You are materialistic and money minded. You are too physical and violent. </source>
+      <translation>Im überaktiven Zustand werden Sie gierig, sind von Sicherheit besessen und meiden Veränderungen im Leben. Sie sind materialistisch und aufs Geld bedacht. Sie sind zu sehr körperbetont und neigen zu Gewalt. </translation>
+    </message>
+    <message>
+      <source>Fear, nervousness, inferiority and shyness are the consequences of an under-active energy of root chakra.</source>
+      <translation>Angst, Nervosität, Minderwertigkeitsgefühle und Schüchternheit sind die Folgen einer unteraktiven Energie des Wurzelchakras.</translation>
+    </message>
+    <message>
+      <source>Sacral Chakra</source>
+      <translation>Sakralchakra</translation>
+    </message>
+    <message>
+      <source>Sacral Chakra (Swadhisthanna)</source>
+      <translation>Sakralchakra (Swadhisthanna)</translation>
+    </message>
+    <message>
+      <source>This chakra is located just above the root chakra, which controls or stimulates the sexual desires, emotions and creativity.</source>
+      <translation>Dieses Chakra liegt direkt über dem Wurzelchakra. Es steuert oder weckt das sexuelle Verlangen, die Gefühle und die Kreativität.</translation>
+    </message>
+    <message>
+      <source>In open state this very center, maintains the level of feelings in a free flow manner, not making person very emotional. The individual behaves more lively with cool passion.</source>
+      <translation>Im offenen Zustand hält gerade dieses Zentrum die Gefühle im freien Fluss, ohne den Menschen übermäßig emotional zu machen. Man verhält sich lebendiger, mit gelassener Leidenschaft.</translation>
+    </message>
+    <message>
+      <source>In case of over-active state you get emotionally attached to your near and dears and possess wild sexual desires.</source>
+      <translation>Im überaktiven Zustand hängen Sie emotional sehr an Ihren Liebsten und haben ein wildes sexuelles Verlangen.</translation>
+    </message>
+    <message>
+      <source>In under-active state of this chakra makes you a pessimist, shy and inferior. You have a low sex drive and do not enjoy life. You may become very reserved and moody.</source>
+      <translation>Der unteraktive Zustand dieses Chakras macht Sie zum Pessimisten, schüchtern und voller Minderwertigkeitsgefühle. Ihr sexuelles Verlangen ist gering, und Sie genießen das Leben nicht. Womöglich werden Sie sehr verschlossen und launisch.</translation>
+    </message>
+    <message>
+      <source>Navel Chakra</source>
+      <translation>Nabelchakra</translation>
+    </message>
+    <message>
+      <source>Navel Chakra (Manipura)</source>
+      <translation>Nabelchakra (Manipura)</translation>
+    </message>
+    <message>
+      <source>The name itself suggests the location of this chakra, which is at the level of the navel. It controls the basic character of the person, which includes your energy and power.</source>
+      <translation>Schon der Name verrät, wo dieses Chakra liegt: auf der Höhe des Nabels. Es bestimmt den Grundcharakter eines Menschen, zu dem auch Ihre Energie und Ihre Kraft gehören.</translation>
+    </message>
+    <message>
+      <source>Open state of this chakra shows a balanced person with good self-esteem and confidence. You will be in control but not domineering.</source>
+      <translation>Der offene Zustand dieses Chakras zeigt einen ausgeglichenen Menschen mit gesundem Selbstwertgefühl und Selbstvertrauen. Sie haben die Dinge im Griff, ohne herrschsüchtig zu sein.</translation>
+    </message>
+    <message>
+      <source>Over-active state of this chakra makes you want to become powerful and you may be a dominating and aggressive person.</source>
+      <translation>Der überaktive Zustand dieses Chakras weckt in Ihnen das Streben nach Macht, und Sie können ein dominanter und aggressiver Mensch sein.</translation>
+    </message>
+    <message>
+      <source>The under-active makes you inactive and hesitant. Some fear always acts in the mind.</source>
+      <translation>Der unteraktive Zustand macht Sie untätig und zögerlich. Stets wirkt eine gewisse Angst in Ihrem Geist.</translation>
+    </message>
+    <message>
+      <source>Heart Chakra</source>
+      <translation>Herzchakra</translation>
+    </message>
+    <message>
+      <source>Heart Chakra (Anahata)</source>
+      <translation>Herzchakra (Anahata)</translation>
+    </message>
+    <message>
+      <source>World treats heart as the symbol of love and it is in fact, because the heart guides humble people. This chakra is all about love, affection and kindness.</source>
+      <translation>Die Welt sieht im Herzen das Symbol der Liebe, und das ist es auch, denn das Herz leitet demütige Menschen. Bei diesem Chakra dreht sich alles um Liebe, Zuneigung und Güte.</translation>
+    </message>
+    <message>
+      <source>In an open state of this chakra you are very friendly, loving, sympathetic and maintain compassionate relations with others.</source>
+      <translation>Ist dieses Chakra offen, sind Sie sehr freundlich, liebevoll und verständnisvoll und pflegen mitfühlende Beziehungen zu anderen.</translation>
+    </message>
+    <message>
+      <source>In an over-active state you are highly emotional, act by showing love for your own benefit, behave in a selfish manner and may be very moody.</source>
+      <translation>Im überaktiven Zustand sind Sie sehr emotional, zeigen Liebe zum eigenen Vorteil, verhalten sich selbstsüchtig und können sehr launisch sein.</translation>
+    </message>
+    <message>
+      <source>In an under-active state you are reserved and very calm and suppress your feelings.</source>
+      <translation>Im unteraktiven Zustand sind Sie zurückhaltend und sehr still und unterdrücken Ihre Gefühle.</translation>
+    </message>
+    <message>
+      <source>Throat Chakra</source>
+      <translation>Halschakra</translation>
+    </message>
+    <message>
+      <source>Throat Chakra (Vishuddha)</source>
+      <translation>Halschakra (Vishuddha)</translation>
+    </message>
+    <message>
+      <source>This chakra is all about expressing oneself and the kind of verbal behavior. This describes the growth of a person in terms of expression and communication.</source>
+      <translation>Bei diesem Chakra geht es ganz um den Selbstausdruck und darum, wie man sich in Worten verhält. Es beschreibt, wie ein Mensch in Ausdruck und Kommunikation wächst.</translation>
+    </message>
+    <message>
+      <source>In open you are bold enough to express your feelings. You have a clear mind and a compassionate heart.</source>
+      <translation>Im offenen Zustand haben Sie den Mut, Ihre Gefühle auszudrücken. Sie haben einen klaren Verstand und ein mitfühlendes Herz.</translation>
+    </message>
+    <message>
+      <source>In an over-active state you tend to speak too much being bad listeners, critical and sarcastic in nature.</source>
+      <translation>Im überaktiven Zustand neigen Sie dazu, zu viel zu reden und schlecht zuzuhören, und Sie sind von Natur aus kritisch und sarkastisch.</translation>
+    </message>
+    <message>
+      <source>When this chakra is under-active you may be an introvert and shy and sometimes hide the truth.</source>
+      <translation>Ist dieses Chakra unteraktiv, sind Sie womöglich introvertiert und schüchtern und verschweigen manchmal die Wahrheit.</translation>
+    </message>
+    <message>
+      <source>Third Eye Chakra</source>
+      <translation>Stirnchakra</translation>
+    </message>
+    <message>
+      <source>Third Eye Chakra (Ajna)</source>
+      <translation>Stirnchakra (Ajna)</translation>
+    </message>
+    <message>
+      <source>This state governs the nature of approach and vision of a person.</source>
+      <translation>Dieses Chakra bestimmt, wie ein Mensch an die Dinge herangeht und wie er sie sieht.</translation>
+    </message>
+    <message>
+      <source>When it is open you will have a good perception of things and a sound judgment.</source>
+      <translation>Ist es offen, nehmen Sie die Dinge gut wahr und haben ein gesundes Urteilsvermögen.</translation>
+    </message>
+    <message>
+      <source>In over-active state you may tend to wander in the world fantasies and may be moody.</source>
+      <translation>Im überaktiven Zustand neigen Sie womöglich dazu, sich in Fantasiewelten zu verlieren, und können launisch sein.</translation>
+    </message>
+    <message>
+      <source>You get confused and are dependent on others in the under-active state. You may be indecisive.</source>
+      <translation>Im unteraktiven Zustand sind Sie verwirrt und von anderen abhängig. Womöglich sind Sie unentschlossen.</translation>
+    </message>
+    <message>
+      <source>Crown Chakra</source>
+      <translation>Kronenchakra</translation>
+    </message>
+    <message>
+      <source>Crown Chakra (Sahasrara)</source>
+      <translation>Kronenchakra (Sahasrara)</translation>
+    </message>
+    <message>
+      <source>This chakra is all about perception and intelligence and your spiritual nature.</source>
+      <translation>Bei diesem Chakra dreht sich alles um Wahrnehmung, Intelligenz und Ihr spirituelles Wesen.</translation>
+    </message>
+    <message>
+      <source>Open state makes you neutral and quite conscious about the real world around you.</source>
+      <translation>Der offene Zustand macht Sie unvoreingenommen und sehr aufmerksam für die wirkliche Welt um Sie herum.</translation>
+    </message>
+    <message>
+      <source>Over-active state makes you overconfident and proud of your intelligence. You believe spirituality is the only need in life, ignoring their other basic needs of life.</source>
+      <translation>Der überaktive Zustand macht Sie selbstüberschätzend und stolz auf Ihre Intelligenz. Sie halten Spiritualität für das einzige Bedürfnis im Leben und übersehen Ihre anderen Grundbedürfnisse.</translation>
+    </message>
+    <message>
+      <source>Under-active state builds stubborn thinking in you and makes you unaware of spirituality.</source>
+      <translation>Der unteraktive Zustand macht Ihr Denken starr und verschließt Ihnen den Blick für die Spiritualität.</translation>
+    </message>
+    <message>
+      <source>UnderActive</source>
+      <extracomment>A chakra's state: too little active</extracomment>
+      <translation>unteraktiv</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <extracomment>A chakra's state: balanced (not the verb)</extracomment>
+      <translation>offen</translation>
+    </message>
+    <message>
+      <source>OverActive</source>
+      <extracomment>A chakra's state: too active</extracomment>
+      <translation>überaktiv</translation>
+    </message>
+    <message>
+      <source> is %1</source>
+      <extracomment>Follows a chakra's title; %1 is its state ("Open")</extracomment>
+      <translation> ist %1</translation>
+    </message>
+    <message>
+      <source>Your %1 is %2</source>
+      <extracomment>%1 is a chakra's title ("Root Chakra (Muladhara)"), %2 its state ("Open")</extracomment>
+      <translation>Ihr %1 ist %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>Questions</name>
+    <message>
+      <source>Do you have a good sense of direction?</source>
+      <translation>Haben Sie einen guten Orientierungssinn?</translation>
+    </message>
+    <message>
+      <source>Do you feel physically active and fit?</source>
+      <translation>Fühlen Sie sich körperlich aktiv und fit?</translation>
+    </message>
+    <message>
+      <source>Does it matter if you do not have material comforts?</source>
+      <translation>Macht es Ihnen etwas aus, wenn Ihnen materieller Komfort fehlt?</translation>
+    </message>
+    <message>
+      <source>Do you feel comfortable in the presence of unknown people?</source>
+      <translation>Fühlen Sie sich in Gegenwart fremder Menschen wohl?</translation>
+    </message>
+    <message>
+      <source>Do you feel grounded and stable?</source>
+      <translation>Fühlen Sie sich geerdet und stabil?</translation>
+    </message>
+    <message>
+      <source>Do you feel connected to the oneness of the universe?</source>
+      <translation>Fühlen Sie sich mit der Einheit des Universums verbunden?</translation>
+    </message>
+    <message>
+      <source>Do you have good survival instincts?</source>
+      <translation>Haben Sie gute Überlebensinstinkte?</translation>
+    </message>
+    <message>
+      <source>Do you have the courage to stand up for yourself?</source>
+      <translation>Haben Sie den Mut, für sich selbst einzustehen?</translation>
+    </message>
+    <message>
+      <source>Don't you believe in creativity?</source>
+      <translation>Glauben Sie nicht an Kreativität?</translation>
+    </message>
+    <message>
+      <source>Do you have no control over your feelings?</source>
+      <translation>Haben Sie keine Kontrolle über Ihre Gefühle?</translation>
+    </message>
+    <message>
+      <source>Do you feel unbalanced in your relationships with others?</source>
+      <translation>Fühlen Sie sich in Ihren Beziehungen zu anderen unausgeglichen?</translation>
+    </message>
+    <message>
+      <source>Do you lack excitement and fail to get emotional about issues?</source>
+      <translation>Fehlt es Ihnen an Begeisterung, und lassen die Dinge Sie gefühlsmäßig kalt?</translation>
+    </message>
+    <message>
+      <source>Do you feel uninterested in sex for pleasure?</source>
+      <translation>Haben Sie kein Interesse an Sex zum Vergnügen?</translation>
+    </message>
+    <message>
+      <source>Do you feel connected to the present?</source>
+      <translation>Fühlen Sie sich mit der Gegenwart verbunden?</translation>
+    </message>
+    <message>
+      <source>Do you feel that you do not relate to people?</source>
+      <translation>Haben Sie das Gefühl, keinen Zugang zu anderen Menschen zu finden?</translation>
+    </message>
+    <message>
+      <source>Do you feel better when you don't let go of  your emotions?</source>
+      <translation>Fühlen Sie sich besser, wenn Sie Ihren Gefühlen keinen freien Lauf lassen?</translation>
+    </message>
+    <message>
+      <source>Do you feel self confident and self reliant?</source>
+      <translation>Fühlen Sie sich selbstbewusst und selbstständig?</translation>
+    </message>
+    <message>
+      <source>Do you feel you can change your life when circumstances demand?</source>
+      <translation>Glauben Sie, dass Sie Ihr Leben ändern können, wenn die Umstände es verlangen?</translation>
+    </message>
+    <message>
+      <source>Do you submit yourself to the natural flow of life?</source>
+      <translation>Überlassen Sie sich dem natürlichen Fluss des Lebens?</translation>
+    </message>
+    <message>
+      <source>Do you believe you can achieve all the goals you set for yourself?</source>
+      <translation>Glauben Sie, dass Sie alle Ziele erreichen können, die Sie sich setzen?</translation>
+    </message>
+    <message>
+      <source>Do you treat yourself with respect and honor?</source>
+      <translation>Behandeln Sie sich selbst mit Respekt und Achtung?</translation>
+    </message>
+    <message>
+      <source>Are you a good decision maker?</source>
+      <translation>Können Sie gut Entscheidungen treffen?</translation>
+    </message>
+    <message>
+      <source>Do you have a sense of humor?</source>
+      <translation>Haben Sie Sinn für Humor?</translation>
+    </message>
+    <message>
+      <source>Do you believe you have the right balance of ego, self-control and intellect?</source>
+      <translation>Glauben Sie, dass Ego, Selbstbeherrschung und Verstand bei Ihnen im richtigen Gleichgewicht sind?</translation>
+    </message>
+    <message>
+      <source>Do you have a bad temperament and are always moody?</source>
+      <translation>Sind Sie leicht reizbar und ständig launisch?</translation>
+    </message>
+    <message>
+      <source>Do you feel jealous and envious about others?</source>
+      <translation>Sind Sie eifersüchtig und neidisch auf andere?</translation>
+    </message>
+    <message>
+      <source>Do you fear being rejected or abandoned?</source>
+      <translation>Fürchten Sie, abgelehnt oder verlassen zu werden?</translation>
+    </message>
+    <message>
+      <source>Do you find it easy to say no to others?</source>
+      <translation>Fällt es Ihnen leicht, anderen gegenüber Nein zu sagen?</translation>
+    </message>
+    <message>
+      <source>Do you feel unconditional love can never be achieved?</source>
+      <translation>Glauben Sie, dass bedingungslose Liebe nie zu erreichen ist?</translation>
+    </message>
+    <message>
+      <source>Do you feel disconnected from your emotions?</source>
+      <translation>Fühlen Sie sich von Ihren Gefühlen abgeschnitten?</translation>
+    </message>
+    <message>
+      <source>Do you feel restricted and suffocated in life?</source>
+      <translation>Fühlen Sie sich im Leben eingeengt und erdrückt?</translation>
+    </message>
+    <message>
+      <source>Do you feel immune to the pain of loss?</source>
+      <translation>Fühlen Sie sich gegen den Schmerz eines Verlusts gefeit?</translation>
+    </message>
+    <message>
+      <source>Do you have good planning and organizational skills?</source>
+      <translation>Können Sie gut planen und organisieren?</translation>
+    </message>
+    <message>
+      <source>Do you communicate easily with others?</source>
+      <translation>Fällt Ihnen die Verständigung mit anderen leicht?</translation>
+    </message>
+    <message>
+      <source>Do you feel your heart and mind are balanced?</source>
+      <translation>Haben Sie das Gefühl, dass Herz und Verstand bei Ihnen im Gleichgewicht sind?</translation>
+    </message>
+    <message>
+      <source>Do you express yourself through some art form like dancing singing, painting etc?</source>
+      <translation>Drücken Sie sich in einer Kunstform aus, etwa durch Tanzen, Singen oder Malen?</translation>
+    </message>
+    <message>
+      <source>Do you balance talking and listening while speaking to people?</source>
+      <translation>Halten Sie im Gespräch mit anderen Reden und Zuhören im Gleichgewicht?</translation>
+    </message>
+    <message>
+      <source>Do you have faith in belief and family traditions?</source>
+      <translation>Vertrauen Sie auf Glauben und Familientraditionen?</translation>
+    </message>
+    <message>
+      <source>Are you honest with others irrespective of circumstances and always speak the truth?</source>
+      <translation>Sind Sie unter allen Umständen ehrlich zu anderen und sagen stets die Wahrheit?</translation>
+    </message>
+    <message>
+      <source>Do you believe in loyalty? </source>
+      <translation>Glauben Sie an Loyalität? </translation>
+    </message>
+    <message>
+      <source>Do you depend on others to make your decisions? </source>
+      <translation>Sind Sie darauf angewiesen, dass andere Ihre Entscheidungen treffen? </translation>
+    </message>
+    <message>
+      <source>Do you have zero faith in your deep insight and sound judgment?</source>
+      <translation>Haben Sie keinerlei Vertrauen in Ihre tiefe Einsicht und Ihr gesundes Urteilsvermögen?</translation>
+    </message>
+    <message>
+      <source>Do you feel that intuition about things doesn't exist in reality?</source>
+      <translation>Glauben Sie, dass es Intuition in Wirklichkeit nicht gibt?</translation>
+    </message>
+    <message>
+      <source>Do you fantasize a lot or are you level headed?</source>
+      <translation>Hängen Sie oft Fantasien nach, oder sind Sie eher nüchtern?</translation>
+    </message>
+    <message>
+      <source>Do you have negative thoughts?</source>
+      <translation>Haben Sie negative Gedanken?</translation>
+    </message>
+    <message>
+      <source>Do you fail to see the 'big picture'?</source>
+      <translation>Fällt es Ihnen schwer, das „große Ganze“ zu sehen?</translation>
+    </message>
+    <message>
+      <source>Do you feel that developing your psychic and intuitive powers is useless?</source>
+      <translation>Halten Sie es für nutzlos, Ihre übersinnlichen und intuitiven Kräfte zu entwickeln?</translation>
+    </message>
+    <message>
+      <source>Do you feel moody and depressed?</source>
+      <translation>Fühlen Sie sich launisch und niedergeschlagen?</translation>
+    </message>
+    <message>
+      <source>Do you believe in spirituality?</source>
+      <translation>Glauben Sie an Spiritualität?</translation>
+    </message>
+    <message>
+      <source>Do you believe in a proper balance between spirituality and reality?</source>
+      <translation>Glauben Sie an ein ausgewogenes Verhältnis zwischen Spiritualität und Wirklichkeit?</translation>
+    </message>
+    <message>
+      <source>Can you integrate your wisdom with your intuitive powers?</source>
+      <translation>Können Sie Ihre Weisheit mit Ihren intuitiven Kräften verbinden?</translation>
+    </message>
+    <message>
+      <source>Do you have more faith in the divine wisdom than in your abilities?</source>
+      <translation>Vertrauen Sie der göttlichen Weisheit mehr als Ihren eigenen Fähigkeiten?</translation>
+    </message>
+    <message>
+      <source>Do you feel united with the Divine Source?</source>
+      <translation>Fühlen Sie sich mit der göttlichen Quelle vereint?</translation>
+    </message>
+    <message>
+      <source>Do you believe in the higher levels of knowledge and consciousness?</source>
+      <translation>Glauben Sie an höhere Ebenen des Wissens und des Bewusstseins?</translation>
+    </message>
+    <message>
+      <source>Do you have a feeling of spiritual knowingness and enlightenment?</source>
+      <translation>Haben Sie ein Gefühl spirituellen Wissens und der Erleuchtung?</translation>
+    </message>
+    <message>
+      <source>Do you feel unattached from the real world?</source>
+      <translation>Fühlen Sie sich von der wirklichen Welt losgelöst?</translation>
+    </message>
+    <message>
+      <source>Yes</source>
+      <extracomment>An answer to a question</extracomment>
+      <translation>Ja</translation>
+    </message>
+    <message>
+      <source>No</source>
+      <extracomment>An answer to a question</extracomment>
+      <translation>Nein</translation>
+    </message>
+    <message>
+      <source>Not Sure</source>
+      <extracomment>An answer to a question</extracomment>
+      <translation>Nicht sicher</translation>
+    </message>
+  </context>
+  <context>
+    <name>Report</name>
+    <message>
+      <source>Questions-Answers</source>
+      <extracomment>The heading over the questions asked and their answers</extracomment>
+      <translation>Fragen und Antworten</translation>
+    </message>
+  </context>
+  <context>
+    <name>Results</name>
+    <message>
+      <source>Root</source>
+      <translation>Wurzel</translation>
+    </message>
+    <message>
+      <source>Sacral</source>
+      <translation>Sakral</translation>
+    </message>
+    <message>
+      <source>Navel</source>
+      <translation>Nabel</translation>
+    </message>
+    <message>
+      <source>Heart</source>
+      <translation>Herz</translation>
+    </message>
+    <message>
+      <source>Throat</source>
+      <translation>Hals</translation>
+    </message>
+    <message>
+      <source>Third Eye</source>
+      <translation>Stirn</translation>
+    </message>
+    <message>
+      <source>Crown</source>
+      <translation>Krone</translation>
+    </message>
+    <message>
+      <source>%1 of %2</source>
+      <extracomment>A chakra's score: %1 answers counted of %2 questions</extracomment>
+      <translation>%1 von %2</translation>
+    </message>
+    <message>
+      <source>Chakras are energy centers aligned in a vertical line through the center of the body and responsible for the state of our mind, body and spirit. These are seven nerve centers along the spine, which balances our endocrine and central nervous system and are called 'chakras' (Sanskrit term). Whoever can control and maintain stability of these inner energies is the one who is blessed with a holy life, they are said to be mahatmas (Sanskrit) or holy souls with high power of practicing meditation.</source>
+      <translation>Chakren sind Energiezentren, die in einer senkrechten Linie durch die Mitte des Körpers angeordnet sind und den Zustand von Geist, Körper und Seele bestimmen. Es sind sieben Nervenzentren entlang der Wirbelsäule, die unser Hormonsystem und unser zentrales Nervensystem im Gleichgewicht halten; man nennt sie „Chakren“ (ein Begriff aus dem Sanskrit). Wer diese inneren Energien lenken und im Gleichgewicht halten kann, ist mit einem heiligen Leben gesegnet; solche Menschen nennt man Mahatmas (Sanskrit), heilige Seelen mit großer Kraft in der Meditation.</translation>
+    </message>
+    <message>
+      <source>It's very important that all Chakras are active and balanced for them to work at the maximum level and for general well being. Chakra balancing is needed to overcome deficient functioning of the mind, body and spirit. Chakras are over-active, open or under-active.</source>
+      <translation>Es ist sehr wichtig, dass alle Chakren aktiv und ausgeglichen sind, damit sie voll wirken können und für das allgemeine Wohlbefinden. Der Ausgleich der Chakren ist nötig, um Störungen von Geist, Körper und Seele zu überwinden. Chakren sind überaktiv, offen oder unteraktiv.</translation>
+    </message>
+    <message>
+      <source>%1: not tested</source>
+      <extracomment>%1 is a chakra's title ("Root Chakra (Muladhara)")</extracomment>
+      <translation>%1: nicht getestet</translation>
+    </message>
+    <message>
+      <source>%1: %2, %3</source>
+      <extracomment>%1 is a chakra's title, %2 its score ("5 of 8"), %3 its state ("Open")</extracomment>
+      <translation>%1: %2, %3</translation>
+    </message>
+  </context>
+  <context>
+    <name>padmora::QuestionsScreen</name>
+    <message>
+      <source>&amp;Next</source>
+      <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+      <source>&amp;Back</source>
+      <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+      <source>Question</source>
+      <translation>Frage</translation>
+    </message>
+    <message>
+      <source>Remember to answer each question as truthfully as you can.</source>
+      <translation>Denken Sie daran, jede Frage so ehrlich wie möglich zu beantworten.</translation>
+    </message>
+    <message>
+      <source>&lt;&lt; &amp;Back</source>
+      <translation>&lt;&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+      <source>&amp;Next &gt;&gt;</source>
+      <translation>&amp;Weiter &gt;&gt;</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <extracomment>The answers' group, read out: %1 is "Question No. 1 of 8", %2 the question</extracomment>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>Question No. %1 of %2</source>
+      <extracomment>%1 is the number of the question on show, %2 how many there are</extracomment>
+      <translation>Frage Nr. %1 von %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>padmora::StartScreen</name>
+    <message>
+      <source>&amp;Exit</source>
+      <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+      <source>START TEST</source>
+      <translation>TEST STARTEN</translation>
+    </message>
+    <message>
+      <source>Exit</source>
+      <translation>Schließen</translation>
+    </message>
+    <message>
+      <source>The Seven Chakras are as seen below. This test will help you in determining how active or inactive your Chakras are. All you need to do is answer the questions truthfully and to the best of your ability. Taking this test on a regular basis and taking time to take appropriate steps to activate your chakras will help you develop your inner self and lead a happy and more fruitful life. Visit the Padmora forum at %1 to get advice and interact with experts and people like yourself in order to have a wider perspective.</source>
+      <extracomment>%1 is the forum's host name</extracomment>
+      <translation>Unten sehen Sie die sieben Chakren. Dieser Test hilft Ihnen herauszufinden, wie aktiv oder inaktiv Ihre Chakren sind. Sie müssen nur die Fragen ehrlich und nach bestem Wissen beantworten. Wenn Sie den Test regelmäßig machen und sich Zeit für geeignete Schritte nehmen, um Ihre Chakren zu aktivieren, entfalten Sie Ihr inneres Selbst und führen ein glücklicheres und erfüllteres Leben. Besuchen Sie das Padmora-Forum unter %1: Dort finden Sie Rat und tauschen sich mit Fachleuten und Menschen wie Ihnen aus, um Ihren Blick zu weiten.</translation>
+    </message>
+    <message>
+      <source>There are 8 Questions for each Chakra. You can take the test individually or in any combination you feel comfortable.</source>
+      <translation>Zu jedem Chakra gibt es 8 Fragen. Sie können den Test für einzelne Chakren machen oder in jeder Zusammenstellung, die Ihnen zusagt.</translation>
+    </message>
+    <message>
+      <source>Please Select at least One Chakras</source>
+      <translation>Bitte wählen Sie mindestens ein Chakra aus</translation>
+    </message>
+  </context>
+  <context>
+    <name>padmora::TestResultScreen</name>
+    <message>
+      <source>Results From The Chakra Test</source>
+      <translation>Ergebnisse des Chakra-Tests</translation>
+    </message>
+    <message>
+      <source>&amp;Back</source>
+      <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+      <source>Chakra test report</source>
+      <translation>Bericht des Chakra-Tests</translation>
+    </message>
+    <message>
+      <source>chakra test</source>
+      <extracomment>What the reading is, in lower case as in a sentence: heads the printed reading and names its PDF</extracomment>
+      <translation>Chakra-Test</translation>
+    </message>
+  </context>
 </TS>

@@ -18,6 +18,9 @@ struct ProgramTraits {
     QString questionsScreen;  // frmChakrasQuestions / frmChakrasTarotQuestions
     QString caption;          // caption of both screens
 
+    // The texts below are kept in English and shown in the language in use,
+    // translated in the context "padmora::StartScreen": write them with
+    // QT_TRANSLATE_NOOP("padmora::StartScreen", ...).
     // START TEST with nothing ticked.
     QString noSelectionMessage;
     MessageIcon noSelectionIcon;

@@ -30,9 +30,9 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     QWidget *area = client();
 
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuNext"), QStringLiteral("&Next")),
+    connect(addMenuItem(file, QStringLiteral("mnuNext"), tr("&Next")),
             &QAction::triggered, this, &QuestionsScreen::cmdNext_Click);
-    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), tr("&Back")),
             &QAction::triggered, this, &QuestionsScreen::cmdBack_Click);
     addSharedMenus(menuBar(), MenuCaptions::Questionnaire, QStringLiteral("mnuMakeMoney"));
 
@@ -47,7 +47,7 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     m_txtQuestions->setObjectName(QStringLiteral("txtQuestions"));
     m_txtQuestions->setReadOnly(true);
     m_txtQuestions->setTabChangesFocus(true);
-    m_txtQuestions->setAccessibleName(QStringLiteral("Question"));
+    m_txtQuestions->setAccessibleName(tr("Question"));
     placeTwips(m_txtQuestions, 360, 540, kWidth - 900, 900);
 
     // The answers are one group, named by the page's caption and question,
@@ -59,7 +59,7 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     auto *group = new QButtonGroup(this);
     const QString captions[3] = {kYes, kNo, kNotSure};
     for (int i = 0; i < 3; ++i) {
-        auto *option = new QRadioButton(captions[i], m_fraAnswers);
+        auto *option = new QRadioButton(answerText(captions[i]), m_fraAnswers);
         setArrayName(option, QStringLiteral("optAnswer"), i);
         placeTwips(option, 120 + i * 1800, 60, 1500, 300);
         group->addButton(option, i);
@@ -68,16 +68,16 @@ QuestionsScreen::QuestionsScreen(const ProgramTraits &program, QWidget *parent)
     }
     m_optAnswer[0]->setChecked(true);
 
-    auto *label1 = new QLabel(QStringLiteral("Remember to answer each question as truthfully as you can."), area);
+    auto *label1 = new QLabel(tr("Remember to answer each question as truthfully as you can."), area);
     label1->setObjectName(QStringLiteral("Label1"));
     placeTwips(label1, 360, 2100, kWidth - 900, 300);
 
-    auto *cmdBack = new QPushButton(QStringLiteral("<< &Back"), area);
+    auto *cmdBack = new QPushButton(tr("<< &Back"), area);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     placeTwips(cmdBack, kWidth / 2 - 1800, 2580, 1500, 420);
     connect(cmdBack, &QPushButton::clicked, this, &QuestionsScreen::cmdBack_Click);
 
-    m_cmdNext = new QPushButton(QStringLiteral("&Next >>"), area);
+    m_cmdNext = new QPushButton(tr("&Next >>"), area);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     placeTwips(m_cmdNext, kWidth / 2 + 300, 2580, 1500, 420);
     connect(m_cmdNext, &QPushButton::clicked, this, &QuestionsScreen::cmdNext_Click);
@@ -139,12 +139,14 @@ void QuestionsScreen::showQuestion(int position)
 
 void QuestionsScreen::nameAnswers()
 {
-    m_fraAnswers->setAccessibleName(m_lblQNo->text() + QStringLiteral(". ") + m_txtQuestions->toPlainText());
+    //: The answers' group, read out: %1 is "Question No. 1 of 8", %2 the question
+    m_fraAnswers->setAccessibleName(tr("%1. %2").arg(m_lblQNo->text(), m_txtQuestions->toPlainText()));
 }
 
 void QuestionsScreen::setCaption(int number)
 {
-    m_lblQNo->setText(QStringLiteral("Question No. %1 of %2").arg(number).arg(m_program.sheet().askedCount()));
+    //: %1 is the number of the question on show, %2 how many there are
+    m_lblQNo->setText(tr("Question No. %1 of %2").arg(number).arg(m_program.sheet().askedCount()));
     nameAnswers();
 }
 

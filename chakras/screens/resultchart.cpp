@@ -5,6 +5,7 @@
 #include "kit/controlnames.h"
 #include "kit/twips.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -24,9 +25,24 @@ double barLeft(int chakra)
     return 480 + 870 * chakra;
 }
 
-const QString kAxisLabels[kChakraCount] = {
-    QStringLiteral("Root"),   QStringLiteral("Sacral"),    QStringLiteral("Navel"), QStringLiteral("Heart"),
-    QStringLiteral("Throat"), QStringLiteral("Third Eye"), QStringLiteral("Crown")};
+// The axis labels, shown in the language in use (context "Results").
+const char *const kAxisLabels[kChakraCount] = {
+    QT_TRANSLATE_NOOP("Results", "Root"),   QT_TRANSLATE_NOOP("Results", "Sacral"),
+    QT_TRANSLATE_NOOP("Results", "Navel"),  QT_TRANSLATE_NOOP("Results", "Heart"),
+    QT_TRANSLATE_NOOP("Results", "Throat"), QT_TRANSLATE_NOOP("Results", "Third Eye"),
+    QT_TRANSLATE_NOOP("Results", "Crown")};
+
+QString results(const char *text)
+{
+    return QCoreApplication::translate("Results", text);
+}
+
+// "5 of 8": a chakra's score of its questions.
+QString scoreOf(int score)
+{
+    //: A chakra's score: %1 answers counted of %2 questions
+    return QCoreApplication::translate("Results", "%1 of %2").arg(score).arg(kQuestionsPerChakra);
+}
 
 // The base line runs under all seven bars, one pixel (15 twips) thick as designed.
 constexpr double kBaseLineLeft = 180;
@@ -95,7 +111,7 @@ QRectF chartBaseLineRect(const ChartDesign &design)
 
 QString chartAxisLabel(int chakra)
 {
-    return chakra >= 0 && chakra < kChakraCount ? kAxisLabels[chakra] : QString();
+    return chakra >= 0 && chakra < kChakraCount ? results(kAxisLabels[chakra]) : QString();
 }
 
 QRectF chartArea(const ChartDesign &design, double bottom)
@@ -124,13 +140,13 @@ void paintResultChart(QPainter &painter, const ChartDesign &design, const Answer
             painter.setFont(scoreFont);
             painter.drawText(QRectF(middle - 435, over - kScoreRoom, 870, kScoreRoom - 45),
                              Qt::AlignHCenter | Qt::AlignBottom,
-                             QStringLiteral("%1 of %2").arg(score).arg(kQuestionsPerChakra));
+                             scoreOf(score));
         }
         const QRectF label = chartAxisLabelRect(design, i);
         painter.setFont(labelFont);
         const Qt::Alignment across =
             design.labels == ChartDesign::Labels::AtBarLeftEdges ? Qt::AlignLeft : Qt::AlignHCenter;
-        painter.drawText(label, across | Qt::AlignTop | Qt::TextDontClip, kAxisLabels[i]);
+        painter.drawText(label, across | Qt::AlignTop | Qt::TextDontClip, chartAxisLabel(i));
     }
     painter.fillRect(chartBaseLineRect(design), kChartInk);
     painter.restore();
@@ -138,7 +154,8 @@ void paintResultChart(QPainter &painter, const ChartDesign &design, const Answer
 
 QString chakraIntroductionFirst()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Results",
         "Chakras are energy centers aligned in a vertical line through the center of the body and responsible "
         "for the state of our mind, body and spirit. These are seven nerve centers along the spine, which "
         "balances our endocrine and central nervous system and are called 'chakras' (Sanskrit term). Whoever "
@@ -148,7 +165,8 @@ QString chakraIntroductionFirst()
 
 QString chakraIntroductionSecond()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Results",
         "It's very important that all Chakras are active and balanced for them to work at the maximum level "
         "and for general well being. Chakra balancing is needed to overcome deficient functioning of the mind, "
         "body and spirit. Chakras are over-active, open or under-active.");
@@ -206,9 +224,9 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design) : m_design(
 
         QLabel *axis = nullptr;
         if (design.labels == ChartDesign::Labels::AtBarLeftEdges) {
-            axis = new EdgeAxisLabel(kAxisLabels[i], parent);
+            axis = new EdgeAxisLabel(chartAxisLabel(i), parent);
         } else {
-            axis = new QLabel(kAxisLabels[i], parent);
+            axis = new QLabel(chartAxisLabel(i), parent);
             axis->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         }
         axis->setObjectName(QStringLiteral("Label%1").arg(i + 2));
@@ -228,13 +246,12 @@ ResultChart::ResultChart(QWidget *parent, const ChartDesign &design) : m_design(
 QString chartReading(const AnswerSheet &sheet, const ChakraScores &scores, int chakra)
 {
     if (!sheet.isTicked(chakra))
-        return chakraTitle(chakra) + QStringLiteral(": not tested");
+        //: %1 is a chakra's title ("Root Chakra (Muladhara)")
+        return QCoreApplication::translate("Results", "%1: not tested").arg(chakraTitle(chakra));
     const int score = scores[std::size_t(chakra)];
-    return QStringLiteral("%1: %2 of %3, %4")
-        .arg(chakraTitle(chakra))
-        .arg(score)
-        .arg(kQuestionsPerChakra)
-        .arg(stateName(classifyScore(score)));
+    //: %1 is a chakra's title, %2 its score ("5 of 8"), %3 its state ("Open")
+    return QCoreApplication::translate("Results", "%1: %2, %3")
+        .arg(chakraTitle(chakra), scoreOf(score), stateName(classifyScore(score)));
 }
 
 void ResultChart::showScores(const AnswerSheet &sheet, const ChakraScores &scores, double bottom)

@@ -49,12 +49,12 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
     QWidget *area = client();
 
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit")),
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("&Exit")),
             &QAction::triggered, this, &StartScreen::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
     if (!program.introduction.isEmpty()) {
-        auto *label1 = new QLabel(program.introduction, area);
+        auto *label1 = new QLabel(tr(program.introduction.toUtf8().constData()), area);
         label1->setObjectName(QStringLiteral("Label1"));
         label1->setWordWrap(true);
         placeRect(label1, program.introductionRect);
@@ -83,12 +83,12 @@ StartScreen::StartScreen(const ProgramTraits &program, QWidget *parent)
         placeTwips(picture, 60 + gap + p * (pictureSize + gap), program.picturesTop, pictureSize, pictureSize);
     }
 
-    m_cmdTest = new QPushButton(QStringLiteral("START TEST"), area);
+    m_cmdTest = new QPushButton(tr("START TEST"), area);
     m_cmdTest->setObjectName(QStringLiteral("cmdTest"));
     placeTwips(m_cmdTest, program.startWidth / 2 - 1800, program.buttonsTop, 1500, 420);
     connect(m_cmdTest, &QPushButton::clicked, this, &StartScreen::cmdTest_Click);
 
-    auto *cmdNav = new QPushButton(QStringLiteral("Exit"), area);
+    auto *cmdNav = new QPushButton(tr("Exit"), area);
     setArrayName(cmdNav, QStringLiteral("cmdNav"), 1);
     placeTwips(cmdNav, program.startWidth / 2 + 300, program.buttonsTop, 1500, 420);
     connect(cmdNav, &QPushButton::clicked, this, [this] { cmdNav_Click(1); });
@@ -110,7 +110,7 @@ void StartScreen::cmdTest_Click()
 
     const int n = recordSelection(sheet, checks);
     if (n == 0) {
-        step([&] { desktop().message(m_program.noSelectionMessage, m_program.noSelectionIcon); });
+        step([&] { desktop().message(tr(m_program.noSelectionMessage.toUtf8().constData()), m_program.noSelectionIcon); });
         if (self)
             m_startTestRunning = false;
         return;

@@ -4,20 +4,25 @@
 #include "kit/links.h"
 #include "kit/screennames.h"
 
+#include <QCoreApplication>
+
 namespace padmora {
 
 QStringList startIntroduction()
 {
-    return {QStringLiteral(
-               "The Seven Chakras are as seen below. This test will help you in determining how active or "
-               "inactive your Chakras are. All you need to do is answer the questions truthfully and to the "
-               "best of your ability. Taking this test on a regular basis and taking time to take appropriate "
-               "steps to activate your chakras will help you develop your inner self and lead a happy and "
-               "more fruitful life. Visit the Padmora forum at %1 to get advice and interact with experts and "
-               "people like yourself in order to have a wider perspective.")
+    //: %1 is the forum's host name
+    return {QCoreApplication::translate(
+                "padmora::StartScreen",
+                "The Seven Chakras are as seen below. This test will help you in determining how active or "
+                "inactive your Chakras are. All you need to do is answer the questions truthfully and to the "
+                "best of your ability. Taking this test on a regular basis and taking time to take appropriate "
+                "steps to activate your chakras will help you develop your inner self and lead a happy and "
+                "more fruitful life. Visit the Padmora forum at %1 to get advice and interact with experts and "
+                "people like yourself in order to have a wider perspective.")
                 .arg(forumUrl().host()),
-            QStringLiteral("There are 8 Questions for each Chakra. You can take the test individually or in "
-                           "any combination you feel comfortable.")};
+            QCoreApplication::translate("padmora::StartScreen",
+                                        "There are 8 Questions for each Chakra. You can take the test "
+                                        "individually or in any combination you feel comfortable.")};
 }
 
 const ProgramTraits &chakraTestProgram()
@@ -26,7 +31,7 @@ const ProgramTraits &chakraTestProgram()
         screens::kTestMain,
         screens::kTestQuestions,
         QStringLiteral("VQ Zazeder Izorudav"),
-        QStringLiteral("Please Select at least One Chakras"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("padmora::StartScreen", "Please Select at least One Chakras")),
         MessageIcon::Information,
         false,
         8700,

@@ -30,7 +30,10 @@ constexpr double kWidenedWidth = 11500;
 constexpr double kHeight = 10800;
 constexpr double kBarsBottom = 750 + kBarFullHeight;
 
-const QString kTitle = QStringLiteral("Results From The Chakra Test");
+QString resultTitle()
+{
+    return TestResultScreen::tr("Results From The Chakra Test");
+}
 
 } // namespace
 
@@ -41,11 +44,11 @@ TestResultScreen::TestResultScreen(QWidget *parent)
     QWidget *area = client();
 
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), tr("&Back")),
             &QAction::triggered, this, &TestResultScreen::cmdChakrasBack_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
-    auto *title = new QLabel(kTitle, area);
+    auto *title = new QLabel(resultTitle(), area);
     title->setObjectName(QStringLiteral("Label1"));
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setBold(true);
@@ -55,9 +58,9 @@ TestResultScreen::TestResultScreen(QWidget *parent)
     addChakraIntroduction(area, chakraIntroductionFirst() + QStringLiteral("\n\n") + chakraIntroductionSecond(),
                           QRectF(6690, 60, 4620, 3195));
 
-    addReportView(QStringLiteral("Chakra test report"), QRectF(120, 3360, kWidenedWidth - 420, 4380));
+    addReportView(tr("Chakra test report"), QRectF(120, 3360, kWidenedWidth - 420, 4380));
 
-    auto *cmdBack = new QPushButton(QStringLiteral("&Back"), area);
+    auto *cmdBack = new QPushButton(tr("&Back"), area);
     cmdBack->setObjectName(QStringLiteral("cmdChakrasBack"));
     placeTwips(cmdBack, 120, 7860, 1200, 420);
     connect(cmdBack, &QPushButton::clicked, this, &TestResultScreen::cmdChakrasBack_Click);
@@ -78,7 +81,8 @@ std::optional<PrintableReading> TestResultScreen::printableReading() const
 {
     if (!showsReading())
         return std::nullopt;
-    return printedChartAndReport(kTestProgramName, QStringLiteral("chakra test"), kTitle);
+    //: What the reading is, in lower case as in a sentence: heads the printed reading and names its PDF
+    return printedChartAndReport(kTestProgramName, tr("chakra test"), resultTitle());
 }
 
 void TestResultScreen::cmdChakrasBack_Click()

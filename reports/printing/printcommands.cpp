@@ -24,7 +24,12 @@ namespace padmora {
 
 namespace {
 
-const QString kNotPrinted = QStringLiteral("The reading could not be printed.");
+// Why a PDF could not be saved, when nothing tells more.
+QString notWritten()
+{
+    //: Why a PDF could not be saved
+    return QCoreApplication::translate("Printing", "it could not be written");
+}
 
 // True when the file system of the file's folder cannot take a name that
 // long, or the writer was told so.
@@ -41,18 +46,25 @@ QString failureReason(const QString &path, const QFileDevice &file)
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(folder.filePath()));
+        //: Why a PDF could not be saved; %1 is a folder's path
+        return QCoreApplication::translate("Printing", "the folder %1 does not exist")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
     if (!folder.isDir())
-        return QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder.filePath()));
+        //: Why a PDF could not be saved; %1 is a path
+        return QCoreApplication::translate("Printing", "%1 is not a folder")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
     if (target.isDir())
-        return QStringLiteral("a folder of that name is there");
+        //: Why a PDF could not be saved
+        return QCoreApplication::translate("Printing", "a folder of that name is there");
     if (!folder.isWritable())
-        return QStringLiteral("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder.filePath()));
+        //: Why a PDF could not be saved; %1 is a folder's path
+        return QCoreApplication::translate("Printing", "the folder %1 is read-only")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
     if (nameTooLong(target, file))
         return QCoreApplication::translate("Printing", "the name is too long for the file system");
     QString system = file.errorString();
     if (system.isEmpty())
-        return QStringLiteral("it could not be written");
+        return notWritten();
     system[0] = system[0].toLower();
     return system;
 }
@@ -73,7 +85,9 @@ PrinterDialogs *printerDialogs()
     QString why;
     auto *dialogs = loadModule<PrinterDialogs>(kPrinterModuleName, &why);
     if (!dialogs)
-        desktop().message(QStringLiteral("Printing is not available: %1.").arg(why), MessageIcon::Critical);
+        //: %1 says why the printer module could not be loaded
+        desktop().message(QCoreApplication::translate("Printing", "Printing is not available: %1.").arg(why),
+                          MessageIcon::Critical);
     return dialogs;
 }
 
@@ -90,7 +104,10 @@ PrintJob printJob(const PrintableReading &reading, QWidget *parent)
     job.paint = [&reading](QPagedPaintDevice &device) { return paintReading(reading, device); };
     // A printer dialog that writes to a file writes the PDF as Save as PDF does.
     job.printToFile = [&reading](const QString &path, const QPageLayout &layout) { savePdf(reading, path, layout); };
-    job.notPrinted = [] { desktop().message(kNotPrinted, MessageIcon::Critical); };
+    job.notPrinted = [] {
+        desktop().message(QCoreApplication::translate("Printing", "The reading could not be printed."),
+                          MessageIcon::Critical);
+    };
     job.parent = parent;
     return job;
 }
@@ -99,7 +116,9 @@ PrintJob printJob(const PrintableReading &reading, QWidget *parent)
 
 QString pdfFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The PDF could not be saved as %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+    //: %1 is the PDF's path, %2 why it could not be saved ("the folder … is read-only")
+    return QCoreApplication::translate("Printing", "The PDF could not be saved as %1: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 std::optional<QString> writeReadingPdf(const PrintableReading &reading, const QString &path,
@@ -120,7 +139,7 @@ std::optional<QString> writeReadingPdf(const PrintableReading &reading, const QS
     }
     if (pages == 0) {
         file.cancelWriting();  // the temporary file goes with the QSaveFile
-        return QStringLiteral("it could not be written");
+        return notWritten();
     }
     if (!file.commit())
         return failureReason(path, file);

@@ -7,6 +7,7 @@
 // the first print; when it cannot be loaded, one message says why and the
 // PDF still works.
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QString>
 
@@ -34,8 +35,17 @@ bool saveReadingAsPdf(const PrintableReading &reading);
 std::optional<QString> writeReadingPdf(const PrintableReading &reading, const QString &path,
                                        const QPageLayout &layout);
 
-inline const QString kSavePdfCaption = QStringLiteral("Save as PDF");
-inline const QString kPdfFilter = QStringLiteral("PDF files (*.pdf)");
+// A text of the "Printing" context, given in the language in use each time
+// it is read.
+struct PrintingText {
+    const char *source;
+    operator QString() const { return QCoreApplication::translate("Printing", source); }
+};
+
+// The file dialog's caption and filter for Save as PDF.
+inline constexpr PrintingText kSavePdfCaption{QT_TRANSLATE_NOOP("Printing", "Save as PDF")};
+//: The file dialog's filter: keep "(*.pdf)" as it is
+inline constexpr PrintingText kPdfFilter{QT_TRANSLATE_NOOP("Printing", "PDF files (*.pdf)")};
 
 // The message for a PDF that could not be written.
 QString pdfFailureMessage(const QString &path, const QString &reason);

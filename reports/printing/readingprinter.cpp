@@ -6,6 +6,7 @@
 #include "reports/printing/printablereading.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
@@ -430,7 +431,8 @@ QPageLayout readingPageLayout(const QPageSize &size)
 
 QString pageFooter(int page, int pages)
 {
-    return QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+    //: A printed page's footer: %1 is the page's number, %2 how many pages there are
+    return QCoreApplication::translate("Printing", "Page %1 of %2").arg(page).arg(pages);
 }
 
 int paintReading(const PrintableReading &reading, QPagedPaintDevice &device)
