@@ -379,6 +379,46 @@ private slots:
         found.messages(QStringLiteral("messages"), session.fake->messages);
     }
 
+    // A placed text that outgrows its control takes the free room beside it,
+    // never a neighbour's, and gives it back when it is short again; a label
+    // with no room beside it wraps.
+    void aLongerTextTakesFreeRoomAndGivesItBack()
+    {
+        Form form(QStringLiteral("frmFitting"), QStringLiteral("Fitting"), 6000, 3000);
+        auto *button = new QPushButton(QStringLiteral("Go"), form.client());
+        auto *neighbour = new QPushButton(QStringLiteral("Stop"), form.client());
+        auto *label = new QLabel(QStringLiteral("Name:"), form.client());
+        auto *below = new QLabel(QStringLiteral("x"), form.client());
+        setDesignGeometry(button, QRect(10, 10, 60, 24));
+        setDesignGeometry(neighbour, QRect(200, 10, 60, 24));
+        setDesignGeometry(label, QRect(10, 50, 60, 20));
+        setDesignGeometry(new QLabel(QStringLiteral("y"), form.client()), QRect(72, 50, 100, 20));
+        setDesignGeometry(below, QRect(10, 120, 60, 20));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(designGeometry(button), QRect(10, 10, 60, 24));
+
+        const QString longer = QStringLiteral("Go on with the next step");
+        button->setText(longer);
+        label->setText(QStringLiteral("Your name as you write it:"));
+        settle();
+        const QRect grown = designGeometry(button);
+        QVERIFY2(grown.width() > button->fontMetrics().horizontalAdvance(longer), qPrintable(QString::number(grown.width())));
+        QVERIFY(grown.right() < 200 && grown.left() >= 0);
+        QCOMPARE(grown.top(), 10);
+        QVERIFY(label->wordWrap());
+        QCOMPARE(designGeometry(label).width(), 60);
+        QVERIFY(designGeometry(label).bottom() < 120);
+        QVERIFY(label->heightForWidth(60) <= label->height());
+
+        button->setText(QStringLiteral("Go"));
+        label->setText(QStringLiteral("Name:"));
+        settle();
+        QCOMPARE(designGeometry(button), QRect(10, 10, 60, 24));
+        QCOMPARE(designGeometry(label), QRect(10, 50, 60, 20));
+        QVERIFY(!label->wordWrap());
+    }
+
     // Whatever is cut off shows here; what is not marked is counted above.
     void noTextIsCutOffAndEveryTextIsMarked()
     {
