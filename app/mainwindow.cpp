@@ -18,6 +18,7 @@
 #include "kit/resume.h"
 #include "kit/screennames.h"
 #include "kit/sharedmenus.h"
+#include "kit/textfit.h"
 #include "kit/twips.h"
 #include "practice/sitting.h"
 
@@ -288,6 +289,7 @@ MainWindow::~MainWindow()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    fitTexts(this);
     if (isMaximized() || isFullScreen())
         return;
     // The frame, not only the inside, stays within the screen's free area.

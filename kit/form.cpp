@@ -2,6 +2,7 @@
 #include "kit/form.h"
 
 #include "kit/resume.h"
+#include "kit/textfit.h"
 #include "kit/twips.h"
 
 #include <QCloseEvent>
@@ -148,6 +149,13 @@ void Form::unload()
         sub->close();
     else
         close();
+}
+
+bool Form::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show)
+        fitTexts(m_client);
+    return QMainWindow::event(event);
 }
 
 void Form::closeEvent(QCloseEvent *event)

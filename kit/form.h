@@ -55,6 +55,8 @@ protected:
     // Runs once when the screen closes, whatever closes it.
     virtual void Form_Unload() {}
     void closeEvent(QCloseEvent *event) override;
+    // Where the screen comes up, its texts are given room (kit/textfit.h).
+    bool event(QEvent *event) override;
 
     // The window frame (or the widget itself outside the main window).
     QWidget *frameWidget() const;

@@ -134,6 +134,11 @@ QRect designGeometry(const QWidget *w)
     return design.isValid() ? design.toRect() : w->geometry();
 }
 
+bool isPlaced(const QWidget *w)
+{
+    return w && w->property(kDesignProperty).isValid();
+}
+
 void placeTwips(QWidget *w, double left, double top, double width, double height)
 {
     setDesignGeometry(w, twipsRect(left, top, width, height));

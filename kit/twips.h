@@ -41,6 +41,9 @@ void setDesignGeometry(QWidget *w, const QRect &px);
 // never placed, its geometry.
 QRect designGeometry(const QWidget *w);
 
+// True for a widget placed through setDesignGeometry.
+bool isPlaced(const QWidget *w);
+
 // The left edge that centres something of the given width on the screen.
 double centredLeftTwips(double widthTwips);
 
