@@ -69,7 +69,7 @@ QString notKeptMessage(const QString &why, const QString &path)
 {
     //: %1 is why (a sentence without its full stop), %2 the journal file.
     return QCoreApplication::translate("Journal", "This reading could not be kept in your journal: %1.\r\nThe journal file: %2\r\n"
-                          "The reading itself stays on the screen.")
+                                                  "The reading itself stays on the screen.")
         .arg(why, QDir::toNativeSeparators(path));
 }
 

@@ -254,18 +254,18 @@ QString statusText(const StoreStatus &status, const QString &path)
         return QCoreApplication::translate("Journal", "Your journal is kept in %1.").arg(where);
     case StoreState::Newer:
         return QCoreApplication::translate("Journal", "This journal was written by a newer Padmora (its format is version %1; this Padmora "
-                              "reads up to version %2). It is open for reading only and is never changed: new "
-                              "readings, notes and deletions are not kept. The file: %3")
+                                                      "reads up to version %2). It is open for reading only and is never changed: new "
+                                                      "readings, notes and deletions are not kept. The file: %3")
             .arg(status.fileVersion)
             .arg(kSchemaVersion)
             .arg(where);
     case StoreState::ReadOnly:
         return QCoreApplication::translate("Journal", "The journal can only be read (%1): new readings, notes and deletions are not kept. "
-                              "The file: %2")
+                                                      "The file: %2")
             .arg(status.problem, where);
     case StoreState::Damaged:
         return QCoreApplication::translate("Journal", "The journal cannot be read: %1. It is not deleted; you can move it aside and start a "
-                              "new journal. The file: %2")
+                                                      "new journal. The file: %2")
             .arg(status.problem, where);
     case StoreState::Foreign:
         return QCoreApplication::translate("Journal",
