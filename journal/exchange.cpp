@@ -116,7 +116,7 @@ public:
             return m_problem;
         p.taken = takenFromText(text);
         if (!p.taken.isValid())
-            return at(QStringLiteral("taken"), QStringLiteral("\"%1\" is no time of the form 2026-12-08T09:30:00.000Z").arg(text));
+            return at(QStringLiteral("taken"), QCoreApplication::translate("Exchange", "\"%1\" is no time of the form 2026-12-08T09:30:00.000Z").arg(text));
         int practised = 0;
         if (!intField(QStringLiteral("offset"), &p.offsetSeconds) || !intField(QStringLiteral("chakra"), &p.chakra)
             || !intField(QStringLiteral("plannedMinutes"), &p.plannedMinutes)
@@ -127,8 +127,8 @@ public:
         p.practisedSeconds = practised;
         const QJsonValue completed = m_o.value(QStringLiteral("completed"));
         if (!completed.isBool())
-            return at(QStringLiteral("completed"), completed.isUndefined() ? QStringLiteral("missing")
-                                                                          : QStringLiteral("not true or false"));
+            return at(QStringLiteral("completed"), completed.isUndefined() ? QCoreApplication::translate("Exchange", "missing")
+                                                                          : QCoreApplication::translate("Exchange", "not true or false"));
         p.completed = completed.toBool();
         if (m_o.contains(QStringLiteral("note")) && !textField(QStringLiteral("note"), &p.note))
             return m_problem;
@@ -144,14 +144,14 @@ public:
             return m_problem;
         m_r.taken = takenFromText(text);
         if (!m_r.taken.isValid())
-            return at(QStringLiteral("taken"), QStringLiteral("\"%1\" is no time of the form 2026-12-08T09:30:00.000Z").arg(text));
+            return at(QStringLiteral("taken"), QCoreApplication::translate("Exchange", "\"%1\" is no time of the form 2026-12-08T09:30:00.000Z").arg(text));
         if (!intField(QStringLiteral("offset"), &m_r.offsetSeconds))
             return m_problem;
         if (!textField(QStringLiteral("program"), &text))
             return m_problem;
         if (!programFromKey(text, &m_r.program))
             return at(QStringLiteral("program"),
-                      QStringLiteral("\"%1\" is no program; a program is \"test\", \"tarot\" or \"astrology\"").arg(text));
+                      QCoreApplication::translate("Exchange", "\"%1\" is no program; a program is \"test\", \"tarot\" or \"astrology\"").arg(text));
         if (m_o.contains(QStringLiteral("note")) && !textField(QStringLiteral("note"), &m_r.note))
             return m_problem;
         if (m_r.program == Program::Astrology) {
@@ -159,7 +159,7 @@ public:
                 return m_problem;
             m_r.birthDate = dateFromText(text);
             if (!m_r.birthDate.isValid())
-                return at(QStringLiteral("birthDate"), QStringLiteral("\"%1\" is no date of the form 1980-07-23").arg(text));
+                return at(QStringLiteral("birthDate"), QCoreApplication::translate("Exchange", "\"%1\" is no date of the form 1980-07-23").arg(text));
             if (!textField(QStringLiteral("sign"), &m_r.sign) || !textField(QStringLiteral("rulingPlanet"), &m_r.rulingPlanet)
                 || !textField(QStringLiteral("chakra"), &m_r.chakraName))
                 return m_problem;
@@ -170,14 +170,14 @@ public:
             return m_problem;
         for (const QJsonValue v : list) {
             if (!v.isDouble() || v.toDouble() != double(v.toInt()))
-                return at(QStringLiteral("questions"), QStringLiteral("a question number is a whole number"));
+                return at(QStringLiteral("questions"), QCoreApplication::translate("Exchange", "a question number is a whole number"));
             m_r.questionOrder.append(v.toInt());
         }
         if (!arrayField(QStringLiteral("answers"), &list))
             return m_problem;
         for (const QJsonValue v : list) {
             if (!v.isString())
-                return at(QStringLiteral("answers"), QStringLiteral("an answer is a text"));
+                return at(QStringLiteral("answers"), QCoreApplication::translate("Exchange", "an answer is a text"));
             m_r.answers.append(v.toString());
         }
         if (!arrayField(QStringLiteral("scores"), &list))
@@ -187,16 +187,16 @@ public:
             const QJsonValue chakra = s.value(QStringLiteral("chakra"));
             const QJsonValue score = s.value(QStringLiteral("score"));
             if (!v.isObject() || !chakra.isDouble() || !score.isDouble())
-                return at(QStringLiteral("scores"), QStringLiteral("each score is {\"chakra\": 0 to 6, \"score\": 0 to 8}"));
+                return at(QStringLiteral("scores"), QCoreApplication::translate("Exchange", "each score is {\"chakra\": 0 to 6, \"score\": 0 to 8}"));
             const int i = chakra.toInt(-1);
             if (i < 0 || i >= kChakraCount || chakra.toDouble() != double(i))
-                return at(QStringLiteral("scores"), QStringLiteral("chakra %1 does not exist (chakras are 0 to 6)").arg(chakra.toDouble()));
+                return at(QStringLiteral("scores"), QCoreApplication::translate("Exchange", "chakra %1 does not exist (chakras are 0 to 6)").arg(chakra.toDouble()));
             if (m_r.ticked[std::size_t(i)])
-                return at(QStringLiteral("scores"), QStringLiteral("the %1 has two scores").arg(chakraName(i)));
+                return at(QStringLiteral("scores"), QCoreApplication::translate("Exchange", "the %1 has two scores").arg(chakraName(i)));
             const double value = score.toDouble();
             if (value < 0 || value > kQuestionsPerChakra || value != double(int(value)))
                 return at(QStringLiteral("scores"),
-                          QStringLiteral("the score of the %1 is %2; a score is 0 to 8").arg(chakraName(i)).arg(value));
+                          QCoreApplication::translate("Exchange", "the score of the %1 is %2; a score is 0 to 8").arg(chakraName(i)).arg(value));
             m_r.ticked[std::size_t(i)] = true;
             m_r.scores[std::size_t(i)] = qint16(value);
         }
@@ -208,12 +208,12 @@ public:
                 if (!v.isObject() || !c.value(QStringLiteral("chakra")).isDouble() || !c.value(QStringLiteral("slot")).isDouble()
                     || !c.value(QStringLiteral("card")).isString())
                     return at(QStringLiteral("cards"),
-                              QStringLiteral("each card is {\"chakra\": 0 to 6, \"slot\": 0 to 8, \"card\": its name}"));
+                              QCoreApplication::translate("Exchange", "each card is {\"chakra\": 0 to 6, \"slot\": 0 to 8, \"card\": its name}"));
                 m_r.cards.append({c.value(QStringLiteral("chakra")).toInt(), c.value(QStringLiteral("slot")).toInt(),
                                   c.value(QStringLiteral("card")).toString()});
             }
         } else if (m_o.contains(QStringLiteral("cards"))) {
-            return at(QStringLiteral("cards"), QStringLiteral("a chakra test shows no tarot cards"));
+            return at(QStringLiteral("cards"), QCoreApplication::translate("Exchange", "a chakra test shows no tarot cards"));
         }
         return QString();
     }
@@ -228,7 +228,7 @@ private:
     {
         const QJsonValue v = m_o.value(name);
         if (!v.isString()) {
-            at(name, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not a text"));
+            at(name, v.isUndefined() ? QCoreApplication::translate("Exchange", "missing") : QCoreApplication::translate("Exchange", "not a text"));
             return false;
         }
         *out = v.toString();
@@ -255,7 +255,7 @@ private:
     {
         const QJsonValue v = m_o.value(name);
         if (!v.isDouble() || v.toDouble() != double(v.toInt())) {
-            at(name, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not a whole number"));
+            at(name, v.isUndefined() ? QCoreApplication::translate("Exchange", "missing") : QCoreApplication::translate("Exchange", "not a whole number"));
             return false;
         }
         *out = v.toInt();
@@ -265,7 +265,7 @@ private:
     {
         const QJsonValue v = m_o.value(name);
         if (!v.isArray()) {
-            at(name, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not a list"));
+            at(name, v.isUndefined() ? QCoreApplication::translate("Exchange", "missing") : QCoreApplication::translate("Exchange", "not a list"));
             return false;
         }
         *out = v.toArray();
@@ -371,7 +371,7 @@ QString loneSurrogateIn(const QByteArray &json)
                                            && levels[0].key == "entries";
                     const int fieldLevel = inEntries ? 2 : 0;
                     if (inEntries)
-                        where = QStringLiteral("entry %1, ").arg(levels[1].index + 1);
+                        where = QCoreApplication::translate("Exchange", "entry %1, ").arg(levels[1].index + 1);
                     // Within a key of the level that names the field, the field is not known.
                     if (levels.size() > fieldLevel && levels[fieldLevel].object
                         && !(atKey && levels.size() == fieldLevel + 1))
@@ -391,6 +391,28 @@ QString loneSurrogateIn(const QByteArray &json)
         }
     }
     return QString();
+}
+
+// The CSV's header and values are the same in every language, so that a
+// spreadsheet reads every export alike: the chakras by their English names,
+// the states by their keys.
+const char *const kCsvChakraNames[kChakraCount] = {
+    "Root Chakra (Muladhara)",  "Sacral Chakra (Swadhisthanna)", "Navel Chakra (Manipura)",
+    "Heart Chakra (Anahata)",   "Throat Chakra (Vishuddha)",     "Third Eye Chakra (Ajna)",
+    "Crown Chakra (Sahasrara)",
+};
+
+QString csvState(ChakraState state)
+{
+    switch (state) {
+    case ChakraState::UnderActive:
+        return QStringLiteral("UnderActive");
+    case ChakraState::Open:
+        return QStringLiteral("Open");
+    case ChakraState::OverActive:
+        break;
+    }
+    return QStringLiteral("OverActive");
 }
 
 QString csvField(const QString &text)
@@ -436,23 +458,23 @@ ParsedJournal fromJson(const QByteArray &json)
     }
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QStringLiteral("format")).toString() != kExchangeFormat) {
-        out.problem = QStringLiteral("it is no Padmora journal (its \"format\" is not \"%1\")").arg(kExchangeFormat);
+        out.problem = QCoreApplication::translate("Exchange", "it is no Padmora journal (its \"format\" is not \"%1\")").arg(kExchangeFormat);
         return out;
     }
     const QJsonValue version = top.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toInt() < 1) {
-        out.problem = QStringLiteral("its \"version\" is missing or no version number");
+        out.problem = QCoreApplication::translate("Exchange", "its \"version\" is missing or no version number");
         return out;
     }
     if (version.toInt() > kExchangeVersion) {
-        out.problem = QStringLiteral("it is of format version %1, newer than this Padmora reads (up to version %2)")
+        out.problem = QCoreApplication::translate("Exchange", "it is of format version %1, newer than this Padmora reads (up to version %2)")
                           .arg(version.toInt())
                           .arg(kExchangeVersion);
         return out;
     }
     const QJsonValue entries = top.value(QStringLiteral("entries"));
     if (!entries.isArray()) {
-        out.problem = QStringLiteral("its \"entries\" are missing or not a list");
+        out.problem = QCoreApplication::translate("Exchange", "its \"entries\" are missing or not a list");
         return out;
     }
     out.problem = loneSurrogateIn(json);
@@ -463,9 +485,9 @@ ParsedJournal fromJson(const QByteArray &json)
     // One clock reading for the whole file: no entry is judged by a later now.
     const QDateTime now = desktop().now();
     for (qsizetype k = 0; k < list.size(); ++k) {
-        const QString where = QStringLiteral("entry %1").arg(k + 1);
+        const QString where = QCoreApplication::translate("Exchange", "entry %1").arg(k + 1);
         if (!list[k].isObject()) {
-            out.problem = where + QStringLiteral(": not an object");
+            out.problem = where + QStringLiteral(": ") + QCoreApplication::translate("Exchange", "not an object");
             out.readings.clear();
             return out;
         }
@@ -550,8 +572,9 @@ QByteArray toCsv(const QList<Reading> &readings)
             if (!r.ticked[std::size_t(i)])
                 continue;
             const int s = r.scores[std::size_t(i)];
-            csv += QStringList{csvField(date), csvField(programTitle(r.program)), csvField(chakraTitle(i)),
-                               QString::number(s), stateName(classifyScore(s))}
+            csv += QStringList{csvField(date), csvField(programTitle(r.program)),
+                               csvField(QString::fromLatin1(kCsvChakraNames[i])), QString::number(s),
+                               csvState(classifyScore(s))}
                        .join(QLatin1Char(','))
                    + QStringLiteral("\r\n");
         }

@@ -67,8 +67,9 @@ bool isKeepingReadings()
 
 QString notKeptMessage(const QString &why, const QString &path)
 {
-    return QStringLiteral("This reading could not be kept in your journal: %1.\r\nThe journal file: %2\r\n"
-                          "The reading itself stays on the screen.")
+    //: %1 is why (a sentence without its full stop), %2 the journal file.
+    return QCoreApplication::translate("Journal", "This reading could not be kept in your journal: %1.\r\nThe journal file: %2\r\n"
+                                                  "The reading itself stays on the screen.")
         .arg(why, QDir::toNativeSeparators(path));
 }
 

@@ -35,6 +35,63 @@ bool Reading::sameReading(const Reading &o) const
 
 namespace {
 
+// The short names of the chakras in summaries and on the trends' boxes.
+const char *const kShortChakraNames[kChakraCount] = {
+    QT_TRANSLATE_NOOP("Journal", "Root"),   QT_TRANSLATE_NOOP("Journal", "Sacral"),
+    QT_TRANSLATE_NOOP("Journal", "Navel"),  QT_TRANSLATE_NOOP("Journal", "Heart"),
+    QT_TRANSLATE_NOOP("Journal", "Throat"), QT_TRANSLATE_NOOP("Journal", "Third Eye"),
+    QT_TRANSLATE_NOOP("Journal", "Crown"),
+};
+
+// The names an astrology entry keeps, as the astrology tables write them,
+// and the cards a tarot entry keeps: kept in English, shown in the language
+// in use.
+struct KeptName {
+    const char *source;
+    const char *comment;
+};
+const KeptName kSignNames[] = {
+    QT_TRANSLATE_NOOP3("Journal", "Aries", "sign"),       QT_TRANSLATE_NOOP3("Journal", "Taurus", "sign"),
+    QT_TRANSLATE_NOOP3("Journal", "Gemini", "sign"),      QT_TRANSLATE_NOOP3("Journal", "Cancer", "sign"),
+    QT_TRANSLATE_NOOP3("Journal", "Leo", "sign"),         QT_TRANSLATE_NOOP3("Journal", "Virgo", "sign"),
+    QT_TRANSLATE_NOOP3("Journal", "Libra", "sign"),       QT_TRANSLATE_NOOP3("Journal", "Scorpio", "sign"),
+    QT_TRANSLATE_NOOP3("Journal", "Sagittarius", "sign"), QT_TRANSLATE_NOOP3("Journal", "Capricorn", "sign"),
+    QT_TRANSLATE_NOOP3("Journal", "Aquarius", "sign"),    QT_TRANSLATE_NOOP3("Journal", "Pisces", "sign"),
+};
+const KeptName kPlanetNames[] = {
+    QT_TRANSLATE_NOOP3("Journal", "Mars", "ruling planet"),
+    QT_TRANSLATE_NOOP3("Journal", "Venus", "ruling planet"),
+    QT_TRANSLATE_NOOP3("Journal", "Mercury", "ruling planet"),
+    QT_TRANSLATE_NOOP3("Journal", "The Moon", "ruling planet"),
+    QT_TRANSLATE_NOOP3("Journal", "The Sun", "ruling planet"),
+    QT_TRANSLATE_NOOP3("Journal", "Pluto and Mars", "ruling planets"),
+    QT_TRANSLATE_NOOP3("Journal", "Jupiter", "ruling planet"),
+    QT_TRANSLATE_NOOP3("Journal", "Saturn", "ruling planet"),
+    QT_TRANSLATE_NOOP3("Journal", "Uranus and Saturn", "ruling planets"),
+    QT_TRANSLATE_NOOP3("Journal", "Neptune and Jupiter", "ruling planets"),
+};
+const KeptName kCardNames[] = {
+    QT_TRANSLATE_NOOP3("Journal", "Wheel of Fortune", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "The Star", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "The Moon", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "The Magician", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "Justice", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "Temperance", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "The Sun", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "The Empress", "tarot card"),
+    QT_TRANSLATE_NOOP3("Journal", "Death", "tarot card"),
+};
+
+// A kept name in the language in use; a name of none of the table as it is.
+template <std::size_t N>
+QString shownName(const QString &kept, const KeptName (&names)[N])
+{
+    for (const KeptName &name : names)
+        if (kept == QLatin1String(name.source))
+            return QCoreApplication::translate("Journal", name.source, name.comment);
+    return kept;
+}
+
 QDateTime utcToTheMillisecond(const QDateTime &moment)
 {
     return moment.toUTC();
@@ -79,6 +136,16 @@ Reading chakraReading(Program program, const AnswerSheet &sheet, const ChakraSco
     if (program == Program::ChakrasTarot)
         r.cards = shownCards(sheet, scores);
     return r;
+}
+
+Reading astrologyReading(const QDate &birthDate, const QDateTime &moment)
+{
+    QString sign;
+    if (birthDate.isValid())
+        sign = astrology::sunSign(astrology::monthNames()[std::size_t(birthDate.month() - 1)], birthDate.day());
+    const astrology::SignEntry *entry = astrology::signEntry(sign);
+    return astrologyReading(birthDate, sign, entry ? entry->rulingPlanet : QString(),
+                            entry ? entry->chakraName : QString(), moment);
 }
 
 Reading astrologyReading(const QDate &birthDate, const QString &sign, const QString &rulingPlanet,
@@ -135,7 +202,7 @@ namespace {
 QString momentProblem(const QDateTime &taken, int offsetSeconds, const QString &note, const QDateTime &now)
 {
     if (!taken.isValid())
-        return QStringLiteral("the time it was taken is missing or no time");
+        return QCoreApplication::translate("Exchange", "the time it was taken is missing or no time");
     if (taken < QDateTime(QDate(kFirstTakenYear, 1, 1), QTime(0, 0), Qt::UTC))
         return ofField("taken", QCoreApplication::translate("Exchange", "%1 is before %2")
                                     .arg(takenText(taken))
@@ -148,7 +215,7 @@ QString momentProblem(const QDateTime &taken, int offsetSeconds, const QString &
                                      .arg(offsetSeconds)
                                      .arg(kWidestOffsetSeconds / 3600));
     if (note.size() > kNoteLimit)
-        return QStringLiteral("the note is %1 characters long; a note holds at most %2").arg(note.size()).arg(kNoteLimit);
+        return QCoreApplication::translate("Exchange", "the note is %1 characters long; a note holds at most %2").arg(note.size()).arg(kNoteLimit);
     return QString();
 }
 
@@ -207,81 +274,112 @@ QString problemOf(const Reading &r, const QDateTime &now)
         return problem;
     if (r.program == Program::Astrology) {
         if (!r.birthDate.isValid())
-            return QStringLiteral("the birth date is missing or no date");
+            return QCoreApplication::translate("Exchange", "the birth date is missing or no date");
         if (r.birthDate.year() < astrology::kFirstYear || r.birthDate.year() > astrology::kLastYear)
-            return QStringLiteral("the birth year %1 is outside %2 to %3")
+            return QCoreApplication::translate("Exchange", "the birth year %1 is outside %2 to %3")
                 .arg(r.birthDate.year())
                 .arg(astrology::kFirstYear)
                 .arg(astrology::kLastYear);
         const QString sign =
             astrology::sunSign(astrology::monthNames()[std::size_t(r.birthDate.month() - 1)], r.birthDate.day());
         if (r.sign != sign)
-            return QStringLiteral("the sign \"%1\" is not the sun sign of %2 (%3)")
+            return QCoreApplication::translate("Exchange", "the sign \"%1\" is not the sun sign of %2 (%3)")
                 .arg(r.sign, r.birthDate.toString(Qt::ISODate), sign);
         const astrology::SignEntry *entry = astrology::signEntry(sign);
         if (!entry || r.rulingPlanet != entry->rulingPlanet)
-            return QStringLiteral("the ruling planet \"%1\" is not that of %2").arg(r.rulingPlanet, sign);
+            return QCoreApplication::translate("Exchange", "the ruling planet \"%1\" is not that of %2").arg(r.rulingPlanet, sign);
         if (r.chakraName != entry->chakraName)
-            return QStringLiteral("the chakra \"%1\" is not that of %2").arg(r.chakraName, sign);
+            return QCoreApplication::translate("Exchange", "the chakra \"%1\" is not that of %2").arg(r.chakraName, sign);
         return QString();
     }
     int tickedCount = 0;
     for (bool t : r.ticked)
         tickedCount += t ? 1 : 0;
     if (tickedCount == 0)
-        return QStringLiteral("no chakra is ticked");
+        return QCoreApplication::translate("Exchange", "no chakra is ticked");
     if (r.questionOrder.size() != tickedCount * kQuestionsPerChakra)
-        return QStringLiteral("%1 questions for %2 ticked chakras; each chakra has %3")
+        return QCoreApplication::translate("Exchange", "%1 questions for %2 ticked chakras; each chakra has %3")
             .arg(r.questionOrder.size())
             .arg(tickedCount)
             .arg(kQuestionsPerChakra);
     if (r.answers.size() != r.questionOrder.size())
-        return QStringLiteral("%1 answers to %2 questions").arg(r.answers.size()).arg(r.questionOrder.size());
+        return QCoreApplication::translate("Exchange", "%1 answers to %2 questions").arg(r.answers.size()).arg(r.questionOrder.size());
     QSet<int> asked;
     for (qsizetype k = 0; k < r.questionOrder.size(); ++k) {
         const int q = r.questionOrder[k];
         const int chakra = chakraOfQuestion(q);
         if (chakra < 0)
-            return QStringLiteral("question %1 does not exist (questions are 0 to %2)").arg(q).arg(kQuestionCount - 1);
+            return QCoreApplication::translate("Exchange", "question %1 does not exist (questions are 0 to %2)").arg(q).arg(kQuestionCount - 1);
         if (!r.ticked[std::size_t(chakra)])
-            return QStringLiteral("question %1 belongs to the %2, which is not ticked").arg(q).arg(chakraName(chakra));
+            return QCoreApplication::translate("Exchange", "question %1 belongs to the %2, which is not ticked").arg(q).arg(chakraName(chakra));
         if (asked.contains(q))
-            return QStringLiteral("question %1 is asked twice").arg(q);
+            return QCoreApplication::translate("Exchange", "question %1 is asked twice").arg(q);
         asked.insert(q);
         const QString &a = r.answers[k];
         if (a != kYes && a != kNo && a != kNotSure)
-            return QStringLiteral("answer %1 is \"%2\"; an answer is \"Yes\", \"No\" or \"Not Sure\"").arg(k + 1).arg(a);
+            return QCoreApplication::translate("Exchange", "answer %1 is \"%2\"; an answer is \"Yes\", \"No\" or \"Not Sure\"").arg(k + 1).arg(a);
     }
     for (int i = 0; i < kChakraCount; ++i) {
         const int s = r.scores[std::size_t(i)];
         if (s < 0 || s > kQuestionsPerChakra)
-            return QStringLiteral("the score of the %1 is %2; a score is 0 to 8").arg(chakraName(i)).arg(s);
+            return QCoreApplication::translate("Exchange", "the score of the %1 is %2; a score is 0 to 8").arg(chakraName(i)).arg(s);
     }
     const ChakraScores counted = scoreAnswers(sheetOf(r));
     for (int i = 0; i < kChakraCount; ++i)
         if (counted[std::size_t(i)] != r.scores[std::size_t(i)])
-            return QStringLiteral("the score of the %1 is %2, but its answers give %3")
+            return QCoreApplication::translate("Exchange", "the score of the %1 is %2, but its answers give %3")
                 .arg(chakraName(i))
                 .arg(r.scores[std::size_t(i)])
                 .arg(counted[std::size_t(i)]);
     if (r.program == Program::ChakraTest && !r.cards.isEmpty())
-        return QStringLiteral("a chakra test shows no tarot cards");
+        return QCoreApplication::translate("Exchange", "a chakra test shows no tarot cards");
     if (r.program == Program::ChakrasTarot) {
         for (const ShownCard &c : r.cards) {
             if (c.slot < 0 || c.slot >= kTarotSlotCount || TarotCardTable()[std::size_t(c.slot)].name != c.card)
-                return QStringLiteral("\"%1\" is no card of slot %2").arg(c.card).arg(c.slot);
+                return QCoreApplication::translate("Exchange", "\"%1\" is no card of slot %2").arg(c.card).arg(c.slot);
         }
         if (r.cards != shownCards(sheetOf(r), r.scores))
-            return QStringLiteral("the cards are not those that its scores show");
+            return QCoreApplication::translate("Exchange", "the cards are not those that its scores show");
     }
     return QString();
 }
 
 QString shortChakraName(int chakra)
 {
-    QString name = chakraName(chakra);
-    name.remove(QStringLiteral(" Chakra"));
-    return name;
+    // Its own table: a chakra's name in another language need not end in " Chakra".
+    return chakra >= 0 && chakra < kChakraCount ? QCoreApplication::translate("Journal", kShortChakraNames[chakra])
+                                                : QString();
+}
+
+QString stateText(ChakraState state)
+{
+    switch (state) {
+    case ChakraState::UnderActive:
+        //: A chakra's state.
+        return QCoreApplication::translate("Journal", "UnderActive");
+    case ChakraState::Open:
+        //: A chakra's state, not a file's.
+        return QCoreApplication::translate("Journal", "Open", "chakra state");
+    case ChakraState::OverActive:
+        break;
+    }
+    //: A chakra's state.
+    return QCoreApplication::translate("Journal", "OverActive");
+}
+
+QString signText(const QString &sign)
+{
+    return shownName(sign, kSignNames);
+}
+
+QString rulingPlanetText(const QString &planet)
+{
+    return shownName(planet, kPlanetNames);
+}
+
+QString cardText(const QString &card)
+{
+    return shownName(card, kCardNames);
 }
 
 QString summaryOf(const Reading &r)
@@ -289,14 +387,19 @@ QString summaryOf(const Reading &r)
     const QString dot = QStringLiteral(" \u00b7 ");
     if (r.program == Program::Astrology) {
         const int chakra = chakraOfAstrologyName(r.chakraName);
-        return r.sign + dot + r.rulingPlanet + dot + (chakra >= 0 ? chakraTitle(chakra) : r.chakraName);
+        return signText(r.sign) + dot + rulingPlanetText(r.rulingPlanet) + dot
+               + (chakra >= 0 ? chakraTitle(chakra) : r.chakraName);
     }
     QStringList parts;
     for (int i = 0; i < kChakraCount; ++i) {
         if (!r.ticked[std::size_t(i)])
             continue;
         const int s = r.scores[std::size_t(i)];
-        parts << QStringLiteral("%1 %2 %3").arg(shortChakraName(i)).arg(s).arg(stateName(classifyScore(s)));
+        //: A chakra's part of an entry's summary: the chakra's short name, its score and its state ("Root 5 Open").
+        parts << QCoreApplication::translate("Journal", "%1 %2 %3")
+                     .arg(shortChakraName(i))
+                     .arg(s)
+                     .arg(stateText(classifyScore(s)));
     }
     return parts.join(dot);
 }

@@ -105,7 +105,11 @@ Reading chakraReading(Program program, const AnswerSheet &sheet, const ChakraSco
                       const QDateTime &moment);
 // The cards a tarot reading shows: every slot of every ticked chakra that is not open.
 QList<ShownCard> shownCards(const AnswerSheet &sheet, const ChakraScores &scores);
-// An astrology reading of a birth date, taken at a moment.
+// The astrology reading of a birth date, taken at a moment, with the sign,
+// ruling planet and chakra the astrology tables give it: what is kept is the
+// tables' own names, the same whatever language the screen showed them in.
+Reading astrologyReading(const QDate &birthDate, const QDateTime &moment);
+// An astrology reading of a birth date with what it gave, taken at a moment.
 Reading astrologyReading(const QDate &birthDate, const QString &sign, const QString &rulingPlanet,
                          const QString &chakraName, const QDateTime &moment);
 
@@ -138,5 +142,13 @@ QString summaryOf(const Practice &practice);
 QString practiceTitle();
 // The short name of a chakra in summaries: "Root", "Third Eye".
 QString shortChakraName(int chakra);
+// A state's name in summaries and trends: "UnderActive", "Open", "OverActive".
+QString stateText(ChakraState state);
+// A sign, a ruling planet and a card as an entry keeps them ("Leo", "The
+// Sun", "Justice"), in the language in use; a name the tables do not know as
+// it is.
+QString signText(const QString &sign);
+QString rulingPlanetText(const QString &planet);
+QString cardText(const QString &card);
 
 } // namespace padmora::journal

@@ -26,7 +26,7 @@ StoreBackend *Store::backend()
         if (auto *module = loadModule<StoreModule>(kStoreModuleName, &why))
             m_backend = module->open(m_path);
         else
-            m_missing = QStringLiteral("its SQLite module is missing: %1").arg(why);
+            m_missing = QCoreApplication::translate("Journal", "its SQLite module is missing: %1").arg(why);
     }
     return m_backend.get();
 }
@@ -251,21 +251,21 @@ QString statusText(const StoreStatus &status, const QString &path)
     const QString where = QDir::toNativeSeparators(path);
     switch (status.state) {
     case StoreState::Ready:
-        return QStringLiteral("Your journal is kept in %1.").arg(where);
+        return QCoreApplication::translate("Journal", "Your journal is kept in %1.").arg(where);
     case StoreState::Newer:
-        return QStringLiteral("This journal was written by a newer Padmora (its format is version %1; this Padmora "
-                              "reads up to version %2). It is open for reading only and is never changed: new "
-                              "readings, notes and deletions are not kept. The file: %3")
+        return QCoreApplication::translate("Journal", "This journal was written by a newer Padmora (its format is version %1; this Padmora "
+                                                      "reads up to version %2). It is open for reading only and is never changed: new "
+                                                      "readings, notes and deletions are not kept. The file: %3")
             .arg(status.fileVersion)
             .arg(kSchemaVersion)
             .arg(where);
     case StoreState::ReadOnly:
-        return QStringLiteral("The journal can only be read (%1): new readings, notes and deletions are not kept. "
-                              "The file: %2")
+        return QCoreApplication::translate("Journal", "The journal can only be read (%1): new readings, notes and deletions are not kept. "
+                                                      "The file: %2")
             .arg(status.problem, where);
     case StoreState::Damaged:
-        return QStringLiteral("The journal cannot be read: %1. It is not deleted; you can move it aside and start a "
-                              "new journal. The file: %2")
+        return QCoreApplication::translate("Journal", "The journal cannot be read: %1. It is not deleted; you can move it aside and start a "
+                                                      "new journal. The file: %2")
             .arg(status.problem, where);
     case StoreState::Foreign:
         return QCoreApplication::translate("Journal",
@@ -275,7 +275,7 @@ QString statusText(const StoreStatus &status, const QString &path)
     case StoreState::Unavailable:
         break;
     }
-    return QStringLiteral("The journal cannot be opened: %1. The file: %2").arg(status.problem, where);
+    return QCoreApplication::translate("Journal", "The journal cannot be opened: %1. The file: %2").arg(status.problem, where);
 }
 
 } // namespace padmora::journal

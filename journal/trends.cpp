@@ -37,12 +37,20 @@ TrendSeries trendSeries(const QList<ScorePoint> &points, TrendRange range, const
 
 namespace {
 
+// How the trends write a day: "3 May 2026".
+QString dateFormat()
+{
+    //: The form of a day in the trends' words, as QDate::toString reads it ("3 May 2026").
+    return QCoreApplication::translate("Journal", "d MMM yyyy");
+}
+
 QString scoreOn(const ScorePoint &p)
 {
     const QDate day = p.taken.toOffsetFromUtc(p.offsetSeconds).date();
-    return QStringLiteral("%1, %2 on %3")
+    //: A score on a day in the trends: the score, its state and the day ("2, UnderActive on 3 May 2026").
+    return QCoreApplication::translate("Journal", "%1, %2 on %3")
         .arg(p.score)
-        .arg(stateName(classifyScore(p.score)), QLocale().toString(day, QStringLiteral("d MMM yyyy")));
+        .arg(stateText(classifyScore(p.score)), QLocale().toString(day, dateFormat()));
 }
 
 } // namespace
@@ -51,12 +59,13 @@ QString trendSummary(int chakra, const QList<ScorePoint> &points)
 {
     const QString title = chakraTitle(chakra);
     if (points.isEmpty())
-        return title + QStringLiteral(": no readings");
+        return QCoreApplication::translate("Journal", "%1: no readings").arg(title);
     if (points.size() == 1)
-        return QStringLiteral("%1: %2 (1 reading)").arg(title, scoreOn(points.first()));
-    return QStringLiteral("%1: %2 \u2192 %3 (%4 readings)")
-        .arg(title, scoreOn(points.first()), scoreOn(points.last()))
-        .arg(points.size());
+        //: %1 is the chakra, %2 its score on a day.
+        return QCoreApplication::translate("Journal", "%1: %2 (1 reading)").arg(title, scoreOn(points.first()));
+    //: %1 is the chakra, %2 its first score on a day, %3 its last; %n the number of readings.
+    return QCoreApplication::translate("Journal", "%1: %2 \u2192 %3 (%n readings)", nullptr, int(points.size()))
+        .arg(title, scoreOn(points.first()), scoreOn(points.last()));
 }
 
 PracticeSeries practiceWeeks(const QList<Practice> &practices, TrendRange range, const QDateTime &now)
@@ -88,9 +97,9 @@ QString practiceSummary(const QList<PracticeWeek> &weeks)
     for (const PracticeWeek &w : weeks)
         parts << QCoreApplication::translate("Journal", "%1 min in the week of %2")
                      .arg(w.seconds / 60)
-                     .arg(locale.toString(w.monday, QStringLiteral("d MMM yyyy")));
+                     .arg(locale.toString(w.monday, dateFormat()));
     return QCoreApplication::translate("Journal", "practised %1; last practised on %2")
-        .arg(parts.join(QStringLiteral(", ")), locale.toString(weeks.last().lastDay, QStringLiteral("d MMM yyyy")));
+        .arg(parts.join(QStringLiteral(", ")), locale.toString(weeks.last().lastDay, dateFormat()));
 }
 
 QString cardsSummary(const QList<CardCount> &counts, int most)
@@ -99,8 +108,9 @@ QString cardsSummary(const QList<CardCount> &counts, int most)
     for (const CardCount &c : counts) {
         if (parts.size() == most)
             break;
-        parts << QStringLiteral("%1 %2 %3").arg(c.card).arg(c.count).arg(c.count == 1 ? QStringLiteral("time")
-                                                                                       : QStringLiteral("times"));
+        parts << (c.count == 1 ? QCoreApplication::translate("Journal", "%1 1 time").arg(cardText(c.card))
+                               //: %1 is a tarot card's name, %n how often it came up.
+                               : QCoreApplication::translate("Journal", "%1 %n times", nullptr, c.count).arg(cardText(c.card)));
     }
     return parts.join(QStringLiteral(", "));
 }

@@ -245,8 +245,8 @@ void AstrologyScreen::cmdNext_Click()
     step([&] {
         const QDate born(m_cboYear->currentText().toInt(), m_cboMonth->currentIndex() + 1,
                          m_cboDate->currentText().toInt());
-        journal::keepReadingOnceShown(journal::astrologyReading(born, m_lblResult[0]->text(), m_lblResult[1]->text(),
-                                                                m_shownChakraName, m_readingTime));
+        // The journal keeps the tables' names, not the words shown.
+        journal::keepReadingOnceShown(journal::astrologyReading(born, m_readingTime));
     });
 }
 

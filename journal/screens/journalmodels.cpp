@@ -66,7 +66,7 @@ QVariant EntriesModel::data(const QModelIndex &index, int role) const
     default: {
         const QString line = firstLine(e.note);
         if (line.isEmpty() && role == Qt::AccessibleTextRole)
-            return QStringLiteral("no note");
+            return QCoreApplication::translate("Journal", "no note");
         return line;
     }
     }
@@ -76,9 +76,19 @@ QVariant EntriesModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QString titles[4] = {QStringLiteral("Taken"), QStringLiteral("Program"), QStringLiteral("Summary"),
-                                      QStringLiteral("Note")};
-    return section >= 0 && section < 4 ? titles[section] : QVariant();
+    switch (section) {
+    case 0:
+        //: A column's title: when the entry was taken.
+        return QCoreApplication::translate("Journal", "Taken");
+    case 1:
+        return QCoreApplication::translate("Journal", "Program");
+    case 2:
+        return QCoreApplication::translate("Journal", "Summary");
+    case 3:
+        return QCoreApplication::translate("Journal", "Note");
+    default:
+        return {};
+    }
 }
 
 const Entry *EntriesModel::entryAt(int row) const
@@ -167,7 +177,7 @@ QVariant TrendTableModel::data(const QModelIndex &index, int role) const
     case 3:
         return p.score;
     default:
-        return stateName(classifyScore(p.score));
+        return stateText(classifyScore(p.score));
     }
 }
 
@@ -175,9 +185,22 @@ QVariant TrendTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QString titles[5] = {QStringLiteral("Taken"), QStringLiteral("Program"), QStringLiteral("Chakra"),
-                                      QStringLiteral("Score"), QStringLiteral("State")};
-    return section >= 0 && section < 5 ? titles[section] : QVariant();
+    switch (section) {
+    case 0:
+        //: A column's title: when the reading was taken.
+        return QCoreApplication::translate("Journal", "Taken");
+    case 1:
+        return QCoreApplication::translate("Journal", "Program");
+    case 2:
+        return QCoreApplication::translate("Journal", "Chakra");
+    case 3:
+        return QCoreApplication::translate("Journal", "Score");
+    case 4:
+        //: A column's title: the chakra's state (Open, UnderActive, OverActive).
+        return QCoreApplication::translate("Journal", "State");
+    default:
+        return {};
+    }
 }
 
 } // namespace padmora

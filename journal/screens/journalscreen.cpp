@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -46,7 +47,8 @@ constexpr double kRow = kTextRowHeight;
 
 QString entryCount(qsizetype n)
 {
-    return n == 1 ? QStringLiteral("1 reading") : QStringLiteral("%1 readings").arg(n);
+    return n == 1 ? QCoreApplication::translate("Journal", "1 reading")
+                  : QCoreApplication::translate("Journal", "%n readings", nullptr, int(n));
 }
 
 QTableView *addTable(QWidget *parent, const QString &name, const QString &accessibleName)
@@ -68,45 +70,50 @@ QTableView *addTable(QWidget *parent, const QString &name, const QString &access
 
 } // namespace
 
+QString journalCaption()
+{
+    return QCoreApplication::translate("Journal", "My Readings");
+}
+
 JournalScreen::JournalScreen(QWidget *parent)
-    : Form(screens::kJournal, kJournalCaption, kWidth, kHeight, parent), m_store(journalStore())
+    : Form(screens::kJournal, journalCaption(), kWidth, kHeight, parent), m_store(journalStore())
 {
     QWidget *area = client();
 
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuClose"), QStringLiteral("&Close")), &QAction::triggered, this,
+    connect(addMenuItem(file, QStringLiteral("mnuClose"), tr("&Close")), &QAction::triggered, this,
             &JournalScreen::cmdClose_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
     m_tabs = new QTabWidget(area);
     m_tabs->setObjectName(QStringLiteral("tabJournal"));
-    m_tabs->setAccessibleName(QStringLiteral("Journal"));
-    m_tabs->tabBar()->setAccessibleName(QStringLiteral("Journal pages"));
+    m_tabs->setAccessibleName(tr("Journal"));
+    m_tabs->tabBar()->setAccessibleName(tr("Journal pages"));
     placeTwips(m_tabs, 120, 90, kPageWidth, 6900);
 
     // The readings.
     auto *readings = new QWidget;
     readings->setObjectName(QStringLiteral("pageReadings"));
-    m_tabs->addTab(readings, QStringLiteral("&Readings"));
+    m_tabs->addTab(readings, tr("&Readings"));
     m_cboProgram = new QComboBox(readings);
     m_cboProgram->setObjectName(QStringLiteral("cboProgram"));
-    m_cboProgram->setAccessibleName(QStringLiteral("Show the readings of"));
-    m_cboProgram->addItem(QStringLiteral("Every Program"));
+    m_cboProgram->setAccessibleName(tr("Show the readings of"));
+    m_cboProgram->addItem(tr("Every Program"));
     for (Program p : {Program::ChakraTest, Program::ChakrasTarot, Program::Astrology})
         m_cboProgram->addItem(programTitle(p));
     m_cboProgram->addItem(practiceTitle());
-    addCaption(readings, QStringLiteral("&Show:"), m_cboProgram, 120, 120, 900);
+    addCaption(readings, tr("&Show:"), m_cboProgram, 120, 120, 900);
     placeTwips(m_cboProgram, 1080, 120, 3000, kRow + 60);
     connect(m_cboProgram, &QComboBox::currentIndexChanged, this, &JournalScreen::cboProgram_Click);
     m_txtSearch = new QLineEdit(readings);
     m_txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    m_txtSearch->setAccessibleName(QStringLiteral("Search in notes"));
+    m_txtSearch->setAccessibleName(tr("Search in notes"));
     m_txtSearch->setClearButtonEnabled(true);
-    addCaption(readings, QStringLiteral("Search in &notes:"), m_txtSearch, 4500, 120, 1800);
+    addCaption(readings, tr("Search in &notes:"), m_txtSearch, 4500, 120, 1800);
     placeTwips(m_txtSearch, 6300, 120, 5100, kRow + 60);
     connect(m_txtSearch, &QLineEdit::textChanged, this, &JournalScreen::txtSearch_Change);
 
-    m_grdReadings = addTable(readings, QStringLiteral("grdReadings"), QStringLiteral("Readings"));
+    m_grdReadings = addTable(readings, QStringLiteral("grdReadings"), tr("Readings"));
     m_entries = new EntriesModel(this);
     m_grdReadings->setModel(m_entries);
     m_grdReadings->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -130,10 +137,10 @@ JournalScreen::JournalScreen(QWidget *parent)
 
     m_txtNote = new QPlainTextEdit(readings);
     m_txtNote->setObjectName(QStringLiteral("txtNote"));
-    m_txtNote->setAccessibleName(QStringLiteral("Note"));
+    m_txtNote->setAccessibleName(tr("Note"));
     m_txtNote->setTabChangesFocus(true);
-    m_txtNote->setPlaceholderText(QStringLiteral("A note of your own on the reading chosen above; it is kept as you type."));
-    addCaption(readings, QStringLiteral("No&te:"), m_txtNote, 120, 4020, 1800);
+    m_txtNote->setPlaceholderText(tr("A note of your own on the reading chosen above; it is kept as you type."));
+    addCaption(readings, tr("No&te:"), m_txtNote, 120, 4020, 1800);
     placeTwips(m_txtNote, 120, 4380, kInner, 1200);
     connect(m_txtNote, &QPlainTextEdit::textChanged, this, &JournalScreen::txtNote_Change);
 
@@ -143,20 +150,20 @@ JournalScreen::JournalScreen(QWidget *parent)
     connect(m_cmdPractise, &QPushButton::clicked, this, &JournalScreen::cmdPractise_Click);
 
     const double buttonsTop = 5700;
-    auto *cmdOpen = addPushButton(readings, QStringLiteral("cmdOpen"), QStringLiteral("&Open"), 120, buttonsTop, 1200);
+    auto *cmdOpen = addPushButton(readings, QStringLiteral("cmdOpen"), tr("&Open"), 120, buttonsTop, 1200);
     connect(cmdOpen, &QPushButton::clicked, this, &JournalScreen::cmdOpen_Click);
-    auto *cmdDelete = addPushButton(readings, QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), 1440, buttonsTop, 1200);
+    auto *cmdDelete = addPushButton(readings, QStringLiteral("cmdDelete"), tr("&Delete"), 1440, buttonsTop, 1200);
     connect(cmdDelete, &QPushButton::clicked, this, &JournalScreen::cmdDelete_Click);
-    auto *cmdDeleteAll = addPushButton(readings, QStringLiteral("cmdDeleteAll"), QStringLiteral("Delete A&ll Readings\u2026"),
+    auto *cmdDeleteAll = addPushButton(readings, QStringLiteral("cmdDeleteAll"), tr("Delete A&ll Readings\u2026"),
                                    2760, buttonsTop, 2400);
     connect(cmdDeleteAll, &QPushButton::clicked, this, &JournalScreen::cmdDeleteAll_Click);
-    auto *cmdExportJson = addPushButton(readings, QStringLiteral("cmdExportJson"), QStringLiteral("Export &JSON\u2026"),
+    auto *cmdExportJson = addPushButton(readings, QStringLiteral("cmdExportJson"), tr("Export &JSON\u2026"),
                                     5400, buttonsTop, 1900);
     connect(cmdExportJson, &QPushButton::clicked, this, &JournalScreen::cmdExportJson_Click);
-    auto *cmdExportCsv = addPushButton(readings, QStringLiteral("cmdExportCsv"), QStringLiteral("Export C&SV\u2026"), 7420,
+    auto *cmdExportCsv = addPushButton(readings, QStringLiteral("cmdExportCsv"), tr("Export C&SV\u2026"), 7420,
                                    buttonsTop, 1900);
     connect(cmdExportCsv, &QPushButton::clicked, this, &JournalScreen::cmdExportCsv_Click);
-    auto *cmdImport = addPushButton(readings, QStringLiteral("cmdImport"), QStringLiteral("&Import JSON\u2026"), 9440,
+    auto *cmdImport = addPushButton(readings, QStringLiteral("cmdImport"), tr("&Import JSON\u2026"), 9440,
                                 buttonsTop, 1960);
     connect(cmdImport, &QPushButton::clicked, this, &JournalScreen::cmdImport_Click);
     m_changers = {cmdDelete, cmdDeleteAll, cmdImport};
@@ -164,7 +171,7 @@ JournalScreen::JournalScreen(QWidget *parent)
     // The trends.
     auto *trends = new QWidget;
     trends->setObjectName(QStringLiteral("pageTrends"));
-    m_tabs->addTab(trends, QStringLiteral("&Trends"));
+    m_tabs->addTab(trends, tr("&Trends"));
     for (int i = 0; i < kChakraCount; ++i) {
         auto *box = new QCheckBox(shortChakraName(i), trends);
         setArrayName(box, QStringLiteral("chkTrend"), i);
@@ -176,18 +183,18 @@ JournalScreen::JournalScreen(QWidget *parent)
     }
     m_cboRange = new QComboBox(trends);
     m_cboRange->setObjectName(QStringLiteral("cboRange"));
-    m_cboRange->setAccessibleName(QStringLiteral("Range of time"));
-    m_cboRange->addItems({QStringLiteral("All"), QStringLiteral("Last Year"), QStringLiteral("Last 3 Months"),
-                          QStringLiteral("Last Month")});
-    addCaption(trends, QStringLiteral("R&ange:"), m_cboRange, 8220, 90, 900);
+    m_cboRange->setAccessibleName(tr("Range of time"));
+    m_cboRange->addItems({tr("All"), tr("Last Year"), tr("Last 3 Months"),
+                          tr("Last Month")});
+    addCaption(trends, tr("R&ange:"), m_cboRange, 8220, 90, 900);
     placeTwips(m_cboRange, 9120, 90, 2280, kRow + 60);
     connect(m_cboRange, &QComboBox::currentIndexChanged, this, &JournalScreen::cboRange_Click);
 
     m_picTrends = new TrendChart(trends);
     m_picTrends->setObjectName(QStringLiteral("picTrends"));
-    m_picTrends->setAccessibleName(QStringLiteral("Trends of the chakra scores"));
+    m_picTrends->setAccessibleName(tr("Trends of the chakra scores"));
     placeTwips(m_picTrends, 120, 600, 5940, 3600);
-    m_grdTrends = addTable(trends, QStringLiteral("grdTrends"), QStringLiteral("Trend scores"));
+    m_grdTrends = addTable(trends, QStringLiteral("grdTrends"), tr("Trend scores"));
     m_trendRows = new TrendTableModel(this);
     m_grdTrends->setModel(m_trendRows);
     m_grdTrends->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -198,9 +205,9 @@ JournalScreen::JournalScreen(QWidget *parent)
         m_grdTrends->setColumnWidth(c, twipsToPxX(trendColumns[c]));
     placeTwips(m_grdTrends, 6180, 600, 5220, 3600);
 
-    m_lblTrendSummary = addReadout(trends, QStringLiteral("lblTrendSummary"), QStringLiteral("Trend of each chakra"));
+    m_lblTrendSummary = addReadout(trends, QStringLiteral("lblTrendSummary"), tr("Trend of each chakra"));
     placeTwips(m_lblTrendSummary, 120, 4320, kInner, 1500);
-    m_lblCards = addReadout(trends, QStringLiteral("lblCards"), QStringLiteral("Cards that came up most often"));
+    m_lblCards = addReadout(trends, QStringLiteral("lblCards"), tr("Cards that came up most often"));
     placeTwips(m_lblCards, 120, 5880, kInner, 600);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
         if (page == 1)
@@ -208,12 +215,12 @@ JournalScreen::JournalScreen(QWidget *parent)
     });
 
     // Where the journal is, and what is wrong with it.
-    m_lblState = addReadout(area, QStringLiteral("lblState"), QStringLiteral("The journal file"));
+    m_lblState = addReadout(area, QStringLiteral("lblState"), tr("The journal file"));
     placeTwips(m_lblState, 120, 7080, 8400, 900);
-    m_cmdMoveAside = addPushButton(area, QStringLiteral("cmdMoveAside"), QStringLiteral("&Move It Aside, Start Anew"), 8640,
+    m_cmdMoveAside = addPushButton(area, QStringLiteral("cmdMoveAside"), tr("&Move It Aside, Start Anew"), 8640,
                                7080, 3120);
     connect(m_cmdMoveAside, &QPushButton::clicked, this, &JournalScreen::cmdMoveAside_Click);
-    auto *cmdClose = addPushButton(area, QStringLiteral("cmdClose"), QStringLiteral("&Close"), 10560, 7620, 1200);
+    auto *cmdClose = addPushButton(area, QStringLiteral("cmdClose"), tr("&Close"), 10560, 7620, 1200);
     connect(cmdClose, &QPushButton::clicked, this, &JournalScreen::cmdClose_Click);
 }
 
@@ -252,9 +259,12 @@ void JournalScreen::showState()
     const StoreStatus status = m_store.status();
     m_shownState = status.state;
     QString text = statusText(status, m_store.path());
-    if (status.state == StoreState::Ready)
-        text = entryCount(m_entries->total()) + QStringLiteral(". ") + text
-               + (isKeepingReadings() ? QString() : QStringLiteral(" New readings are not kept: keeping is switched off."));
+    if (status.state == StoreState::Ready) {
+        //: The number of entries ("12 readings"), then where the journal is kept.
+        text = tr("%1. %2").arg(entryCount(m_entries->total()), text);
+        if (!isKeepingReadings())
+            text += QLatin1Char(' ') + tr("New readings are not kept: keeping is switched off.");
+    }
     setSpokenText(m_lblState, text);
     m_cmdMoveAside->setVisible(status.state == StoreState::Damaged || status.state == StoreState::Foreign
                                || (status.state == StoreState::Unavailable && QFileInfo(m_store.path()).isDir()));
@@ -326,7 +336,7 @@ void JournalScreen::txtNote_Change()
     const bool kept = m_noteKind == EntryKind::Practice ? m_store.setPracticeNote(m_noteOf, note)
                                                         : m_store.setNote(m_noteOf, note);
     if (!kept) {
-        desktop().message(QStringLiteral("The note could not be kept: %1.").arg(m_store.lastError()), MessageIcon::Critical);
+        desktop().message(tr("The note could not be kept: %1.").arg(m_store.lastError()), MessageIcon::Critical);
         return;
     }
     m_entries->setNote(m_entries->rowOf(m_noteOf, m_noteKind), note);
@@ -349,8 +359,7 @@ void JournalScreen::cmdPractise_Click()
     } else {
         const std::optional<Reading> reading = m_store.load(e->id);
         if (!reading) {
-            desktop().message(QStringLiteral("This reading cannot be shown again%1.")
-                                  .arg(QStringLiteral(": ") + m_store.lastError()),
+            desktop().message(tr("This reading cannot be shown again: %1.").arg(m_store.lastError()),
                               MessageIcon::Critical);
             return;
         }
@@ -372,8 +381,8 @@ void JournalScreen::cmdOpen_Click()
     const qint64 id = e->id;
     std::optional<Reading> reading = m_store.load(id);
     if (!reading || !openKeptReading(*reading))
-        desktop().message(QStringLiteral("This reading cannot be shown again%1.")
-                              .arg(reading ? QString() : QStringLiteral(": ") + m_store.lastError()),
+        desktop().message(reading ? tr("This reading cannot be shown again.")
+                                  : tr("This reading cannot be shown again: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
 }
 
@@ -386,13 +395,13 @@ void JournalScreen::cmdDelete_Click()
     if (chosen == 0 || !m_store.isWritable())
         return;
     const QString question = chosen == 1
-                                 ? QStringLiteral("Delete the chosen reading and its note from your journal?")
-                                 : QStringLiteral("Delete the %1 chosen readings and their notes from your journal?")
-                                       .arg(chosen);
+                                 ? tr("Delete the chosen reading and its note from your journal?")
+                                 : tr("Delete the %n chosen readings and their notes from your journal?", nullptr,
+                                      int(chosen));
     if (desktop().message(question, MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     if ((!ids.isEmpty() && !m_store.remove(ids)) || (!practices.isEmpty() && !m_store.removePractices(practices)))
-        desktop().message(QStringLiteral("The readings could not be deleted: %1.").arg(m_store.lastError()),
+        desktop().message(tr("The readings could not be deleted: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
 }
 
@@ -403,16 +412,16 @@ void JournalScreen::cmdDeleteAll_Click()
     const int n = m_store.count();
     if (n == 0)
         return;
-    if (desktop().message(QStringLiteral("Delete all %1 from your journal, with their notes?").arg(entryCount(n)),
+    if (desktop().message(tr("Delete all %1 from your journal, with their notes?").arg(entryCount(n)),
                           MessageIcon::Information, MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
-    if (desktop().message(QStringLiteral("Are you sure? Every reading and note in your journal will be gone for good."),
+    if (desktop().message(tr("Are you sure? Every reading and note in your journal will be gone for good."),
                           MessageIcon::Information, MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
     if (!m_store.removeAll())
-        desktop().message(QStringLiteral("The readings could not be deleted: %1.").arg(m_store.lastError()),
+        desktop().message(tr("The readings could not be deleted: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
 }
 
@@ -420,7 +429,8 @@ bool JournalScreen::exportAs(const QString &caption, const QString &suffix, cons
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString proposed = QDir(folder.isEmpty() ? QDir::homePath() : folder)
-                                 .filePath(QStringLiteral("Padmora journal %1.%2")
+                                 //: The file name proposed for an export: %1 is today's date, %2 "json" or "csv".
+                                 .filePath(tr("Padmora journal %1.%2")
                                                .arg(desktop().today().toString(Qt::ISODate), suffix));
     const QString path = desktop().chooseSaveFile(caption, proposed, filter);
     if (path.isEmpty())
@@ -432,7 +442,8 @@ bool JournalScreen::exportAs(const QString &caption, const QString &suffix, cons
         why = m_store.lastError();
     else if (writeWhole(path, json ? toJson(*readings, *practices) : toCsv(*readings), &why))
         return true;
-    desktop().message(QStringLiteral("The journal could not be written to %1: %2. Nothing was written.")
+    //: %1 is the file chosen, %2 why.
+    desktop().message(tr("The journal could not be written to %1: %2. Nothing was written.")
                           .arg(QDir::toNativeSeparators(path), why),
                       MessageIcon::Critical);
     return false;
@@ -440,14 +451,12 @@ bool JournalScreen::exportAs(const QString &caption, const QString &suffix, cons
 
 void JournalScreen::cmdExportJson_Click()
 {
-    exportAs(QStringLiteral("Export the Journal as JSON"), QStringLiteral("json"),
-             QStringLiteral("JSON files (*.json)"), true);
+    exportAs(tr("Export the Journal as JSON"), QStringLiteral("json"), tr("JSON files (*.json)"), true);
 }
 
 void JournalScreen::cmdExportCsv_Click()
 {
-    exportAs(QStringLiteral("Export the Scores as CSV"), QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
-             false);
+    exportAs(tr("Export the Scores as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"), false);
 }
 
 void JournalScreen::cmdImport_Click()
@@ -455,13 +464,14 @@ void JournalScreen::cmdImport_Click()
     if (!m_store.isWritable())
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = desktop().chooseOpenFile(QStringLiteral("Import a Journal"),
+    const QString path = desktop().chooseOpenFile(tr("Import a Journal"),
                                                   folder.isEmpty() ? QDir::homePath() : folder,
-                                                  QStringLiteral("JSON files (*.json)"));
+                                                  tr("JSON files (*.json)"));
     if (path.isEmpty())
         return;
     auto refuse = [&](const QString &why) {
-        desktop().message(QStringLiteral("%1 cannot be imported: %2. Nothing was imported.")
+        //: %1 is the file, %2 why (without its full stop).
+        desktop().message(tr("%1 cannot be imported: %2. Nothing was imported.")
                               .arg(QDir::toNativeSeparators(path), why),
                           MessageIcon::Critical);
     };
@@ -475,7 +485,8 @@ void JournalScreen::cmdImport_Click()
         refuse(m_store.lastError());
         return;
     }
-    desktop().message(QStringLiteral("%1 added, %2 already there.").arg(count->added).arg(count->alreadyThere),
+    //: After an import: %1 entries added, %2 entries that were in the journal already.
+    desktop().message(tr("%1 added, %2 already there.").arg(count->added).arg(count->alreadyThere),
                       MessageIcon::Information);
 }
 
@@ -483,13 +494,14 @@ void JournalScreen::cmdMoveAside_Click()
 {
     const QDateTime now = desktop().now();
     const QString aside = m_store.path() + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    if (desktop().message(QStringLiteral("Move %1 aside as %2 and start a new journal? Nothing is deleted.")
+    //: %1 is the journal file, %2 the name it is moved to.
+    if (desktop().message(tr("Move %1 aside as %2 and start a new journal? Nothing is deleted.")
                               .arg(QDir::toNativeSeparators(m_store.path()), QDir::toNativeSeparators(aside)),
                           MessageIcon::Information, MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
     if (m_store.moveAside(now).isEmpty()) {
-        desktop().message(QStringLiteral("The file could not be moved aside: %1.").arg(m_store.lastError()),
+        desktop().message(tr("The file could not be moved aside: %1.").arg(m_store.lastError()),
                           MessageIcon::Critical);
         refresh();
     }
@@ -523,9 +535,9 @@ void JournalScreen::showTrends()
         m_practices = m_store.practices().value_or(QList<Practice>());
         m_trendsRead = true;
         const QString cards = cardsSummary(m_store.cardCounts());
-        setSpokenText(m_lblCards, cards.isEmpty() ? QStringLiteral("No tarot reading has shown a card yet.")
-                                                  : QStringLiteral("Cards that came up most often: ") + cards
-                                                        + QLatin1Char('.'));
+        setSpokenText(m_lblCards, cards.isEmpty() ? tr("No tarot reading has shown a card yet.")
+                                                  //: %1 is a list: "Justice 5 times, Temperance 3 times".
+                                                  : tr("Cards that came up most often: %1.").arg(cards));
     }
     const auto range = TrendRange(std::clamp(m_cboRange->currentIndex(), 0, 3));
     const QDateTime now = desktop().now().toUTC();

@@ -32,7 +32,8 @@ class EntriesModel;
 class TrendChart;
 class TrendTableModel;
 
-inline const QString kJournalCaption = QStringLiteral("My Readings");
+// "My Readings", the screen's caption.
+QString journalCaption();
 
 class JournalScreen : public Form {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/screens/trendchart.h"
 
+#include "journal/reading.h"
 #include "kit/colours.h"
 
 #include <QLocale>
@@ -71,27 +72,30 @@ void TrendChart::paintEvent(QPaintEvent *)
         return int(where | Qt::AlignAbsolute) | (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
     };
     const QFontMetrics fm(font());
-    // The bands, with their names: 0 to 2.5, 2.5 to 5.5, 5.5 to 8.
-    const struct {
-        double low, high;
-        QColor colour;
-        const char *name;
-    } bands[3] = {{0, 2.5, kUnderBand, "UnderActive"}, {2.5, 5.5, kOpenBand, "Open"}, {5.5, 8, kOverBand, "OverActive"}};
-    // The names stand beside the plot, the widest whole.
-    int left = 0;
-    for (const auto &band : bands)
-        left = std::max(left, fm.horizontalAdvance(QString::fromLatin1(band.name)) + 12);
+    // The bands' names, as the states are named elsewhere.
+    const QString names[3] = {journal::stateText(ChakraState::UnderActive), journal::stateText(ChakraState::Open),
+                              journal::stateText(ChakraState::OverActive)};
+    int widest = 0;
+    for (const QString &name : names)
+        widest = std::max(widest, fm.horizontalAdvance(name));
+    const int left = widest + 12;
     const QRect plot = rect().adjusted(left, fm.height() / 2 + 4, -12, -(fm.height() + 8));
     if (plot.width() < 10 || plot.height() < 10)
         return;
     auto yOf = [&](double score) { return plot.bottom() - score / kMaxScore * plot.height(); };
 
+    // The bands, with their names: 0 to 2.5, 2.5 to 5.5, 5.5 to 8.
+    const struct {
+        double low, high;
+        QColor colour;
+        const QString &name;
+    } bands[3] = {{0, 2.5, kUnderBand, names[0]}, {2.5, 5.5, kOpenBand, names[1]}, {5.5, 8, kOverBand, names[2]}};
     for (const auto &band : bands) {
         const QRectF area(plot.left(), yOf(band.high), plot.width(), yOf(band.low) - yOf(band.high));
         p.fillRect(area, band.colour);
         p.setPen(kInk);
-        const QString name = QString::fromLatin1(band.name);
-        p.drawText(QRectF(0, area.top(), left - 6, area.height()), placed(Qt::AlignRight | Qt::AlignVCenter, name), name);
+        p.drawText(QRectF(0, area.top(), left - 6, area.height()), placed(Qt::AlignRight | Qt::AlignVCenter, band.name),
+                   band.name);
     }
     p.setPen(kGrid);
     for (int s = 0; s <= kMaxScore; ++s)

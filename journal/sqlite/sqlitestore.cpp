@@ -55,24 +55,28 @@ int primaryCode(const QSqlError &error)
     return -1;
 }
 
-const QString kDiskFull = QStringLiteral("the disk is full");
+// Why a write failed for want of room; the store asks for it by this text.
+QString diskFullText()
+{
+    return QCoreApplication::translate("Journal", "the disk is full");
+}
 
 QString describeError(const QSqlError &error)
 {
     switch (primaryCode(error)) {
     case kSqliteFull:
-        return kDiskFull;
+        return diskFullText();
     case kSqliteReadOnly:
-        return QStringLiteral("the file can only be read");
+        return QCoreApplication::translate("Journal", "the file can only be read");
     case kSqliteNotADatabase:
-        return QStringLiteral("the file is not a database");
+        return QCoreApplication::translate("Journal", "the file is not a database");
     case kSqliteCorrupt:
-        return QStringLiteral("the file is damaged");
+        return QCoreApplication::translate("Journal", "the file is damaged");
     default:
         break;
     }
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("an unknown error") : text;
+    return text.isEmpty() ? QCoreApplication::translate("Journal", "an unknown error") : text;
 }
 
 // A random UUID (version 4) as text, made by SQLite: "3f2b8c1e-9a4d-4e7f-b0c2-5d6e7f8a9b0c".
@@ -279,7 +283,7 @@ bool SqliteStore::fail(const QString &what)
 
 bool SqliteStore::lastFailedForRoom() const
 {
-    return m_lastError == kDiskFull;
+    return m_lastError == diskFullText();
 }
 
 bool SqliteStore::isFull(const QSqlError &error) const
@@ -292,7 +296,7 @@ bool SqliteStore::isFull(const QSqlError &error) const
 
 QString SqliteStore::describe(const QSqlError &error) const
 {
-    return isFull(error) ? kDiskFull : describeError(error);
+    return isFull(error) ? diskFullText() : describeError(error);
 }
 
 bool SqliteStore::diskIsFull() const
@@ -434,7 +438,7 @@ bool SqliteStore::ensureOpen(bool tryAgainNow)
         keepToOwner(folder);
     }
     if (file.isDir())
-        return unavailable(StoreState::Unavailable, QStringLiteral("a folder is in the place of the journal file"));
+        return unavailable(StoreState::Unavailable, QCoreApplication::translate("Journal", "a folder is in the place of the journal file"));
     const bool folderWritable = userLetsWrite(folder);
     if (!file.exists()) {
         const int fd = folderWritable ? ::open(QFile::encodeName(m_path).constData(),
@@ -443,9 +447,9 @@ bool SqliteStore::ensureOpen(bool tryAgainNow)
         if (fd < 0 && !QFileInfo::exists(m_path)) {
             if (folderWritable && diskIsFull()) {
                 m_tryAgain = true;
-                return unavailable(StoreState::Unavailable, kDiskFull);
+                return unavailable(StoreState::Unavailable, diskFullText());
             }
-            return unavailable(StoreState::ReadOnly, QStringLiteral("the journal file cannot be made in %1").arg(folder));
+            return unavailable(StoreState::ReadOnly, QCoreApplication::translate("Journal", "the journal file cannot be made in %1").arg(folder));
         }
         if (fd >= 0)
             ::close(fd);
@@ -467,12 +471,12 @@ bool SqliteStore::ensureOpen(bool tryAgainNow)
     case StoreState::Ready:
         break;
     case StoreState::Newer:
-        return readOnly(StoreState::Newer, QStringLiteral("it was written by a newer Padmora"));
+        return readOnly(StoreState::Newer, QCoreApplication::translate("Journal", "it was written by a newer Padmora"));
     default:
         return unavailable(seen.state, seen.problem);
     }
     if (!writable)
-        return readOnly(StoreState::ReadOnly, QStringLiteral("the file can only be read"));
+        return readOnly(StoreState::ReadOnly, QCoreApplication::translate("Journal", "the file can only be read"));
 
     // A journal of Padmora's, to be written: the look goes, and the file is
     // kept to its owner.
@@ -500,7 +504,7 @@ bool SqliteStore::ensureOpen(bool tryAgainNow)
     if (!mode)
         return cannotWriteFor(error);
     if (mode->toString() != QLatin1String("wal"))
-        return cannotWrite(QStringLiteral("it cannot be written ahead (%1)").arg(mode->toString()), false);
+        return cannotWrite(QCoreApplication::translate("Journal", "it cannot be written ahead (%1)").arg(mode->toString()), false);
     m_db->run(QStringLiteral("PRAGMA foreign_keys = ON"));
     // Every commit reaches the disk before it is reported done.
     m_db->run(QStringLiteral("PRAGMA synchronous = FULL"));
@@ -513,7 +517,7 @@ bool SqliteStore::ensureOpen(bool tryAgainNow)
         m_status->fileVersion = v->toInt();
     if (m_status->fileVersion > kSchemaVersion) {
         m_status->state = StoreState::Newer;
-        m_status->problem = QStringLiteral("it was written by a newer Padmora");
+        m_status->problem = QCoreApplication::translate("Journal", "it was written by a newer Padmora");
         return true;
     }
 
@@ -575,7 +579,7 @@ qint64 SqliteStore::save(Reading &reading)
     const std::optional<ImportCount> added = add({reading}, {});
     if (!added || added->added != 1) {
         if (added)
-            fail(QStringLiteral("an entry of that moment is already there"));
+            fail(QCoreApplication::translate("Journal", "an entry of that moment is already there"));
         return 0;
     }
     QSqlQuery q(m_db->db);
@@ -599,7 +603,7 @@ qint64 SqliteStore::savePractice(Practice &practice)
     const std::optional<ImportCount> added = add({}, {practice});
     if (!added || added->added != 1) {
         if (added)
-            fail(QStringLiteral("an entry of that moment is already there"));
+            fail(QCoreApplication::translate("Journal", "an entry of that moment is already there"));
         return 0;
     }
     QSqlQuery q(m_db->db);
@@ -751,7 +755,7 @@ std::optional<Reading> SqliteStore::load(qint64 id)
                   .arg(uuid));
     q.bindValue(0, id);
     if (!q.exec() || !q.next()) {
-        fail(q.lastError().isValid() ? describe(q.lastError()) : QStringLiteral("there is no entry %1").arg(id));
+        fail(q.lastError().isValid() ? describe(q.lastError()) : QCoreApplication::translate("Journal", "there is no entry %1").arg(id));
         return std::nullopt;
     }
     Reading r;
@@ -862,7 +866,7 @@ std::optional<QList<Practice>> SqliteStore::practices()
     auto q = m_db->run(QStringLiteral("SELECT id, uuid, chakra, taken, offset_seconds, planned_minutes, practised_seconds,"
                                       " completed, inhale_seconds, chant_seconds, note FROM practice ORDER BY taken, id"));
     if (!q) {
-        fail(QStringLiteral("the entries cannot be read"));
+        fail(QCoreApplication::translate("Journal", "the entries cannot be read"));
         return std::nullopt;
     }
     QList<Practice> out;
@@ -1006,7 +1010,7 @@ std::optional<QList<Reading>> SqliteStore::allReadings()
     }
     auto q = m_db->run(QStringLiteral("SELECT id FROM reading ORDER BY taken, id"));
     if (!q) {
-        fail(QStringLiteral("the entries cannot be read"));
+        fail(QCoreApplication::translate("Journal", "the entries cannot be read"));
         return std::nullopt;
     }
     QList<qint64> ids;
@@ -1039,7 +1043,7 @@ QString SqliteStore::moveAside(const QDateTime &moment)
     if (QFileInfo::exists(aside) || !QFile::rename(m_path, aside)) {
         // QFile does not rename folders; a folder in the way goes aside too.
         if (QFileInfo::exists(aside) || !QDir().rename(m_path, aside)) {
-            m_lastError = QStringLiteral("%1 cannot be renamed").arg(m_path);
+            m_lastError = QCoreApplication::translate("Journal", "%1 cannot be renamed").arg(m_path);
             return QString();
         }
     }
