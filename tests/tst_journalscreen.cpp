@@ -450,6 +450,15 @@ private slots:
                  4);
         Form *journal = openJournal();
         QCOMPARE(table(journal)->model()->rowCount(), 4);
+        // Readings and practices are each counted as what they are.
+        QVERIFY(child<QLabel>(journal, QStringLiteral("lblState"))
+                    ->text()
+                    .startsWith(QStringLiteral("2 readings and 2 practice sessions. Your journal is kept in ")));
+        session.fake->answers = {MessageAnswer::No};
+        click(child<QPushButton>(journal, QStringLiteral("cmdDeleteAll")));
+        QCOMPARE(session.fake->messages.last().text,
+                 QStringLiteral("Delete all 2 readings and 2 practice sessions from your journal, with their notes?"));
+        QCOMPARE(store().count(), 4);
         QCOMPARE(cell(journal, 0, 1), QStringLiteral("Practice"));
         QCOMPARE(cell(journal, 0, 2), QStringLiteral("Throat Chakra (Vishuddha) \u00b7 2 min, open-ended \u00b7 stopped"));
         QCOMPARE(cell(journal, 2, 2), QStringLiteral("Heart Chakra (Anahata) \u00b7 10 of 10 min \u00b7 completed"));

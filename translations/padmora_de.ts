@@ -915,6 +915,19 @@ A column&apos;s title: when the reading was taken.</extracomment>
             <numerusform>%1 %n-mal</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 practice session</source>
+        <translation>1 Übungseinheit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practice sessions</source>
+        <translation><numerusform>%n Übungseinheit</numerusform><numerusform>%n Übungseinheiten</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>%1 is a number of readings (&quot;3 readings&quot;), %2 of practice sessions (&quot;2 practice sessions&quot;).</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>

@@ -5,6 +5,7 @@
 #include "journal/keeping.h"
 #include "journal/reading.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -28,6 +29,11 @@ void EntriesModel::setEntries(QList<Entry> entries)
     m_all = std::move(entries);
     refilter();
     endResetModel();
+}
+
+qsizetype EntriesModel::practiceTotal() const
+{
+    return std::count_if(m_all.cbegin(), m_all.cend(), [](const journal::Entry &e) { return e.isPractice(); });
 }
 
 void EntriesModel::setFilter(int program, const QString &search)

@@ -30,6 +30,8 @@ public:
     int rowOf(qint64 id, journal::EntryKind kind = journal::EntryKind::Reading) const;
     void setNote(int row, const QString &note);
     qsizetype total() const { return m_all.size(); }
+    // How many of them are practices.
+    qsizetype practiceTotal() const;
 
 private:
     void refilter();

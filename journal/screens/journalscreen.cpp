@@ -51,6 +51,21 @@ QString entryCount(qsizetype n)
                   : QCoreApplication::translate("Journal", "%n readings", nullptr, int(n));
 }
 
+// "3 readings and 2 practice sessions": a journal's entries, each kind
+// counted as what it is.
+QString entryCount(qsizetype readings, qsizetype practices)
+{
+    if (practices == 0)
+        return entryCount(readings);
+    const QString sessions = practices == 1
+                                 ? QCoreApplication::translate("Journal", "1 practice session")
+                                 : QCoreApplication::translate("Journal", "%n practice sessions", nullptr, int(practices));
+    if (readings == 0)
+        return sessions;
+    //: %1 is a number of readings ("3 readings"), %2 of practice sessions ("2 practice sessions").
+    return QCoreApplication::translate("Journal", "%1 and %2").arg(entryCount(readings), sessions);
+}
+
 QTableView *addTable(QWidget *parent, const QString &name, const QString &accessibleName)
 {
     auto *view = new QTableView(parent);
@@ -261,7 +276,8 @@ void JournalScreen::showState()
     QString text = statusText(status, m_store.path());
     if (status.state == StoreState::Ready) {
         //: The number of entries ("12 readings"), then where the journal is kept.
-        text = tr("%1. %2").arg(entryCount(m_entries->total()), text);
+        text = tr("%1. %2").arg(entryCount(m_entries->total() - m_entries->practiceTotal(), m_entries->practiceTotal()),
+                                text);
         if (!isKeepingReadings())
             text += QLatin1Char(' ') + tr("New readings are not kept: keeping is switched off.");
     }
@@ -412,7 +428,9 @@ void JournalScreen::cmdDeleteAll_Click()
     const int n = m_store.count();
     if (n == 0)
         return;
-    if (desktop().message(tr("Delete all %1 from your journal, with their notes?").arg(entryCount(n)),
+    // The store counts readings and practices alike; the list tells them apart.
+    const qsizetype practices = std::min<qsizetype>(m_entries->practiceTotal(), n);
+    if (desktop().message(tr("Delete all %1 from your journal, with their notes?").arg(entryCount(n - practices, practices)),
                           MessageIcon::Information, MessageButtons::YesNo)
         != MessageAnswer::Yes)
         return;
