@@ -131,6 +131,10 @@ QString cutOff(QWidget *w)
             return QStringLiteral("needs %1 px of width, has %2").arg(wanted).arg(room);
     }
     QWidget *parent = w->parentWidget();
+    // A text in a scroll area scrolls: it runs out of its viewport on purpose.
+    auto *scroll = qobject_cast<QAbstractScrollArea *>(parent->parentWidget());
+    if (scroll && scroll->viewport() == parent)
+        return QString();
     if (!parent->rect().contains(w->geometry()))
         return QStringLiteral("runs out of %1").arg(parent->objectName());
     for (QObject *object : parent->children()) {
