@@ -256,7 +256,10 @@ void scrollText(QLabel *label, const QRect &designed)
     scroll->setFocusPolicy(Qt::StrongFocus);
     scroll->viewport()->setAutoFillBackground(false);
     nameScroll(scroll, label);
+    // In the label's place in the Tab order (Qt orders only controls that take focus).
+    label->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(label, scroll);
+    label->setFocusPolicy(Qt::FocusPolicy(scroll->property(kFitFocus).toInt()));
     const bool focused = label->hasFocus();
     label->setFocusPolicy(Qt::NoFocus);
     label->setProperty(kFitFrom, QVariant());
