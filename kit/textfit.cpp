@@ -12,10 +12,12 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace padmora {
 
@@ -31,6 +33,11 @@ constexpr char kFitWatched[] = "padmoraFitWatched";
 // was its own.
 constexpr char kFitFont[] = "padmoraFitFont";
 constexpr char kFitOwnFont[] = "padmoraFitOwnFont";
+// On a scroll area the fitting made for a label: the label's designed
+// rectangle, its focus policy and its background filling as they were.
+constexpr char kFitScroll[] = "padmoraFitScroll";
+constexpr char kFitFocus[] = "padmoraFitFocus";
+constexpr char kFitFill[] = "padmoraFitFill";
 // The smallest a text is made where nothing else lets it fit, as a part of its size.
 constexpr double kSmallestFont = 0.75;
 
@@ -167,14 +174,18 @@ QRect widest(const QWidget *w, const QRect &rect)
 }
 
 // A wrapped label as tall as its text, growing down into free room and, where
-// that is not enough, up. False, and no change, where there is too little.
-bool heightened(QLabel *label, QRect &rect)
+// that is not enough, up; the room is that beside `placed` (the label, or
+// the scroll area it is shown in). False, and no change, where there is too
+// little.
+bool heightened(QLabel *label, QRect &rect, const QWidget *placed = nullptr)
 {
+    if (!placed)
+        placed = label;
     const int extra = label->heightForWidth(rect.width()) - rect.height();
     if (extra <= 0)
         return true;
-    const int down = std::min(room(label, rect, Side::Bottom), extra);
-    const int up = std::min(room(label, rect, Side::Top), extra - down);
+    const int down = std::min(room(placed, rect, Side::Bottom), extra);
+    const int up = std::min(room(placed, rect, Side::Top), extra - down);
     if (down + up < extra)
         return false;
     rect.adjust(0, -up, 0, down);
@@ -218,6 +229,107 @@ void shrinkToFit(QWidget *w)
     }
 }
 
+void fitChildren(QWidget *parent);
+QObject *textFitter();
+
+// What a screen reader calls a scrolled text: the label's own name, else its text.
+void nameScroll(QScrollArea *scroll, const QLabel *label)
+{
+    scroll->setAccessibleName(label->accessibleName().isEmpty() ? label->text().simplified()
+                                                                : label->accessibleName());
+}
+
+// The last way to show a wrapped text whole where no room is left around it:
+// its designed rectangle scrolls. The keyboard reaches the scrolled text in
+// the label's place in the Tab order, and its arrow and page keys scroll it.
+void scrollText(QLabel *label, const QRect &designed)
+{
+    QWidget *parent = label->parentWidget();
+    auto *scroll = new QScrollArea(parent);
+    scroll->setObjectName(label->objectName() + QStringLiteral("Scroll"));
+    scroll->setProperty(kFitScroll, designed);
+    scroll->setProperty(kFitFocus, int(label->focusPolicy()));
+    scroll->setProperty(kFitFill, label->autoFillBackground());
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::StrongFocus);
+    scroll->viewport()->setAutoFillBackground(false);
+    nameScroll(scroll, label);
+    // In the label's place in the Tab order (Qt orders only controls that take focus).
+    label->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(label, scroll);
+    label->setFocusPolicy(Qt::FocusPolicy(scroll->property(kFitFocus).toInt()));
+    const bool focused = label->hasFocus();
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setProperty(kFitFrom, QVariant());
+    label->setProperty(kFitTo, QVariant());
+    unplace(label);
+    const bool fill = label->autoFillBackground();
+    scroll->setWidget(label);
+    label->setAutoFillBackground(fill);
+    setDesignGeometry(scroll, designed);
+    scroll->show();
+    // A new text asks the viewport for a layout: the label is fitted again.
+    scroll->viewport()->installEventFilter(textFitter());
+    if (focused)
+        scroll->setFocus(Qt::OtherFocusReason);
+}
+
+// The label back in its parent, at its designed rectangle.
+QLabel *unscrollText(QScrollArea *scroll)
+{
+    auto *label = qobject_cast<QLabel *>(scroll->takeWidget());
+    const QRect designed = scroll->property(kFitScroll).toRect();
+    const bool focused = scroll->hasFocus();
+    scroll->setProperty(kFitScroll, QVariant());
+    scroll->hide();
+    scroll->deleteLater();
+    if (!label)
+        return nullptr;
+    label->setParent(scroll->parentWidget());
+    label->setAutoFillBackground(scroll->property(kFitFill).toBool());
+    label->setFocusPolicy(Qt::FocusPolicy(scroll->property(kFitFocus).toInt()));
+    QWidget::setTabOrder(scroll, label);
+    setDesignGeometry(label, designed);
+    label->show();
+    if (focused && label->focusPolicy() != Qt::NoFocus)
+        label->setFocus(Qt::OtherFocusReason);
+    return label;
+}
+
+void fitControl(QWidget *w);
+
+// A scrolled text that fits again (the language changed back) leaves its
+// scroll area; one that does not keeps scrolling, named after its new text.
+void fitScrolled(QScrollArea *scroll)
+{
+    auto *label = qobject_cast<QLabel *>(scroll->widget());
+    const QRect designed = scroll->property(kFitScroll).toRect();
+    QRect fitted = designed;
+    if (!label || heightened(label, fitted, scroll) || heightened(label, fitted = widest(scroll, designed), scroll)) {
+        if (QLabel *back = unscrollText(scroll))
+            fitControl(back);
+        return;
+    }
+    nameScroll(scroll, label);
+    scroll->setWidgetResizable(true);  // the label's new height
+}
+
+// The control's font at a part of the size it had before the fitting.
+void scaleFont(QWidget *w, double scale)
+{
+    if (!w->property(kFitFont).isValid()) {
+        w->setProperty(kFitFont, w->font());
+        w->setProperty(kFitOwnFont, w->testAttribute(Qt::WA_SetFont));
+    }
+    QFont font = w->property(kFitFont).value<QFont>();
+    if (font.pointSizeF() <= 0)
+        return;
+    font.setPointSizeF(font.pointSizeF() * scale);
+    w->setFont(font);
+}
+
 void fitControl(QWidget *w)
 {
     restoreFont(w);
@@ -233,8 +345,10 @@ void fitControl(QWidget *w)
         // Wrapped as designed: taller where it must be, or wider and taller.
         if (!heightened(label, fitted)) {
             fitted = widest(w, designed);
-            if (!heightened(label, fitted))
-                fitted = designed;
+            if (!heightened(label, fitted)) {
+                scrollText(label, designed);
+                return;
+            }
         }
     } else {
         bool wrap = false;
@@ -264,8 +378,6 @@ void fitControl(QWidget *w)
         setDesignGeometry(w, fitted);
 }
 
-void fitChildren(QWidget *parent);
-
 // Refits a parent's controls when one of them changes its text (Qt asks
 // the parent for a new layout) or comes into view, or the parent does.
 class TextFitter : public QObject {
@@ -274,13 +386,21 @@ public:
     {
         const QEvent::Type type = event->type();
         if (type == QEvent::LayoutRequest || type == QEvent::Show || type == QEvent::LanguageChange)
-            if (auto *parent = qobject_cast<QWidget *>(watched))
+            if (auto *parent = qobject_cast<QWidget *>(watched)) {
+                // A scrolled label's viewport: the label is fitted where its scroll area is.
+                auto *scroll = qobject_cast<QScrollArea *>(parent->parentWidget());
+                if (scroll && scroll->viewport() == parent) {
+                    if (type == QEvent::LayoutRequest && scroll->property(kFitScroll).isValid())
+                        fitScrolled(scroll);
+                    return false;
+                }
                 fitChildren(parent);
+            }
         return false;
     }
 };
 
-TextFitter *textFitter()
+QObject *textFitter()
 {
     static TextFitter fitter;
     return &fitter;
@@ -302,14 +422,109 @@ bool holdsPlaced(const QWidget *w)
     return false;
 }
 
+// Where a control was designed, whatever the fitting did to it since.
+QRect designedRect(const QWidget *w)
+{
+    const QVariant from = w->property(kFitFrom);
+    return from.isValid() && w->property(kFitTo).toRect() == designGeometry(w) ? from.toRect() : designGeometry(w);
+}
+
+// Buttons of one kind side by side at one height (a row of check boxes)
+// share the row's width by their texts' needs where one of them cannot show
+// its text and the others can give it room. Returns those so placed; a row
+// whose texts all fit keeps its design.
+QList<QWidget *> shareRows(QWidget *parent)
+{
+    QList<QList<QWidget *>> rows;
+    for (QObject *object : parent->children()) {
+        auto *w = qobject_cast<QAbstractButton *>(object);
+        if (!w || w->isWindow() || w->isHidden() || !isPlaced(w) || !isTextControl(w))
+            continue;
+        const QRect rect = designedRect(w);
+        auto row = std::find_if(rows.begin(), rows.end(), [&](const QList<QWidget *> &r) {
+            const QRect first = designedRect(r.first());
+            return r.first()->metaObject() == w->metaObject() && first.top() == rect.top()
+                   && first.height() == rect.height();
+        });
+        if (row == rows.end())
+            rows.append({w});
+        else
+            row->append(w);
+    }
+    QList<QWidget *> shared;
+    for (QList<QWidget *> &row : rows) {
+        if (row.size() < 3)
+            continue;
+        std::sort(row.begin(), row.end(), [](QWidget *a, QWidget *b) { return designedRect(a).left() < designedRect(b).left(); });
+        int gaps = 0;
+        bool short_ = false;
+        bool close = true;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            restoreFont(row[i]);
+            short_ = short_ || missingWidth(row[i], designedRect(row[i]).width()) > 0;
+            if (i > 0) {
+                const int gap = designedRect(row[i]).left() - designedRect(row[i - 1]).right() - 1;
+                close = close && gap >= 0 && gap <= designedRect(row[i]).height();
+                gaps += gap;
+            }
+        }
+        if (!short_ || !close)
+            continue;
+        // What the row's texts need, in their own font and, where the row is
+        // too narrow for that, in a smaller one alike for all of them.
+        const QRect first = designedRect(row.first());
+        const int span = designedRect(row.last()).right() - first.left() + 1;
+        QList<int> needs;
+        int slack = -1;
+        for (int step = 0; step <= int(std::lround((1.0 - kSmallestFont) * 20)) && slack < 0; ++step) {
+            if (step > 0)
+                for (QWidget *w : row)
+                    scaleFont(w, 1.0 - step * 0.05);
+            needs.clear();
+            slack = span - gaps;
+            for (QWidget *w : row) {
+                const int width = designedRect(w).width();
+                needs << width + missingWidth(w, width);
+                slack -= needs.last();
+            }
+        }
+        if (slack < 0) {
+            for (QWidget *w : row)
+                restoreFont(w);
+            continue;
+        }
+        int left = first.left();
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const QRect designed = designedRect(row[i]);
+            if (i > 0)
+                left += designed.left() - designedRect(row[i - 1]).right() - 1;
+            const int width = needs[i] + (slack * int(i + 1) / int(row.size()) - slack * int(i) / int(row.size()));
+            const QRect fitted(left, designed.top(), width, designed.height());
+            left += width;
+            row[i]->setProperty(kFitFrom, designed);
+            row[i]->setProperty(kFitTo, fitted);
+            if (fitted != designGeometry(row[i]))
+                setDesignGeometry(row[i], fitted);
+        }
+        shared += row;
+    }
+    return shared;
+}
+
 void fitChildren(QWidget *parent)
 {
     if (!parent->isVisible())
         return;  // fitted when it is shown
-    for (QObject *object : parent->children()) {
+    const QList<QWidget *> shared = shareRows(parent);
+    const QObjectList children = parent->children();  // the fitting may add a scroll area
+    for (QObject *object : children) {
         auto *w = qobject_cast<QWidget *>(object);
-        if (!w || w->isWindow())
+        if (!w || w->isWindow() || shared.contains(w))
             continue;
+        if (auto *scroll = qobject_cast<QScrollArea *>(w); scroll && scroll->property(kFitScroll).isValid()) {
+            fitScrolled(scroll);
+            continue;
+        }
         if (isPlaced(w) && !w->isHidden() && (isTextControl(w) || w->property(kFitFrom).isValid()))
             fitControl(w);
         // A panel that came later (a page of the screen) is watched from now on.

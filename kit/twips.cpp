@@ -139,6 +139,12 @@ bool isPlaced(const QWidget *w)
     return w && w->property(kDesignProperty).isValid();
 }
 
+void unplace(QWidget *w)
+{
+    if (w)
+        w->setProperty(kDesignProperty, QVariant());
+}
+
 void placeTwips(QWidget *w, double left, double top, double width, double height)
 {
     setDesignGeometry(w, twipsRect(left, top, width, height));

@@ -43,6 +43,9 @@ QRect designGeometry(const QWidget *w);
 
 // True for a widget placed through setDesignGeometry.
 bool isPlaced(const QWidget *w);
+// Forgets where a widget was placed, so that a layout or a container it moves
+// into sizes it from now on.
+void unplace(QWidget *w);
 
 // The left edge that centres something of the given width on the screen.
 double centredLeftTwips(double widthTwips);

@@ -26,6 +26,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -131,6 +133,10 @@ QString cutOff(QWidget *w)
             return QStringLiteral("needs %1 px of width, has %2").arg(wanted).arg(room);
     }
     QWidget *parent = w->parentWidget();
+    // A text in a scroll area scrolls: it runs out of its viewport on purpose.
+    auto *scroll = qobject_cast<QAbstractScrollArea *>(parent->parentWidget());
+    if (scroll && scroll->viewport() == parent)
+        return QString();
     if (!parent->rect().contains(w->geometry()))
         return QStringLiteral("runs out of %1").arg(parent->objectName());
     for (QObject *object : parent->children()) {
@@ -417,6 +423,64 @@ private slots:
         QCOMPARE(designGeometry(button), QRect(10, 10, 60, 24));
         QCOMPARE(designGeometry(label), QRect(10, 50, 60, 20));
         QVERIFY(!label->wordWrap());
+    }
+
+    // A wrapped text with no room around it scrolls in its box, reached by
+    // Tab in its place and named after its text; a row of check boxes gives
+    // a long text the room its short neighbours do not need. Both go back to
+    // their design when the texts are short again.
+    void aTextWithNoRoomScrollsAndARowSharesItsWidth()
+    {
+        Form form(QStringLiteral("frmFitting"), QStringLiteral("Fitting"), 6000, 3000);
+        auto *before = new QPushButton(QStringLiteral("Before"), form.client());
+        auto *text = new QLabel(QStringLiteral("Short."), form.client());
+        text->setWordWrap(true);
+        text->setObjectName(QStringLiteral("lblText"));
+        setDesignGeometry(before, QRect(10, 10, 60, 24));
+        setDesignGeometry(text, QRect(80, 10, 200, 40));
+        setDesignGeometry(new QLabel(QStringLiteral("x"), form.client()), QRect(80, 52, 200, 20));
+        setDesignGeometry(new QLabel(QStringLiteral("y"), form.client()), QRect(282, 10, 20, 20));
+        const QStringList names{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+        QList<QCheckBox *> boxes;
+        for (int i = 0; i < 3; ++i) {
+            boxes << new QCheckBox(names[i], form.client());
+            setDesignGeometry(boxes[i], QRect(10 + i * 84, 100, 80, 20));
+        }
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        const QString paragraph = QString(QStringLiteral("A sentence that goes on and on. ")).repeated(12);
+        text->setText(paragraph);
+        const QString longName = QStringLiteral("A name far too long");
+        boxes[1]->setText(longName);
+        settle();
+        auto *scroll = child<QScrollArea>(&form, QStringLiteral("lblTextScroll"));
+        QCOMPARE(designGeometry(scroll), QRect(80, 10, 200, 40));
+        QCOMPARE(scroll->widget(), text);
+        QCOMPARE(scroll->accessibleName(), paragraph.simplified());
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
+        form.activateWindow();
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), scroll);
+        QTest::keyClick(scroll, Qt::Key_PageDown);
+        QVERIFY(scroll->verticalScrollBar()->value() > 0);
+        const int room = boxes[1]->width() - boxes[1]->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, boxes[1])
+                         - boxes[1]->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, boxes[1]);
+        QVERIFY(boxes[1]->fontMetrics().horizontalAdvance(longName) <= room);
+        QVERIFY(boxes[0]->geometry().right() < boxes[1]->x() && boxes[1]->geometry().right() < boxes[2]->x());
+        QCOMPARE(boxes[0]->x(), 10);
+        QCOMPARE(boxes[2]->geometry().right(), 10 + 2 * 84 + 79);
+
+        text->setText(QStringLiteral("Short."));
+        boxes[1]->setText(QStringLiteral("B"));
+        settle();
+        QCOMPARE(text->parentWidget(), form.client());
+        QCOMPARE(designGeometry(text), QRect(80, 10, 200, 40));
+        QVERIFY(form.findChildren<QScrollArea *>(QStringLiteral("lblTextScroll")).isEmpty()
+                || !form.findChild<QScrollArea *>(QStringLiteral("lblTextScroll"))->isVisible());
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(designGeometry(boxes[i]), QRect(10 + i * 84, 100, 80, 20));
     }
 
     // Whatever is cut off shows here; what is not marked is counted above.
