@@ -73,6 +73,9 @@ private:
     std::array<QLabel *, astrology::kResultCount> m_lblResult{};
     PictureView *m_picChakra = nullptr;
     QDateTime m_readingTime;
+    // What the reading on show gave, as the tables write it (in English).
+    QString m_shownSign;
+    QString m_shownPlanet;
     QString m_shownChakraName;
 };
 
