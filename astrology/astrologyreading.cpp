@@ -101,7 +101,8 @@ ResultTexts resultTexts(const QString &sign, const QString &rulingPlanet, const 
 {
     return {signText(sign),
             planetText(rulingPlanet),
-            chakra.name + QStringLiteral(" - ") + chakra.sanskritName,
+            //: A chakra's name, then its Sanskrit name.
+            QCoreApplication::translate("Astrology", "%1 - %2").arg(chakra.name, chakra.sanskritName),
             chakra.description,
             chakra.symbol,
             chakra.sanskritMeaning,

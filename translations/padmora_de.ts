@@ -310,6 +310,11 @@
         <source>Underactive</source>
         <translation>Unteraktiv</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <extracomment>A chakra&apos;s name, then its Sanskrit name.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
