@@ -3,6 +3,8 @@
 
 #include "chakras/catalogue.h"
 
+#include <QCoreApplication>
+
 namespace padmora::astrology {
 
 namespace {
@@ -47,11 +49,15 @@ DetailsMessage detailsMessage(Details verdict)
 {
     switch (verdict) {
     case Details::NameMissing:
-        return {kNameMissingMessage, MessageIcon::Critical};
+        return {QCoreApplication::translate("Astrology", "Please enter your name"), MessageIcon::Critical};
     case Details::WrongFebruaryDay:
-        return {kWrongFebruaryDayMessage, MessageIcon::Information};
+        //: 29 February outside a leap year, or 30 or 31 February.
+        return {QCoreApplication::translate("Astrology", "Please Enter Correct Date Or Month!"),
+                MessageIcon::Information};
     case Details::WrongThirtyDayDay:
-        return {kWrongThirtyDayDayMessage, MessageIcon::Information};
+        //: The 31st of a month of 30 days.
+        return {QCoreApplication::translate("Astrology", "Please Enter Correct Date Or Month !"),
+                MessageIcon::Information};
     case Details::Valid:
         break;
     }
@@ -86,18 +92,17 @@ const SignEntry *signEntry(const QString &sign)
 
 int chakraIndexOf(const QString &chakraName)
 {
-    const auto &chakras = astroChakras();
-    for (int i = 0; i < kChakraCount; ++i)
-        if (chakras[std::size_t(i)].name == chakraName)
-            return i;
-    return -1;
+    // By the English names the sign table and the journal use, not by the
+    // names shown, which follow the user's language.
+    return astroChakraOfName(chakraName);
 }
 
 ResultTexts resultTexts(const QString &sign, const QString &rulingPlanet, const AstroChakra &chakra)
 {
-    return {sign,
-            rulingPlanet,
-            chakra.name + QStringLiteral(" - ") + chakra.sanskritName,
+    return {signText(sign),
+            planetText(rulingPlanet),
+            //: A chakra's name, then its Sanskrit name.
+            QCoreApplication::translate("Astrology", "%1 - %2").arg(chakra.name, chakra.sanskritName),
             chakra.description,
             chakra.symbol,
             chakra.sanskritMeaning,

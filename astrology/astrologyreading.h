@@ -26,10 +26,6 @@ struct DetailsMessage {
     MessageIcon icon;
 };
 
-inline const QString kNameMissingMessage = QStringLiteral("Please enter your name");
-inline const QString kWrongFebruaryDayMessage = QStringLiteral("Please Enter Correct Date Or Month!");
-inline const QString kWrongThirtyDayDayMessage = QStringLiteral("Please Enter Correct Date Or Month !");
-
 // Gregorian: every fourth year, but not the centuries unless divisible by 400.
 bool isLeapYear(int year);
 
@@ -39,7 +35,7 @@ bool isLeapYear(int year);
 // number counts as a common year.
 Details checkDetails(const QString &name, int monthPosition, int dayPosition, const QString &yearText);
 
-// The message for a refused entry; empty text for Valid.
+// The message for a refused entry, in the user's language; empty text for Valid.
 DetailsMessage detailsMessage(Details verdict);
 
 // checkDetails, showing the one message of a refused entry through the
@@ -59,7 +55,9 @@ int chakraIndexOf(const QString &chakraName);
 
 // The number of result labels and the texts they show, in label order:
 // sign, ruling planet, name " - " Sanskrit name, description, symbol,
-// Sanskrit meaning, keyword, colour, open, over-active, under-active.
+// Sanskrit meaning, keyword, colour, open, over-active, under-active. The
+// sign and the planet are given as the tables write them, and come out in
+// the user's language, as the chakra's texts are.
 inline constexpr int kResultCount = 11;
 using ResultTexts = std::array<QString, kResultCount>;
 ResultTexts resultTexts(const QString &sign, const QString &rulingPlanet, const AstroChakra &chakra);

@@ -15,6 +15,9 @@ namespace padmora {
 
 inline constexpr int kTarotSlotCount = 9;
 
+// A card as it is written, in English: the journal keeps and compares the
+// name, so it never follows the user's language. What the pages show comes
+// from tarotCardName and its neighbours below.
 struct TarotCard {
     ChakraIndex chakra;  // the chakra that owns the slot
     QString name;
@@ -24,6 +27,11 @@ struct TarotCard {
 
 // Rows 0 to 8; row k is shown on slot k's page.
 const std::array<TarotCard, kTarotSlotCount> &TarotCardTable();
+
+// Card row r in the user's language; empty outside 0 to 8.
+QString tarotCardName(int row);
+QString tarotCardReading(int row);
+QString tarotCardReverseReading(int row);
 
 // Per chakra index: -1 when the chakra needs its card(s) in the current
 // reading, 0 when not. Set by the tarot report, cleared when the tarot
@@ -55,8 +63,8 @@ bool AssignTarotCards();
 QDateTime &TarotSlotsTakenAt();
 
 // The captions beside a card's reading and its reverse reading.
-inline const QString kTarotReadingCaption = QStringLiteral("Description");
-inline const QString kTarotReverseCaption = QStringLiteral("Reverse Description");
+QString tarotReadingCaption();
+QString tarotReverseCaption();
 
 // The first filled slot from `from` up to 8, or -1 when there is none.
 int firstFilledSlotFrom(int from);

@@ -14,6 +14,7 @@
 #include "kit/twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,15 +60,20 @@ constexpr double kResultGap = 75;
 // longest texts.
 constexpr std::array<double, kResultCount> kResultHeights{300, 300, 300, 780, 540, 540, 780, 300, 1020, 780, 780};
 
-const QString kIntroduction = QStringLiteral(
-    "VQ Vovuvev Avoverazi is an unique tool that generates your chakras reading based on your zodiac sun "
-    "sign. Just enter your date of birth and know which Chakra influences you the most.");
+// The captions beside the results, on the page and on paper.
+constexpr const char *kResultCaptions[kResultCount] = {
+    QT_TRANSLATE_NOOP("Astrology", "Sun Sign"),    QT_TRANSLATE_NOOP("Astrology", "Ruling Planet"),
+    QT_TRANSLATE_NOOP("Astrology", "Chakra Name"), QT_TRANSLATE_NOOP("Astrology", "Description"),
+    QT_TRANSLATE_NOOP("Astrology", "Symbol"),      QT_TRANSLATE_NOOP("Astrology", "Sanskrit Name"),
+    QT_TRANSLATE_NOOP("Astrology", "Keyword"),     QT_TRANSLATE_NOOP("Astrology", "Color"),
+    //: Caption of what an open chakra means (the chakra's state).
+    QT_TRANSLATE_NOOP("Astrology", "Open"),        QT_TRANSLATE_NOOP("Astrology", "Overactive"),
+    QT_TRANSLATE_NOOP("Astrology", "Underactive")};
 
-const std::array<QString, kResultCount> kResultCaptions{
-    QStringLiteral("Sun Sign"),    QStringLiteral("Ruling Planet"), QStringLiteral("Chakra Name"),
-    QStringLiteral("Description"), QStringLiteral("Symbol"),        QStringLiteral("Sanskrit Name"),
-    QStringLiteral("Keyword"),     QStringLiteral("Color"),         QStringLiteral("Open"),
-    QStringLiteral("Overactive"),  QStringLiteral("Underactive")};
+QString resultCaption(int i)
+{
+    return QCoreApplication::translate("Astrology", kResultCaptions[i]);
+}
 
 QLabel *addLabel(QWidget *parent, int index, const QString &text)
 {
@@ -100,11 +106,12 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     QWidget *area = client();
 
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+    //: File menu: closes the astrology screen.
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")),
             &QAction::triggered, this, &AstrologyScreen::mnuExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::Standard, QStringLiteral("mnuMakeMoney"));
 
-    const QString pageTitles[2] = {QStringLiteral("Personal Details"), QStringLiteral("Astro Chakra Details")};
+    const QString pageTitles[2] = {tr("Personal Details"), tr("Astro Chakra Details")};
     for (int i = 0; i < 2; ++i) {
         auto *page = new QGroupBox(pageTitles[i], area);
         setArrayName(page, QStringLiteral("fraStep"), i);
@@ -118,7 +125,11 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
 
     // The details page.
     QGroupBox *details = m_fraStep[0];
-    QLabel *intro = addLabel(details, 0, kIntroduction);
+    //: "VQ Vovuvev Avoverazi" is the program's name and stays as it is.
+    QLabel *intro = addLabel(details, 0,
+                             tr("VQ Vovuvev Avoverazi is an unique tool that generates your chakras reading based on "
+                                "your zodiac sun sign. Just enter your date of birth and know which Chakra "
+                                "influences you the most."));
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     {
@@ -128,7 +139,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     }
     placeTwips(intro, kInputLeft, 420, kPageWidth - 2 * kInputLeft, 1080);
 
-    QLabel *nameCaption = addLabel(details, 1, QStringLiteral("Name"));
+    QLabel *nameCaption = addLabel(details, 1, tr("Name"));
     setBold(nameCaption);
     placeTwips(nameCaption, kInputLeft, kNameTop + 30, kFieldLeft - kInputLeft - 120, kRowHeight);
     m_txtName = new QLineEdit(details);
@@ -139,7 +150,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     placeTwips(m_txtName, kFieldLeft, kNameTop, 5400, kRowHeight + 60);
     nameCaption->setBuddy(m_txtName);
 
-    QLabel *dateCaption = addLabel(details, 2, QStringLiteral("Date of Birth"));
+    QLabel *dateCaption = addLabel(details, 2, tr("Date of Birth"));
     setBold(dateCaption);
     placeTwips(dateCaption, kInputLeft, kDateTop + 30, kFieldLeft - kInputLeft - 120, kRowHeight);
     m_cboMonth = addList(details, QStringLiteral("cboMonth"));
@@ -149,9 +160,8 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     m_cboYear = addList(details, QStringLiteral("cboYear"));
     placeTwips(m_cboYear, kFieldLeft + 3420, kDateTop, 1260, kRowHeight + 60);
     dateCaption->setBuddy(m_cboMonth);
-    const std::pair<QComboBox *, QString> dateParts[] = {{m_cboMonth, QStringLiteral("Month of birth")},
-                                                         {m_cboDate, QStringLiteral("Day of birth")},
-                                                         {m_cboYear, QStringLiteral("Year of birth")}};
+    const std::pair<QComboBox *, QString> dateParts[] = {
+        {m_cboMonth, tr("Month of birth")}, {m_cboDate, tr("Day of birth")}, {m_cboYear, tr("Year of birth")}};
     for (const auto &[list, name] : dateParts) {
         list->setAccessibleName(name);
         list->setAccessibleDescription(name);
@@ -170,7 +180,8 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
         placeTwips(picture, gap + p * (kPictureSize + gap), kPicturesTop, kPictureSize, kPictureSize);
     }
 
-    m_cmdNext = new QPushButton(QStringLiteral("&Get My Vovuvev Avoverazi Reading"), details);
+    //: "Vovuvev Avoverazi" is the program's name and stays as it is.
+    m_cmdNext = new QPushButton(tr("&Get My Vovuvev Avoverazi Reading"), details);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     placeTwips(m_cmdNext, (kPageWidth - 4800) / 2, kNextTop, 4800, 525);
     connect(m_cmdNext, &QPushButton::clicked, this, &AstrologyScreen::cmdNext_Click);
@@ -180,7 +191,7 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
     double top = kResultsTop;
     for (int i = 0; i < kResultCount; ++i) {
         const double height = kResultHeights[std::size_t(i)];
-        QLabel *caption = addLabel(reading, 3 + i, kResultCaptions[std::size_t(i)]);
+        QLabel *caption = addLabel(reading, 3 + i, resultCaption(i));
         setBold(caption);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         placeTwips(caption, kCaptionLeft, top, kCaptionWidth, kRowHeight);
@@ -198,10 +209,11 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
 
     m_picChakra = new PictureView(reading);
     m_picChakra->setObjectName(QStringLiteral("picChakra"));
-    m_picChakra->setAccessibleName(QStringLiteral("Chakra"));
+    m_picChakra->setAccessibleName(tr("Chakra"));
     placeTwips(m_picChakra, kChakraPictureLeft, kResultsTop, kChakraPictureSize, kChakraPictureSize);
 
-    m_cmdBack = new QPushButton(QStringLiteral("&Back"), reading);
+    //: Button: back to the personal details.
+    m_cmdBack = new QPushButton(tr("&Back"), reading);
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
     placeTwips(m_cmdBack, (kPageWidth - 1500) / 2, top + 120, 1500, 525);
     connect(m_cmdBack, &QPushButton::clicked, this, &AstrologyScreen::cmdBack_Click);
@@ -213,8 +225,8 @@ void AstrologyScreen::Form_Load()
 {
     step([&] { placeCentredAtTop(); });
     step([&] {
-        for (const QString &month : monthNames())
-            m_cboMonth->addItem(month);
+        for (int month = 0; month < kMonthCount; ++month)
+            m_cboMonth->addItem(monthText(month));
     });
     step([&] {
         for (int day = 1; day <= kDayCount; ++day)
@@ -254,7 +266,11 @@ void AstrologyScreen::showReading()
 {
     QString day, month;
     step([&] { day = m_cboDate->currentText(); });
-    step([&] { month = m_cboMonth->currentText(); });
+    // The month as the tables write it: the list shows it in the user's language.
+    step([&] {
+        const int m = m_cboMonth->currentIndex();
+        month = m >= 0 && m < kMonthCount ? monthNames()[std::size_t(m)] : QString();
+    });
 
     const QString sign = sunSign(month, day.toInt());
     const SignEntry *entry = signEntry(sign);
@@ -271,11 +287,10 @@ void AstrologyScreen::showReading()
         step([&] {
             QStringList heard;
             for (const int i : {0, 1, 2, 7})
-                heard << kResultCaptions[std::size_t(i)] + QStringLiteral(": ") + texts[std::size_t(i)];
+                heard << resultCaption(i) + QStringLiteral(": ") + texts[std::size_t(i)];
             m_fraStep[1]->setAccessibleDescription(heard.join(QStringLiteral(". ")));
         });
         step([&] { showChakraPicture(index); });
-        m_shownChakraName = chakraName;
     }
     step([&] { m_readingTime = desktop().now(); });
     step([&] { showStep(1); });
@@ -347,11 +362,12 @@ std::optional<PrintableReading> AstrologyScreen::printableReading() const
 {
     if (!showsReading())
         return std::nullopt;
-    PrintableReading reading(kAstrologyProgramName, QStringLiteral("chakras astrology"), m_readingTime);
+    //: What is printed, in a few lower-case words: the heading and the proposed PDF name use it.
+    PrintableReading reading(kAstrologyProgramName, tr("chakras astrology"), m_readingTime);
     reading.addTitle(m_fraStep[1]->title());
     QList<PrintedFact> facts;
     for (int i = 0; i < kResultCount; ++i)
-        facts.append({kResultCaptions[std::size_t(i)], m_lblResult[std::size_t(i)]->text()});
+        facts.append({resultCaption(i), m_lblResult[std::size_t(i)]->text()});
     reading.addFacts(facts, shownChakraPicture());
     return reading;
 }

@@ -73,7 +73,6 @@ private:
     std::array<QLabel *, astrology::kResultCount> m_lblResult{};
     PictureView *m_picChakra = nullptr;
     QDateTime m_readingTime;
-    QString m_shownChakraName;
 };
 
 namespace journal {

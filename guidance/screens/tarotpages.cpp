@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guidance/screens/tarotpages.h"
 
+#include "chakras/catalogue.h"
 #include "kit/colours.h"
 #include "kit/controlnames.h"
 #include "kit/desktop.h"
@@ -88,9 +89,11 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
     fixColours(area, kInk, kPaper);
 
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+    //: File menu: back to the program bar.
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), tr("&Back")),
             &QAction::triggered, this, &TarotPagesScreen::cmdBack_Click);
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+    //: File menu: closes the card pages.
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")),
             &QAction::triggered, this, &TarotPagesScreen::cmdExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::TarotPages, QStringLiteral("mnuMakeMoneyOnline"));
 
@@ -105,12 +108,12 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
     const double reverseTop = descriptionTop + kReadingHeight + 240;
     auto *description =
         textLabel(area, QStringLiteral("Label1"), descriptionTop, kTextLeft, kCaptionWidth, 300, 0, true);
-    description->setText(kTarotReadingCaption);
+    description->setText(tarotReadingCaption());
     m_lblCaption[1] = textLabel(area, arrayName(QStringLiteral("lblCaption"), 1), descriptionTop, kReadingLeft,
                                 kReadingWidth, kReadingHeight, 9, false);
 
     auto *reverse = textLabel(area, QStringLiteral("Label2"), reverseTop, kTextLeft, kCaptionWidth, 300, 0, true);
-    reverse->setText(kTarotReverseCaption);
+    reverse->setText(tarotReverseCaption());
     m_lblCaption[2] = textLabel(area, arrayName(QStringLiteral("lblCaption"), 2), reverseTop, kReadingLeft,
                                 kReadingWidth, kReadingHeight, 9, false);
     for (int i = 0; i < 3; ++i)
@@ -118,17 +121,21 @@ TarotPagesScreen::TarotPagesScreen(QWidget *parent)
 
     m_picYoga = new PictureView(area);
     m_picYoga->setObjectName(QStringLiteral("picYoga"));
-    m_picYoga->setAccessibleName(QStringLiteral("Tarot card"));
+    m_picYoga->setAccessibleName(tr("Tarot card"));
     placeTwips(m_picYoga, kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight);
 
-    auto *cmdBk = button(area, QStringLiteral("cmdBk"), QStringLiteral("<< &Back"), kTextLeft);
+    //: Button: the previous card's page.
+    auto *cmdBk = button(area, QStringLiteral("cmdBk"), tr("<< &Back"), kTextLeft);
     connect(cmdBk, &QPushButton::clicked, this, &TarotPagesScreen::cmdBk_Click);
-    auto *cmdNext = button(area, QStringLiteral("cmdNext"), QStringLiteral("&Next >>"), kTextLeft + kButtonWidth + 120);
+    //: Button: the next card's page.
+    auto *cmdNext = button(area, QStringLiteral("cmdNext"), tr("&Next >>"), kTextLeft + kButtonWidth + 120);
     connect(cmdNext, &QPushButton::clicked, this, &TarotPagesScreen::cmdNext_Click);
-    auto *cmdBack = button(area, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
+    //: Button: closes the pages, back to the program bar.
+    auto *cmdBack = button(area, QStringLiteral("cmdBack"), tr("&Back"),
                            kReadingLeft + kReadingWidth - 2 * kButtonWidth - 120);
     connect(cmdBack, &QPushButton::clicked, this, &TarotPagesScreen::cmdBack_Click);
-    auto *cmdExit = button(area, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
+    //: Button: closes the card pages.
+    auto *cmdExit = button(area, QStringLiteral("cmdExit"), tr("E&xit"),
                            kReadingLeft + kReadingWidth - kButtonWidth);
     connect(cmdExit, &QPushButton::clicked, this, &TarotPagesScreen::cmdExit_Click);
 
@@ -142,9 +149,11 @@ QString TarotPagesScreen::shownPicture() const
 
 PrintedCard printedTarotCard(int row, const QString &chakraTitle)
 {
-    const TarotCard &card = TarotCardTable()[std::size_t(row)];
-    return PrintedCard{tarotCardPicture(row), chakraTitle, card.name,
-                       {{kTarotReadingCaption, card.reading}, {kTarotReverseCaption, card.reverseReading}}};
+    return PrintedCard{tarotCardPicture(row),
+                       chakraTitle,
+                       tarotCardName(row),
+                       {{tarotReadingCaption(), tarotCardReading(row)},
+                        {tarotReverseCaption(), tarotCardReverseReading(row)}}};
 }
 
 bool TarotPagesScreen::showsReading() const
@@ -159,9 +168,10 @@ std::optional<PrintableReading> TarotPagesScreen::printableReading() const
     // The cards are those of the reading taken then; pages opened by
     // themselves date from now.
     const QDateTime takenAt = TarotSlotsTakenAt().isValid() ? TarotSlotsTakenAt() : desktop().now();
-    PrintableReading reading(kTarotProgramName, QStringLiteral("tarot cards"), takenAt);
+    //: What is printed, in a few lower-case words: the heading and the proposed PDF name use it.
+    PrintableReading reading(kTarotProgramName, tr("tarot cards"), takenAt);
     for (int slot = firstFilledSlotFrom(0); slot >= 0; slot = firstFilledSlotFrom(slot + 1))
-        reading.addCard(printedTarotCard(TarotSlotCard()[std::size_t(slot)], TarotSlotChakra()[std::size_t(slot)]));
+        reading.addCard(printedTarotCard(TarotSlotCard()[std::size_t(slot)], chakraTitle(tarotSlotChakra(slot))));
     return reading;
 }
 
@@ -179,13 +189,14 @@ void TarotPagesScreen::Display_Yoga_Chakra()
     if (slot < 0)
         return;  // nothing from here to the last slot: the page stays
     const int row = TarotSlotCard()[std::size_t(slot)];
-    const TarotCard &card = TarotCardTable()[std::size_t(row)];
-    step([&] { m_lblCaption[0]->setText(card.name); });
-    step([&] { m_lblCaption[1]->setText(card.reading); });
-    step([&] { m_lblCaption[2]->setText(card.reverseReading); });
+    // In the language of now: the slot's chakra title is read afresh, not
+    // the one kept when the cards were drawn.
+    step([&] { m_lblCaption[0]->setText(tarotCardName(row)); });
+    step([&] { m_lblCaption[1]->setText(tarotCardReading(row)); });
+    step([&] { m_lblCaption[2]->setText(tarotCardReverseReading(row)); });
     step([&] { showPicture(m_picYoga, tarotCardPicture(row)); });
-    step([&] { m_picYoga->setAccessibleName(card.name); });
-    step([&] { m_lblChakraName->setText(TarotSlotChakra()[std::size_t(slot)]); });
+    step([&] { m_picYoga->setAccessibleName(tarotCardName(row)); });
+    step([&] { m_lblChakraName->setText(chakraTitle(tarotSlotChakra(slot))); });
     m_tarotPageIndex = qint16(slot);
 }
 

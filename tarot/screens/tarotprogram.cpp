@@ -5,22 +5,30 @@
 #include "tarot/screens/tarotresult.h"
 #include "tarot/tarotsheet.h"
 
+#include <QCoreApplication>
+
 namespace padmora {
 
 const ProgramTraits &chakrasTarotProgram()
 {
-    static const ProgramTraits traits{
+    // Filled afresh on every call, so that its texts are in the language
+    // installed now.
+    static ProgramTraits traits;
+    traits = ProgramTraits{
         screens::kTarotMain,
         screens::kTarotQuestions,
         QStringLiteral("VQ Dovazov Urera"),
-        QStringLiteral("Please select at least one chakra"),
+        //: START TEST with no chakra ticked.
+        QCoreApplication::translate("Tarot", "Please select at least one chakra"),
         MessageIcon::Critical,
         true,
         8700,
         9800,
-        QStringLiteral("VQ Dovazov Urera is a simple software that attempts to correlate your under-active or "
-                       "overactive chakras with the corresponding tarot card and its significance. Take the "
-                       "chakra test now and get a reading instantly!"),
+        //: The tarot start screen's introduction; "VQ Dovazov Urera" is the program's name.
+        QCoreApplication::translate("Tarot",
+                                    "VQ Dovazov Urera is a simple software that attempts to correlate your "
+                                    "under-active or overactive chakras with the corresponding tarot card and its "
+                                    "significance. Take the chakra test now and get a reading instantly!"),
         QRectF(240, 90, 8160, 1500),
         QRectF(240, 3450, 8160, 2220),
         {{QRectF(485, 1680, 3200, 300), QRectF(485, 2100, 3200, 300), QRectF(485, 2520, 3200, 300),

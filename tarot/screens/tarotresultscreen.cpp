@@ -16,6 +16,7 @@
 #include "reports/views/linkhandling.h"
 #include "tarot/tarotcards.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -52,9 +53,11 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
     QWidget *area = client();
 
     QMenu *file = addFileMenu(menuBar());
-    connect(addMenuItem(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+    //: File menu: back to the tarot's start screen.
+    connect(addMenuItem(file, QStringLiteral("mnuBack"), tr("&Back")),
             &QAction::triggered, this, &TarotResultScreen::cmdBack_Click);
-    connect(addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+    //: File menu: closes the result.
+    connect(addMenuItem(file, QStringLiteral("mnuExit"), tr("E&xit")),
             &QAction::triggered, this, &TarotResultScreen::cmdExit_Click);
     addSharedMenus(menuBar(), MenuCaptions::TarotPages, QStringLiteral("mnuMakeMoneyOnline"));
 
@@ -63,27 +66,36 @@ TarotResultScreen::TarotResultScreen(QWidget *parent)
                              QRectF(kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight));
 
     QTextBrowser *report =
-        addReportView(QStringLiteral("Chakras tarot report"), QRectF(120, kReportTop, kWidth - 420, kReportHeight));
+        addReportView(tr("Chakras tarot report"), QRectF(120, kReportTop, kWidth - 420, kReportHeight));
     // What is copied out of the report does not stay on the clipboard.
     InstallClipboardGuard(report);
 
-    auto *cmdYogaChakra = new QPushButton(QStringLiteral("&VQ Dovazov Urera Interpretation "), area);
+    //: Button to the card pages; "VQ Dovazov Urera" is the program's name and stays as it is.
+    auto *cmdYogaChakra = new QPushButton(tr("&VQ Dovazov Urera Interpretation "), area);
     cmdYogaChakra->setObjectName(QStringLiteral("cmdYogaChakra"));
     placeTwips(cmdYogaChakra, 120, kButtonsTop, 3900, kButtonHeight);
     connect(cmdYogaChakra, &QPushButton::clicked, this, &TarotResultScreen::cmdYogaChakra_Click);
 
-    auto *cmdBack = new QPushButton(QStringLiteral("&Back"), area);
+    //: Button: back to the tarot's start screen.
+    auto *cmdBack = new QPushButton(tr("&Back"), area);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     placeTwips(cmdBack, 4200, kButtonsTop, 1200, kButtonHeight);
     connect(cmdBack, &QPushButton::clicked, this, &TarotResultScreen::cmdBack_Click);
 
-    auto *cmdExit = new QPushButton(QStringLiteral("E&xit"), area);
+    //: Button: closes the result.
+    auto *cmdExit = new QPushButton(tr("E&xit"), area);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     placeTwips(cmdExit, 5520, kButtonsTop, 1200, kButtonHeight);
     connect(cmdExit, &QPushButton::clicked, this, &TarotResultScreen::cmdExit_Click);
     addPractiseButton(QRectF(6840, kButtonsTop, 1800, kButtonHeight));
 
     addPromoLabels(area, QStringLiteral("Label61"), 120, kPromoTop, kWidth - 420);
+}
+
+QString tarotNotApplicableMessage()
+{
+    //: Message when no chakra needs a card; "Dovazov Urera" is the program's name.
+    return QCoreApplication::translate("Tarot", "Dovazov Urera not applicable for Open Chakras");
 }
 
 void TarotResultScreen::Form_Load()
@@ -99,7 +111,7 @@ void TarotResultScreen::cmdYogaChakra_Click()
     bool needed = false;
     step([&] { needed = AssignTarotCards(); });
     if (!needed) {
-        step([] { desktop().message(kTarotNotApplicable, MessageIcon::Critical); });
+        step([] { desktop().message(tarotNotApplicableMessage(), MessageIcon::Critical); });
         return;
     }
     // The pages read the slots just filled; the flags go when this screen closes.
@@ -111,10 +123,11 @@ std::optional<PrintableReading> TarotResultScreen::printableReading() const
 {
     if (!showsReading())
         return std::nullopt;
-    PrintableReading reading = printedChartAndReport(kTarotProgramName, QStringLiteral("chakras tarot"));
+    //: What is printed, in a few lower-case words: the heading and the proposed PDF name use it.
+    PrintableReading reading = printedChartAndReport(kTarotProgramName, tr("chakras tarot"));
     const QList<int> cards = filledTarotSlots(TarotCardNeeded());
     if (!cards.isEmpty())
-        reading.addTitle(QStringLiteral("Your tarot cards"));
+        reading.addTitle(tr("Your tarot cards"));
     for (int slot : cards)
         reading.addCard(printedTarotCard(slot, chakraTitle(tarotSlotChakra(slot))));
     return reading;

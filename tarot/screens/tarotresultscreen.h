@@ -36,6 +36,7 @@ private:
 // label parts them by a run of blanks.
 QStringList tarotIntroduction();
 
-inline const QString kTarotNotApplicable = QStringLiteral("Dovazov Urera not applicable for Open Chakras");
+// The message of the interpretation button when no chakra needs a card.
+QString tarotNotApplicableMessage();
 
 } // namespace padmora
