@@ -102,7 +102,7 @@ ResultTexts resultTexts(const QString &sign, const QString &rulingPlanet, const 
     return {signText(sign),
             planetText(rulingPlanet),
             //: A chakra's name, then its Sanskrit name.
-            QCoreApplication::translate("Astrology", "%1 - %2").arg(chakra.name, chakra.sanskritName),
+            QCoreApplication::translate("Astrology", "%1 - %2").arg(chakra.shownName, chakra.sanskritName),
             chakra.description,
             chakra.symbol,
             chakra.sanskritMeaning,

@@ -134,6 +134,7 @@ const std::array<AstroChakra, kChakraCount> &astroChakras()
         while (overActive.endsWith(QLatin1Char(' ')))
             overActive.chop(1);
         chakras[std::size_t(i)] = {chakraName(index),
+                                   chakraShownName(index),
                                    chakraSanskritName(index),
                                    translated(own.sanskritMeaning),
                                    translated(own.keyword),

@@ -24,7 +24,8 @@ inline constexpr int kLastYear = 2050;
 
 // One chakra as this screen reads it out, in the user's language.
 struct AstroChakra {
-    QString name;             // "Crown Chakra"
+    QString name;             // "Crown Chakra", as the journal keeps it
+    QString shownName;        // the same in the language in use
     QString sanskritName;     // "Sahasrara"
     QString sanskritMeaning;  // "Sahasrara (thousand-fold)"
     QString keyword;

@@ -41,7 +41,7 @@ namespace {
 QString dateFormat()
 {
     //: The form of a day in the trends' words, as QDate::toString reads it ("3 May 2026").
-    return QCoreApplication::translate("Journal", "d MMM yyyy");
+    return QCoreApplication::translate("Journal", "d MMM yyyy", "date format");
 }
 
 QString scoreOn(const ScorePoint &p)

@@ -40,9 +40,9 @@ using namespace padmora::testing;
 
 namespace {
 
-// Until every folder's texts are translatable, the texts not marked are
-// printed and counted, not failed; true makes each of them fail the test.
-constexpr bool kUnmarkedTextsFail = false;
+// Every text not marked fails the test (false would only print and count them,
+// while a folder's texts are being made translatable).
+constexpr bool kUnmarkedTextsFail = true;
 
 const QString kOpen = QStringLiteral("\u27e6");
 const QString kClose = QStringLiteral("\u27e7");
@@ -58,7 +58,11 @@ const QStringList kData{QStringLiteral("Zazeder Izorudav"), QStringLiteral("Dova
 // The part of a text that is neither marked nor data.
 QString unmarkedPart(QString text)
 {
-    text.remove(QRegularExpression(QStringLiteral("\u27e6[^\u27e7]*\u27e7")));
+    // A marked text may hold another (a count within a sentence): the
+    // innermost go first.
+    static const QRegularExpression innermost(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7"));
+    while (text.contains(innermost))
+        text.remove(innermost);
     for (const QString &data : kData)
         text.remove(data);
     const QLocale locale;
@@ -289,13 +293,18 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader ts(&file);
         QString source;
+        QString comment;
         bool numerus = false;
         int checked = 0;
         while (!ts.atEnd()) {
             if (ts.readNext() != QXmlStreamReader::StartElement)
                 continue;
-            if (ts.name() == QLatin1String("message"))
+            if (ts.name() == QLatin1String("message")) {
                 numerus = ts.attributes().value(QStringLiteral("numerus")) == QLatin1String("yes");
+                comment.clear();
+            }
+            if (ts.name() == QLatin1String("comment"))
+                comment = ts.readElementText(QXmlStreamReader::SkipChildElements);
             if (ts.name() == QLatin1String("source"))
                 source = ts.readElementText(QXmlStreamReader::SkipChildElements);
             if (ts.name() != QLatin1String("translation") && ts.name() != QLatin1String("numerusform"))
@@ -304,6 +313,11 @@ private slots:
             if (numerus && ts.name() == QLatin1String("translation"))
                 continue;  // its forms follow
             const QString translation = ts.readElementText(QXmlStreamReader::SkipChildElements);
+            if (comment == QLatin1String("date format")) {
+                // A form for QDate::toString stays as it is, or no date would be one.
+                QCOMPARE(translation, source);
+                continue;
+            }
             const QString core = source.trimmed();
             const qsizetype lead = source.indexOf(core);
             QVERIFY2(translation.startsWith(source.left(lead) + kOpen), qPrintable(translation));

@@ -228,6 +228,10 @@ bool convert(QFile &in, QSaveFile &out)
                     writeText(writer, QStringLiteral("numerusform"), pseudo(message.source));
                     writeText(writer, QStringLiteral("numerusform"), pseudo(message.source));
                     writer.writeEndElement();
+                } else if (message.comment == QLatin1String("date format")) {
+                    // A form for QDate::toString, not a text: kept, so that the
+                    // dates it writes stay dates.
+                    writeText(writer, QStringLiteral("translation"), message.source);
                 } else {
                     writeText(writer, QStringLiteral("translation"), pseudo(message.source));
                 }

@@ -1308,11 +1308,6 @@ A column&apos;s title: when the reading was taken.</extracomment>
         <translation>Das Tagebuch kann nicht geöffnet werden: %1. Die Datei: %2</translation>
     </message>
     <message>
-        <source>d MMM yyyy</source>
-        <extracomment>The form of a day in the trends&apos; words, as QDate::toString reads it (&quot;3 May 2026&quot;).</extracomment>
-        <translation>d. MMM yyyy</translation>
-    </message>
-    <message>
         <source>%1, %2 on %3</source>
         <extracomment>A score on a day in the trends: the score, its state and the day (&quot;2, UnderActive on 3 May 2026&quot;).</extracomment>
         <translation>%1, %2 am %3</translation>
@@ -1360,6 +1355,12 @@ A column&apos;s title: when the reading was taken.</extracomment>
         <source>%1 and %2</source>
         <extracomment>%1 is a number of readings (&quot;3 readings&quot;), %2 of practice sessions (&quot;2 practice sessions&quot;).</extracomment>
         <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>date format</comment>
+        <extracomment>The form of a day in the trends&apos; words, as QDate::toString reads it (&quot;3 May 2026&quot;).</extracomment>
+        <translation>d. MMM yyyy</translation>
     </message>
 </context>
 <context>

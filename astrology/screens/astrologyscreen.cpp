@@ -174,8 +174,8 @@ AstrologyScreen::AstrologyScreen(QWidget *parent)
         setArrayName(picture, QStringLiteral("picDisp"), p);
         showPicture(picture, picturePath(p));
         if (const AstroChakra *chakra = astroChakra(p)) {
-            picture->setToolTip(chakra->name);
-            picture->setAccessibleName(chakra->name);
+            picture->setToolTip(chakra->shownName);
+            picture->setAccessibleName(chakra->shownName);
         }
         placeTwips(picture, gap + p * (kPictureSize + gap), kPicturesTop, kPictureSize, kPictureSize);
     }
@@ -381,8 +381,8 @@ void AstrologyScreen::showChakraPicture(int index)
 {
     showPicture(m_picChakra, picturePath(index));
     if (const AstroChakra *chakra = astroChakra(index)) {
-        m_picChakra->setToolTip(chakra->name);
-        m_picChakra->setAccessibleName(chakra->name);
+        m_picChakra->setToolTip(chakra->shownName);
+        m_picChakra->setAccessibleName(chakra->shownName);
     }
 }
 
