@@ -289,7 +289,9 @@ MainWindow::~MainWindow()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    fitTexts(this);
+    // Once the window is on its way to the screen: a start is not held up by
+    // measuring texts, and the fitting is done before its first frame.
+    QMetaObject::invokeMethod(this, [this] { fitTexts(this); }, Qt::QueuedConnection);
     if (isMaximized() || isFullScreen())
         return;
     // The frame, not only the inside, stays within the screen's free area.

@@ -270,7 +270,7 @@ std::string loadAverage()
 
 int usage()
 {
-    std::fprintf(stderr, "usage: padmora_bench [--runs N] [--scale F]\n");
+    std::fprintf(stderr, "usage: padmora_bench [--runs N] [--scale F] [--starts-only]\n");
     return 2;
 }
 
@@ -280,12 +280,15 @@ int main(int argc, char **argv)
 {
     int runs = 15;
     std::string scale;
+    bool startsOnly = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--runs" && i + 1 < argc) {
             runs = std::atoi(argv[++i]);
             if (runs < 1)
                 return usage();
+        } else if (arg == "--starts-only") {
+            startsOnly = true;
         } else if (arg == "--scale" && i + 1 < argc) {
             scale = argv[++i];
             if (std::strtod(scale.c_str(), nullptr) <= 0)
@@ -339,7 +342,7 @@ int main(int argc, char **argv)
         figure("start.peak_rss.padmora_to_bare_ratio", median(padmoraMemory) / median(bareMemory),
                kMemoryRatioTarget);
 
-        const int interactions = runInteractions(PADMORA_INTERACTIONS, runs);
+        const int interactions = startsOnly ? 0 : runInteractions(PADMORA_INTERACTIONS, runs);
         note("load average at the end: " + loadAverage());
         return interactions;
     } catch (const std::exception &e) {
