@@ -1186,9 +1186,7 @@ Die Deutung selbst bleibt auf dem Bildschirm.</translation>
     </message>
     <message>
         <source>Taken</source>
-        <extracomment>A column&apos;s title: when the entry was taken.
-----------
-A column&apos;s title: when the reading was taken.</extracomment>
+        <extracomment>A column&apos;s title: when the entry was taken.</extracomment>
         <translation>Zeitpunkt</translation>
     </message>
     <message>

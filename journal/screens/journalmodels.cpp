@@ -31,6 +31,19 @@ void EntriesModel::setEntries(QList<Entry> entries)
     endResetModel();
 }
 
+namespace {
+
+// A table's column title, in the language in use.
+template <std::size_t N>
+QVariant columnTitle(const char *const (&titles)[N], int section, Qt::Orientation orientation, int role)
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || std::size_t(section) >= N)
+        return {};
+    return QCoreApplication::translate("Journal", titles[section]);
+}
+
+} // namespace
+
 qsizetype EntriesModel::practiceTotal() const
 {
     return std::count_if(m_all.cbegin(), m_all.cend(), [](const journal::Entry &e) { return e.isPractice(); });
@@ -80,21 +93,11 @@ QVariant EntriesModel::data(const QModelIndex &index, int role) const
 
 QVariant EntriesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case 0:
+    static const char *const titles[] = {
         //: A column's title: when the entry was taken.
-        return QCoreApplication::translate("Journal", "Taken");
-    case 1:
-        return QCoreApplication::translate("Journal", "Program");
-    case 2:
-        return QCoreApplication::translate("Journal", "Summary");
-    case 3:
-        return QCoreApplication::translate("Journal", "Note");
-    default:
-        return {};
-    }
+        QT_TRANSLATE_NOOP("Journal", "Taken"), QT_TRANSLATE_NOOP("Journal", "Program"),
+        QT_TRANSLATE_NOOP("Journal", "Summary"), QT_TRANSLATE_NOOP("Journal", "Note")};
+    return columnTitle(titles, section, orientation, role);
 }
 
 const Entry *EntriesModel::entryAt(int row) const
@@ -189,24 +192,12 @@ QVariant TrendTableModel::data(const QModelIndex &index, int role) const
 
 QVariant TrendTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case 0:
-        //: A column's title: when the reading was taken.
-        return QCoreApplication::translate("Journal", "Taken");
-    case 1:
-        return QCoreApplication::translate("Journal", "Program");
-    case 2:
-        return QCoreApplication::translate("Journal", "Chakra");
-    case 3:
-        return QCoreApplication::translate("Journal", "Score");
-    case 4:
+    static const char *const titles[] = {
+        QT_TRANSLATE_NOOP("Journal", "Taken"), QT_TRANSLATE_NOOP("Journal", "Program"),
+        QT_TRANSLATE_NOOP("Journal", "Chakra"), QT_TRANSLATE_NOOP("Journal", "Score"),
         //: A column's title: the chakra's state (Open, UnderActive, OverActive).
-        return QCoreApplication::translate("Journal", "State");
-    default:
-        return {};
-    }
+        QT_TRANSLATE_NOOP("Journal", "State")};
+    return columnTitle(titles, section, orientation, role);
 }
 
 } // namespace padmora
