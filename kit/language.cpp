@@ -75,6 +75,11 @@ bool installTranslationFile(const QString &padmoraCatalogueFile, const QString &
     return true;
 }
 
+bool translationInstalled()
+{
+    return bool(padmoraCatalogue());
+}
+
 void removeTranslations()
 {
     install(padmoraCatalogue(), nullptr);

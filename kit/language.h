@@ -23,6 +23,10 @@ bool installTranslationFile(const QString &padmoraCatalogue, const QString &qtLa
 // Takes every catalogue installTranslations installed away again.
 void removeTranslations();
 
+// True while a catalogue of Padmora's is installed: its texts may be longer
+// than those the screens were designed for.
+bool translationInstalled();
+
 // Where the catalogues compiled into the program lie.
 inline constexpr char kCatalogueFolder[] = ":/padmora/i18n";
 

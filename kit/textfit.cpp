@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/textfit.h"
 
+#include "kit/language.h"
 #include "kit/twips.h"
 
 #include <QAbstractButton>
@@ -511,10 +512,24 @@ QList<QWidget *> shareRows(QWidget *parent)
     return shared;
 }
 
+// True where a control of the parent was fitted to a text before.
+bool holdsFitted(const QWidget *parent)
+{
+    for (QObject *object : parent->children())
+        if (object->property(kFitFrom).isValid() || object->property(kFitScroll).isValid())
+            return true;
+    return false;
+}
+
 void fitChildren(QWidget *parent)
 {
     if (!parent->isVisible())
         return;  // fitted when it is shown
+    // The screens are designed for their texts as written: with no catalogue
+    // installed there is nothing to measure, but what was fitted to another
+    // language goes back to its design.
+    if (!translationInstalled() && !holdsFitted(parent))
+        return;
     const QList<QWidget *> shared = shareRows(parent);
     const QObjectList children = parent->children();  // the fitting may add a scroll area
     for (QObject *object : children) {
