@@ -24,7 +24,7 @@ QString chakraList(const QList<int> &chakras)
 {
     QStringList names;
     for (int c : chakras)
-        names << journal::shortChakraName(c);
+        names << chakraShortName(c);
     if (names.size() == 1)
         return QCoreApplication::translate("Welcome", "the %1 Chakra").arg(names.first());
     const QString last = names.takeLast();

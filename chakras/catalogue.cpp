@@ -169,6 +169,18 @@ QString chakraName(int index)
 
 QString chakraShownName(int index) { return field(index, &ChakraInfo::name); }
 
+QString chakraShortName(int index)
+{
+    // A table of its own: a chakra's name in another language need not end
+    // in " Chakra" (Wurzelchakra).
+    static const char *const shortNames[kChakraCount] = {
+        QT_TRANSLATE_NOOP("Chakras", "Root"),   QT_TRANSLATE_NOOP("Chakras", "Sacral"),
+        QT_TRANSLATE_NOOP("Chakras", "Navel"),  QT_TRANSLATE_NOOP("Chakras", "Heart"),
+        QT_TRANSLATE_NOOP("Chakras", "Throat"), QT_TRANSLATE_NOOP("Chakras", "Third Eye"),
+        QT_TRANSLATE_NOOP("Chakras", "Crown")};
+    return index >= 0 && index < kChakraCount ? QCoreApplication::translate("Chakras", shortNames[index]) : QString();
+}
+
 QString chakraSanskritName(int index)
 {
     const ChakraInfo *info = chakraInfo(index);

@@ -41,6 +41,9 @@ const ChakraInfo *chakraInfo(int index);
 QString chakraName(int index);
 // The same name in the language in use, to show.
 QString chakraShownName(int index);
+// Its short name in the language in use ("Root"): under a chart's bar, on a
+// summary's line.
+QString chakraShortName(int index);
 QString chakraSanskritName(int index);
 QString chakraTitle(int index);
 QString chakraDescription(int index);

@@ -2,6 +2,8 @@
 #include "journal/reading.h"
 
 #include "astrology/astrologyreading.h"
+#include "astrology/astrologytables.h"
+#include "chakras/catalogue.h"
 #include "chakras/questionbank.h"
 #include "chakras/scoring.h"
 #include "kit/desktop.h"
@@ -35,30 +37,9 @@ bool Reading::sameReading(const Reading &o) const
 
 namespace {
 
-// The short names of the chakras in summaries and on the trends' boxes.
-const char *const kShortChakraNames[kChakraCount] = {
-    QT_TRANSLATE_NOOP("Journal", "Root"),   QT_TRANSLATE_NOOP("Journal", "Sacral"),
-    QT_TRANSLATE_NOOP("Journal", "Navel"),  QT_TRANSLATE_NOOP("Journal", "Heart"),
-    QT_TRANSLATE_NOOP("Journal", "Throat"), QT_TRANSLATE_NOOP("Journal", "Third Eye"),
-    QT_TRANSLATE_NOOP("Journal", "Crown"),
-};
-
-// The names an astrology entry keeps, as the astrology tables write them,
-// and the cards a tarot entry keeps: kept in English, shown in the language
-// in use.
-struct KeptName {
-    const char *source;
-    const char *comment;
-};
-const KeptName kSignNames[] = {
-    QT_TRANSLATE_NOOP3("Journal", "Aries", "sign"),       QT_TRANSLATE_NOOP3("Journal", "Taurus", "sign"),
-    QT_TRANSLATE_NOOP3("Journal", "Gemini", "sign"),      QT_TRANSLATE_NOOP3("Journal", "Cancer", "sign"),
-    QT_TRANSLATE_NOOP3("Journal", "Leo", "sign"),         QT_TRANSLATE_NOOP3("Journal", "Virgo", "sign"),
-    QT_TRANSLATE_NOOP3("Journal", "Libra", "sign"),       QT_TRANSLATE_NOOP3("Journal", "Scorpio", "sign"),
-    QT_TRANSLATE_NOOP3("Journal", "Sagittarius", "sign"), QT_TRANSLATE_NOOP3("Journal", "Capricorn", "sign"),
-    QT_TRANSLATE_NOOP3("Journal", "Aquarius", "sign"),    QT_TRANSLATE_NOOP3("Journal", "Pisces", "sign"),
-};
-const KeptName kPlanetNames[] = {
+// The ruling planets as a summary's line names them, without the article
+// the astrology reading gives them ("Löwe · Sonne").
+const char *const kPlanetNames[][2] = {
     QT_TRANSLATE_NOOP3("Journal", "Mars", "ruling planet"),
     QT_TRANSLATE_NOOP3("Journal", "Venus", "ruling planet"),
     QT_TRANSLATE_NOOP3("Journal", "Mercury", "ruling planet"),
@@ -70,27 +51,6 @@ const KeptName kPlanetNames[] = {
     QT_TRANSLATE_NOOP3("Journal", "Uranus and Saturn", "ruling planets"),
     QT_TRANSLATE_NOOP3("Journal", "Neptune and Jupiter", "ruling planets"),
 };
-const KeptName kCardNames[] = {
-    QT_TRANSLATE_NOOP3("Journal", "Wheel of Fortune", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "The Star", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "The Moon", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "The Magician", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "Justice", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "Temperance", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "The Sun", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "The Empress", "tarot card"),
-    QT_TRANSLATE_NOOP3("Journal", "Death", "tarot card"),
-};
-
-// A kept name in the language in use; a name of none of the table as it is.
-template <std::size_t N>
-QString shownName(const QString &kept, const KeptName (&names)[N])
-{
-    for (const KeptName &name : names)
-        if (kept == QLatin1String(name.source))
-            return QCoreApplication::translate("Journal", name.source, name.comment);
-    return kept;
-}
 
 QDateTime utcToTheMillisecond(const QDateTime &moment)
 {
@@ -344,13 +304,6 @@ QString problemOf(const Reading &r, const QDateTime &now)
     return QString();
 }
 
-QString shortChakraName(int chakra)
-{
-    // Its own table: a chakra's name in another language need not end in " Chakra".
-    return chakra >= 0 && chakra < kChakraCount ? QCoreApplication::translate("Journal", kShortChakraNames[chakra])
-                                                : QString();
-}
-
 QString stateText(ChakraState state)
 {
     switch (state) {
@@ -369,17 +322,20 @@ QString stateText(ChakraState state)
 
 QString signText(const QString &sign)
 {
-    return shownName(sign, kSignNames);
+    return astrology::signText(sign);
 }
 
 QString rulingPlanetText(const QString &planet)
 {
-    return shownName(planet, kPlanetNames);
+    for (const auto &name : kPlanetNames)
+        if (planet == QLatin1String(name[0]))
+            return QCoreApplication::translate("Journal", name[0], name[1]);
+    return planet;
 }
 
 QString cardText(const QString &card)
 {
-    return shownName(card, kCardNames);
+    return tarotCardText(card);
 }
 
 QString summaryOf(const Reading &r)
@@ -397,7 +353,7 @@ QString summaryOf(const Reading &r)
         const int s = r.scores[std::size_t(i)];
         //: A chakra's part of an entry's summary: the chakra's short name, its score and its state ("Root 5 Open").
         parts << QCoreApplication::translate("Journal", "%1 %2 %3")
-                     .arg(shortChakraName(i))
+                     .arg(chakraShortName(i))
                      .arg(s)
                      .arg(stateText(classifyScore(s)));
     }

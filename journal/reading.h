@@ -140,8 +140,6 @@ QString summaryOf(const Reading &reading);
 QString summaryOf(const Practice &practice);
 // The name of practices where the programs' names stand: "Practice".
 QString practiceTitle();
-// The short name of a chakra in summaries: "Root", "Third Eye".
-QString shortChakraName(int chakra);
 // A state's name in summaries and trends: "UnderActive", "Open", "OverActive".
 QString stateText(ChakraState state);
 // A sign, a ruling planet and a card as an entry keeps them ("Leo", "The

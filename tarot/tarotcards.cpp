@@ -138,6 +138,14 @@ QString tarotCardName(int row)
     return card ? translated(card->name) : QString();
 }
 
+QString tarotCardText(const QString &name)
+{
+    for (int row = 0; row < kTarotSlotCount; ++row)
+        if (const CardSource *card = cardSource(row); card && name == QLatin1String(card->name))
+            return translated(card->name);
+    return name;
+}
+
 QString tarotCardReading(int row)
 {
     const CardSource *card = cardSource(row);

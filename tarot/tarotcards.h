@@ -30,6 +30,9 @@ const std::array<TarotCard, kTarotSlotCount> &TarotCardTable();
 
 // Card row r in the user's language; empty outside 0 to 8.
 QString tarotCardName(int row);
+// A card by the English name a reading keeps, in the user's language; a
+// name of no card as it is.
+QString tarotCardText(const QString &name);
 QString tarotCardReading(int row);
 QString tarotCardReverseReading(int row);
 

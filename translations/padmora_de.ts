@@ -511,6 +511,34 @@
         <extracomment>%1 is a chakra&apos;s title (&quot;Root Chakra (Muladhara)&quot;), %2 its state (&quot;Open&quot;)</extracomment>
         <translation>Ihr %1 ist %2</translation>
     </message>
+    <message>
+        <source>Root</source>
+        <translation>Wurzel</translation>
+    </message>
+    <message>
+        <source>Sacral</source>
+        <translation>Sakral</translation>
+    </message>
+    <message>
+        <source>Navel</source>
+        <translation>Nabel</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Throat</source>
+        <translation>Hals</translation>
+    </message>
+    <message>
+        <source>Third Eye</source>
+        <translation>Stirn</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation>Krone</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -977,94 +1005,6 @@ Die Tagebuchdatei: %2<byte value="xd"/>
 Die Deutung selbst bleibt auf dem Bildschirm.</translation>
     </message>
     <message>
-        <source>Root</source>
-        <translation>Wurzel</translation>
-    </message>
-    <message>
-        <source>Sacral</source>
-        <translation>Sakral</translation>
-    </message>
-    <message>
-        <source>Navel</source>
-        <translation>Nabel</translation>
-    </message>
-    <message>
-        <source>Heart</source>
-        <translation>Herz</translation>
-    </message>
-    <message>
-        <source>Throat</source>
-        <translation>Hals</translation>
-    </message>
-    <message>
-        <source>Third Eye</source>
-        <translation>Stirn</translation>
-    </message>
-    <message>
-        <source>Crown</source>
-        <translation>Krone</translation>
-    </message>
-    <message>
-        <source>Aries</source>
-        <comment>sign</comment>
-        <translation>Widder</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <comment>sign</comment>
-        <translation>Stier</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <comment>sign</comment>
-        <translation>Zwillinge</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <comment>sign</comment>
-        <translation>Krebs</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <comment>sign</comment>
-        <translation>Löwe</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <comment>sign</comment>
-        <translation>Jungfrau</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <comment>sign</comment>
-        <translation>Waage</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <comment>sign</comment>
-        <translation>Skorpion</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <comment>sign</comment>
-        <translation>Schütze</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <comment>sign</comment>
-        <translation>Steinbock</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <comment>sign</comment>
-        <translation>Wassermann</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <comment>sign</comment>
-        <translation>Fische</translation>
-    </message>
-    <message>
         <source>Mars</source>
         <comment>ruling planet</comment>
         <translation>Mars</translation>
@@ -1113,51 +1053,6 @@ Die Deutung selbst bleibt auf dem Bildschirm.</translation>
         <source>Neptune and Jupiter</source>
         <comment>ruling planets</comment>
         <translation>Neptun und Jupiter</translation>
-    </message>
-    <message>
-        <source>Wheel of Fortune</source>
-        <comment>tarot card</comment>
-        <translation>Rad des Schicksals</translation>
-    </message>
-    <message>
-        <source>The Star</source>
-        <comment>tarot card</comment>
-        <translation>Der Stern</translation>
-    </message>
-    <message>
-        <source>The Moon</source>
-        <comment>tarot card</comment>
-        <translation>Der Mond</translation>
-    </message>
-    <message>
-        <source>The Magician</source>
-        <comment>tarot card</comment>
-        <translation>Der Magier</translation>
-    </message>
-    <message>
-        <source>Justice</source>
-        <comment>tarot card</comment>
-        <translation>Die Gerechtigkeit</translation>
-    </message>
-    <message>
-        <source>Temperance</source>
-        <comment>tarot card</comment>
-        <translation>Die Mäßigkeit</translation>
-    </message>
-    <message>
-        <source>The Sun</source>
-        <comment>tarot card</comment>
-        <translation>Die Sonne</translation>
-    </message>
-    <message>
-        <source>The Empress</source>
-        <comment>tarot card</comment>
-        <translation>Die Herrscherin</translation>
-    </message>
-    <message>
-        <source>Death</source>
-        <comment>tarot card</comment>
-        <translation>Der Tod</translation>
     </message>
     <message>
         <source>UnderActive</source>
@@ -1797,34 +1692,6 @@ Die Deutung selbst bleibt auf dem Bildschirm.</translation>
 </context>
 <context>
     <name>Results</name>
-    <message>
-        <source>Root</source>
-        <translation>Wurzel</translation>
-    </message>
-    <message>
-        <source>Sacral</source>
-        <translation>Sakral</translation>
-    </message>
-    <message>
-        <source>Navel</source>
-        <translation>Nabel</translation>
-    </message>
-    <message>
-        <source>Heart</source>
-        <translation>Herz</translation>
-    </message>
-    <message>
-        <source>Throat</source>
-        <translation>Hals</translation>
-    </message>
-    <message>
-        <source>Third Eye</source>
-        <translation>Stirn</translation>
-    </message>
-    <message>
-        <source>Crown</source>
-        <translation>Krone</translation>
-    </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A chakra&apos;s score: %1 answers counted of %2 questions</extracomment>

@@ -25,18 +25,6 @@ double barLeft(int chakra)
     return 480 + 870 * chakra;
 }
 
-// The axis labels, shown in the language in use (context "Results").
-const char *const kAxisLabels[kChakraCount] = {
-    QT_TRANSLATE_NOOP("Results", "Root"),   QT_TRANSLATE_NOOP("Results", "Sacral"),
-    QT_TRANSLATE_NOOP("Results", "Navel"),  QT_TRANSLATE_NOOP("Results", "Heart"),
-    QT_TRANSLATE_NOOP("Results", "Throat"), QT_TRANSLATE_NOOP("Results", "Third Eye"),
-    QT_TRANSLATE_NOOP("Results", "Crown")};
-
-QString results(const char *text)
-{
-    return QCoreApplication::translate("Results", text);
-}
-
 // "5 of 8": a chakra's score of its questions.
 QString scoreOf(int score)
 {
@@ -111,7 +99,7 @@ QRectF chartBaseLineRect(const ChartDesign &design)
 
 QString chartAxisLabel(int chakra)
 {
-    return chakra >= 0 && chakra < kChakraCount ? results(kAxisLabels[chakra]) : QString();
+    return chakraShortName(chakra);
 }
 
 QRectF chartArea(const ChartDesign &design, double bottom)

@@ -167,7 +167,7 @@ QVariant TrendTableModel::data(const QModelIndex &index, int role) const
         case 1:
             return practiceTitle();
         case 2:
-            return role == Qt::DisplayRole ? shortChakraName(w.chakra) : chakraTitle(w.chakra);
+            return role == Qt::DisplayRole ? chakraShortName(w.chakra) : chakraTitle(w.chakra);
         case 3:
             return QCoreApplication::translate("Journal", "%1 min").arg(w.seconds / 60);
         default:
@@ -182,7 +182,7 @@ QVariant TrendTableModel::data(const QModelIndex &index, int role) const
         return programTitle(p.program);
     case 2:
         // Short on screen, in full to a screen reader.
-        return role == Qt::DisplayRole ? shortChakraName(p.chakra) : chakraTitle(p.chakra);
+        return role == Qt::DisplayRole ? chakraShortName(p.chakra) : chakraTitle(p.chakra);
     case 3:
         return p.score;
     default:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/screens/journalscreen.h"
 
+#include "chakras/catalogue.h"
 #include "journal/exchange.h"
 #include "journal/keeping.h"
 #include "journal/screens/journalmodels.h"
@@ -188,7 +189,7 @@ JournalScreen::JournalScreen(QWidget *parent)
     trends->setObjectName(QStringLiteral("pageTrends"));
     m_tabs->addTab(trends, tr("&Trends"));
     for (int i = 0; i < kChakraCount; ++i) {
-        auto *box = new QCheckBox(shortChakraName(i), trends);
+        auto *box = new QCheckBox(chakraShortName(i), trends);
         setArrayName(box, QStringLiteral("chkTrend"), i);
         box->setAccessibleName(chakraTitle(i));
         box->setChecked(true);
